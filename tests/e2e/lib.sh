@@ -1,0 +1,132 @@
+# End-to-end harness: the real tabulet under Xvfb, driven with xdotool.
+# Source it from a test script; every process it starts is stopped by process id on exit.
+#
+#   e2e_start_display [--wm] [--tray]   Xvfb on a free display (openbox, trayer when asked)
+#   e2e_start_tabulet ARGS...           start the built tabulet with the given arguments
+#   e2e_wait_window NAME                wait for a visible window whose name matches NAME
+#   e2e_screenshot FILE                 the whole screen as PNG
+#   e2e_stop_tabulet [SIGNAL]           end tabulet (default SIGTERM) and wait; sets E2E_STATUS
+#   e2e_fail MESSAGE                    report and exit non-zero
+#
+# Environment: TABULET_BINARY (path of the executable), E2E_WORK (scratch folder, made here).
+
+set -euo pipefail
+
+E2E_PIDS=()
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tabulet-e2e.XXXXXX")
+E2E_TABULET_PID=
+E2E_STATUS=
+export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+export XDG_DATA_HOME="$E2E_WORK/xdg-data"
+export XDG_CONFIG_HOME="$E2E_WORK/xdg-config"
+export HOME="$E2E_WORK/home"
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+unset QT_QPA_PLATFORM
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$HOME"
+
+e2e_cleanup() {
+    local pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${E2E_PIDS[i]}
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ -z "${E2E_KEEP:-}" ]; then
+        rm -rf "$E2E_WORK"
+    else
+        echo "kept $E2E_WORK"
+    fi
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        e2e_screenshot "$E2E_WORK/failure.png" 2>/dev/null && echo "screenshot: $E2E_WORK/failure.png" >&2
+        E2E_KEEP=1
+    fi
+    exit 1
+}
+
+e2e_wait_for() { # seconds command...
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.1
+    done
+}
+
+e2e_start_display() {
+    local display=99 wm= tray=
+    for option in "$@"; do
+        case "$option" in
+        --wm) wm=1 ;;
+        --tray) tray=1 ;;
+        esac
+    done
+    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+        display=$((display + 1))
+    done
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    export DISPLAY=":$display"
+    e2e_wait_for 20 xdpyinfo || e2e_fail "Xvfb did not start on $DISPLAY"
+    if [ -n "$wm" ]; then
+        openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+        E2E_PIDS+=($!)
+        e2e_wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || e2e_fail "openbox did not start"
+    fi
+    if [ -n "$tray" ]; then
+        trayer --edge top --align right --widthtype request --height 24 >"$E2E_WORK/trayer.log" 2>&1 &
+        E2E_PIDS+=($!)
+        e2e_wait_for 10 sh -c 'xprop -root | grep -q _NET_SYSTEM_TRAY' || true
+    fi
+}
+
+e2e_start_tabulet() {
+    "${TABULET_BINARY:?TABULET_BINARY is not set}" "$@" >"$E2E_WORK/tabulet.out" 2>"$E2E_WORK/tabulet.err" &
+    E2E_TABULET_PID=$!
+    E2E_PIDS+=($E2E_TABULET_PID)
+}
+
+# Prints the id of the first visible window whose name matches; waits up to 20 seconds.
+e2e_wait_window() {
+    local name=$1 id=
+    local deadline=$((SECONDS + 20))
+    while [ $SECONDS -lt $deadline ]; do
+        id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    e2e_fail "no window named '$name' appeared"
+}
+
+e2e_screenshot() {
+    import -window root "$1"
+}
+
+e2e_stop_tabulet() {
+    local signal=${1:-TERM}
+    kill "-$signal" "$E2E_TABULET_PID" 2>/dev/null || true
+    e2e_wait_exit
+}
+
+# Waits up to 20 seconds for tabulet to end by itself; sets E2E_STATUS to its exit code.
+e2e_wait_exit() {
+    local deadline=$((SECONDS + 20))
+    while kill -0 "$E2E_TABULET_PID" 2>/dev/null; do
+        [ $SECONDS -ge $deadline ] && e2e_fail "tabulet did not end"
+        sleep 0.1
+    done
+    set +e
+    wait "$E2E_TABULET_PID"
+    E2E_STATUS=$?
+    set -e
+}
