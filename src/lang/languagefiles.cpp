@@ -1,0 +1,56 @@
+#include "lang/languagefiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace tabulet::lang {
+
+namespace {
+
+QStringList languageFilesIn(const QString &folder)
+{
+    if (folder.isEmpty())
+        return {};
+    // Case-insensitive like the Windows version, so "German.TABULANG" copied from there shows.
+    QStringList names = QDir(folder).entryList({QStringLiteral("*.tabulang")}, QDir::Files | QDir::Readable);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+
+} // namespace
+
+QStringList listLanguageFiles(const QString &userFolder, const QString &programFolder)
+{
+    QStringList names = languageFilesIn(userFolder);
+    const qsizetype userCount = names.size();
+    for (const QString &name : languageFilesIn(programFolder)) {
+        const auto userNames = names.cbegin() + userCount;
+        if (std::find(names.cbegin(), userNames, name) == userNames)
+            names.append(name);
+    }
+    return names;
+}
+
+QString languageFilePath(const QString &name, const QString &userFolder, const QString &programFolder)
+{
+    if (!isPlainFileName(name))
+        return {};
+    for (const QString &folder : {userFolder, programFolder}) {
+        if (folder.isEmpty())
+            continue;
+        const QFileInfo candidate(QDir(folder), name);
+        if (candidate.isFile())
+            return candidate.filePath();
+    }
+    return {};
+}
+
+} // namespace tabulet::lang

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QStringView>
+
+#include <array>
+
+namespace tabulet::lang {
+
+// Every text key the program looks up, in alphabetical order. Language files supply a text for
+// each; the UI names its texts from this list.
+extern const std::array<QLatin1StringView, 191> kTextKeys;
+
+// Whether the program knows this text key (keys are case-sensitive).
+bool isTextKey(QStringView key);
+
+// A text the program uses as a format, with the placeholders it supplies in order
+// ('s' a text, 'd' a number; see formatPlaceholders).
+struct FormattedTextKey
+{
+    QLatin1StringView key;
+    QLatin1StringView placeholders;
+};
+
+extern const std::array<FormattedTextKey, 4> kFormattedTextKeys;
+
+} // namespace tabulet::lang
