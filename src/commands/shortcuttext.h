@@ -1,0 +1,16 @@
+#pragma once
+
+#include "commands/keynames.h"
+#include "commands/modifiers.h"
+
+#include <QString>
+
+namespace tabulet::commands {
+
+// Display form of a shortcut: the set modifiers in the order Alt, Ctrl, Shift, each name with its
+// first letter upper-case and the rest lower-case, then the key's name, joined by " + "
+// ("Ctrl + Shift + B"). A key the layout cannot name shows its decimal code. Empty when no key
+// is bound (key 0), whatever the modifiers.
+QString shortcutText(int key, Modifiers modifiers, const KeyNames &keyNames);
+
+} // namespace tabulet::commands
