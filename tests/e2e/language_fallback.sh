@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# A configured language file that does not exist gives way to the first listed one, without the
+# option being rewritten.
+source "$(dirname "$0")/lib.sh"
+e2e_start_display
+
+home="$E2E_WORK/notes"
+mkdir -p "$home"
+cat >"$home/tbu_config.xml" <<'XML'
+<?xml version="1.0" standalone="no" ?>
+<config version="1.1">
+    <options>
+        <option key="languagefile" val="missing.tabulang"/>
+    </options>
+    <notes>
+        <note id="0" title="Einkauf" filename="tab00001.rtf" visible="1"/>
+    </notes>
+</config>
+XML
+# The first listed file is the first by name of the per-user folder: put a known one there.
+mkdir -p "$XDG_DATA_HOME/Tabulet/languages"
+printf 'ID_TRAY_TOOLTIP: Probe - %%s\n' >"$XDG_DATA_HOME/Tabulet/languages/aaa.tabulang"
+e2e_start_tabulet -homedir "$home"
+e2e_wait_window "^Probe - Einkauf$" >/dev/null
+e2e_stop_tabulet TERM
+grep -q '<option key="languagefile" val="missing.tabulang"/>' "$home/tbu_config.xml" ||
+    e2e_fail "the language option was rewritten"
+echo PASS

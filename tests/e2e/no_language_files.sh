@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# With no language file anywhere the program says so before any window and ends with status 0.
+source "$(dirname "$0")/lib.sh"
+e2e_start_display
+
+program="$E2E_WORK/program"
+mkdir -p "$program/languages"
+cp "$TABULET_BINARY" "$program/tabulet"
+TABULET_BINARY="$program/tabulet"
+home="$E2E_WORK/notes"
+mkdir -p "$home"
+e2e_start_tabulet -homedir "$home"
+box=$(e2e_wait_window "Vostrel: ERROR")
+e2e_screenshot "$E2E_WORK/no_language_files.png"
+[ -z "$(xdotool search --onlyvisible --name "Tabulet|tab1" 2>/dev/null)" ] || e2e_fail "a note window was shown"
+xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
+xdotool key --window "$box" Return
+e2e_wait_exit
+[ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"
+[ ! -e "$home/tbu_config.xml" ] || e2e_fail "something was saved"
+echo PASS
