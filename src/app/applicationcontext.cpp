@@ -1,0 +1,11 @@
+#include "app/applicationcontext.h"
+
+namespace tabulet::app {
+
+ApplicationContext::ApplicationContext(const settings::FolderSet &folderSet)
+    : folders(folderSet), configuration(folders, settings, notes, presets)
+{
+    configuration.setSection(QStringLiteral("commands"), &commands);
+}
+
+} // namespace tabulet::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "commands/commandtable.h"
+#include "lang/texttable.h"
+#include "settings/configurationfile.h"
+#include "settings/folderset.h"
+#include "settings/notelist.h"
+#include "settings/presetlist.h"
+#include "settings/settings.h"
+
+namespace tabulet::app {
+
+// The process-wide state of the program, created once at start and passed by reference.
+struct ApplicationContext {
+    explicit ApplicationContext(const settings::FolderSet &folderSet);
+    ApplicationContext(const ApplicationContext &) = delete;
+    ApplicationContext &operator=(const ApplicationContext &) = delete;
+
+    settings::FolderSet folders;
+    settings::Settings settings;
+    settings::NoteList notes;
+    settings::PresetList presets;
+    commands::CommandTable commands;
+    lang::TextTable texts;
+    settings::ConfigurationFile configuration;
+};
+
+} // namespace tabulet::app

@@ -1,0 +1,80 @@
+// Tabulet: a small, always-at-hand notepad of rich-text tabs.
+#include "app/applicationcontext.h"
+#include "app/commandline.h"
+#include "app/folders.h"
+#include "app/plainnotewindow.h"
+#include "app/startup.h"
+#include "app/terminationwatcher.h"
+#include "platform/desktopregistration.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include <cstdio>
+
+using namespace tabulet;
+
+namespace {
+
+constexpr const char *kVersion = "2.1.23";
+
+// A folder problem is shown before the language is loaded, so its texts may still be empty:
+// the folder itself is named so that the user can act on it.
+void ensureFolderOrReport(app::ApplicationContext &context, const QString &path)
+{
+    app::ensureFolder(path, [&](const char *textKey) {
+        QMessageBox box(QMessageBox::Critical, context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                        context.texts.text(QString::fromLatin1(textKey)), QMessageBox::Ok);
+        box.setInformativeText(QDir::toNativeSeparators(path));
+        box.exec();
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    switch (app::informationRequest(arguments)) {
+    case app::InformationRequest::Help:
+        std::fputs(qPrintable(app::usageText()), stdout);
+        return 0;
+    case app::InformationRequest::Version:
+        std::printf("tabulet %s\n", kVersion);
+        return 0;
+    case app::InformationRequest::None:
+        break;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tabulet"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QApplication::setDesktopFileName(QStringLiteral("org.tabulet.Tabulet"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    app::TerminationWatcher termination;
+
+    const QString applicationData = app::applicationDataFolder();
+    app::ApplicationContext context(
+        app::computeFolderSet(QCoreApplication::applicationFilePath(), applicationData, QDir::tempPath()));
+    ensureFolderOrReport(context, context.folders.dataFolder);
+    ensureFolderOrReport(context, context.folders.pluginsFolder);
+    ensureFolderOrReport(context, context.folders.pluginConfigFolder);
+
+    const app::CommandLine commandLine = app::parseCommandLine(arguments);
+    if (!commandLine.homeFolder.isEmpty()) {
+        context.folders.dataFolder = QDir(commandLine.homeFolder).absolutePath();
+        ensureFolderOrReport(context, context.folders.dataFolder);
+    }
+    platform::registerFileTypes(context.folders.executablePath, applicationData);
+
+    app::Startup startup(
+        context, commandLine,
+        [](app::ApplicationContext &passContext, const app::CommandLine &, QWidget *owner) {
+            return std::make_unique<app::PlainNoteWindow>(passContext, owner);
+        },
+        termination);
+    return startup.run();
+}

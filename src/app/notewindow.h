@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace tabulet::app {
+
+struct ApplicationContext;
+struct CommandLine;
+
+// What start-up needs of the note window of one pass.
+class NoteWindow
+{
+public:
+    virtual ~NoteWindow() = default;
+
+    // Initialises the window (it loads the full configuration and turns saving on), shows it and
+    // returns when it has closed.
+    virtual void run() = 0;
+    // Ends the run the way the exit command does, without asking: the open note and the
+    // configuration are saved first.
+    virtual void closeWithoutAsking() = 0;
+    // Whether the run ended so that start-up runs another pass (after an archive restore).
+    virtual bool restartRequested() const = 0;
+};
+
+// Creates the note window of a pass as a child of the hidden owner window, which keeps the note
+// window off the taskbar.
+using NoteWindowFactory =
+    std::function<std::unique_ptr<NoteWindow>(ApplicationContext &context, const CommandLine &commandLine, QWidget *owner)>;
+
+} // namespace tabulet::app

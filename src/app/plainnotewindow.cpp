@@ -1,0 +1,77 @@
+#include "app/plainnotewindow.h"
+
+#include "app/applicationcontext.h"
+#include "lang/formattext.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace tabulet::app {
+
+PlainNoteWindow::PlainNoteWindow(ApplicationContext &context, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_context(context)
+{
+    setObjectName(QStringLiteral("noteWindow"));
+    auto *layout = new QVBoxLayout(this);
+    m_tabs = new QTabBar(this);
+    m_placeholder = new QLabel(this);
+    m_placeholder->setAlignment(Qt::AlignCenter);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_placeholder, 1);
+    connect(m_tabs, &QTabBar::currentChanged, this, &PlainNoteWindow::showSelectedNote);
+}
+
+void PlainNoteWindow::run()
+{
+    loadNotes();
+    auto &settings = m_context.settings;
+    resize(settings.value(QStringLiteral("w")).toInt(), settings.value(QStringLiteral("h")).toInt());
+    move(settings.value(QStringLiteral("x")).toInt(), settings.value(QStringLiteral("y")).toInt());
+    show();
+    m_loop.exec();
+}
+
+void PlainNoteWindow::loadNotes()
+{
+    auto &configuration = m_context.configuration;
+    configuration.load(false);
+    configuration.setSavingEnabled(true);
+    if (m_context.notes.isEmpty()) {
+        if (!configuration.isFirstRun())
+            QMessageBox::warning(this, m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                                 m_context.texts.text(QStringLiteral("CORRUPT_INIFILE")));
+        m_context.notes.appendEmptyNote();
+    }
+    for (const settings::Note &note : m_context.notes) {
+        if (note.visible)
+            m_tabs->setTabData(m_tabs->addTab(note.title), note.serial);
+    }
+    m_tabs->setCurrentIndex(m_context.settings.value(QStringLiteral("selectedtab")).toInt());
+    showSelectedNote();
+}
+
+void PlainNoteWindow::showSelectedNote()
+{
+    const QString title = m_tabs->tabText(m_tabs->currentIndex());
+    setWindowTitle(lang::formatText(m_context.texts.text(QStringLiteral("ID_TRAY_TOOLTIP")), {title}));
+    m_placeholder->setText(title);
+}
+
+void PlainNoteWindow::closeWithoutAsking()
+{
+    close();
+}
+
+void PlainNoteWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_tabs->currentIndex() >= 0)
+        m_context.settings.value(QStringLiteral("selectedtab")) = QString::number(m_tabs->currentIndex());
+    m_context.configuration.save();
+    event->accept();
+    m_loop.quit();
+}
+
+} // namespace tabulet::app

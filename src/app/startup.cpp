@@ -1,0 +1,65 @@
+#include "app/startup.h"
+
+#include "app/applicationcontext.h"
+#include "app/startuplanguage.h"
+#include "app/terminationwatcher.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace tabulet::app {
+
+Startup::Startup(ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
+                 TerminationWatcher &termination)
+    : m_context(context), m_commandLine(std::move(commandLine)), m_createWindow(std::move(createWindow)),
+      m_termination(termination)
+{
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, [this] { onTermination(); });
+    // The desktop session is ending: close as the exit command does, before the session manager
+    // ends the process.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this] { onTermination(); });
+}
+
+int Startup::run()
+{
+    while (runPass()) {
+    }
+    return 0;
+}
+
+bool Startup::runPass()
+{
+    m_context.configuration.setSavingEnabled(false);
+    m_context.configuration.load(true);
+    if (!loadLanguage()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Vostrel: ERROR"),
+                              QStringLiteral("Unable to open language file. Program will exit"));
+        return false;
+    }
+    if (m_termination.isTerminationRequested())
+        return false;
+
+    QWidget hiddenOwner;
+    hiddenOwner.setAttribute(Qt::WA_DontShowOnScreen);
+    std::unique_ptr<NoteWindow> window = m_createWindow(m_context, m_commandLine, &hiddenOwner);
+    m_window = window.get();
+    window->run();
+    m_window = nullptr;
+    return window->restartRequested() && !m_termination.isTerminationRequested();
+}
+
+bool Startup::loadLanguage()
+{
+    return !loadStartupLanguage(m_context.texts, m_context.settings.value(QStringLiteral("languagefile")),
+                                m_context.folders)
+                .isEmpty();
+}
+
+void Startup::onTermination()
+{
+    if (m_window)
+        m_window->closeWithoutAsking();
+}
+
+} // namespace tabulet::app

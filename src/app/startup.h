@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/commandline.h"
+#include "app/notewindow.h"
+
+namespace tabulet::app {
+
+class TerminationWatcher;
+
+// The start-up passes: each loads the options and the language, then runs the note window until
+// it closes; a window that asks for a restart gets another pass that reads the files afresh.
+class Startup final
+{
+public:
+    Startup(ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
+            TerminationWatcher &termination);
+
+    // Runs the passes; returns the process's exit code.
+    int run();
+
+private:
+    bool runPass();
+    bool loadLanguage();
+    void onTermination();
+
+    ApplicationContext &m_context;
+    CommandLine m_commandLine;
+    NoteWindowFactory m_createWindow;
+    TerminationWatcher &m_termination;
+    // The window of the running pass; empty between passes and during shut-down.
+    NoteWindow *m_window = nullptr;
+};
+
+} // namespace tabulet::app
