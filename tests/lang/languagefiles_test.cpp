@@ -1,0 +1,95 @@
+#include "lang/languagefiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tabulet::lang {
+namespace {
+
+class LanguageFiles : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("user")));
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("program")));
+    }
+
+    static void create(const QString &path)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    void inUser(const QString &name) { create(user() + u'/' + name); }
+    void inProgram(const QString &name) { create(program() + u'/' + name); }
+    QString user() const { return root.filePath(QStringLiteral("user")); }
+    QString program() const { return root.filePath(QStringLiteral("program")); }
+
+    QTemporaryDir root;
+};
+
+TEST_F(LanguageFiles, listLanguageFiles_putsUserFilesFirstEachFolderSortedNamesOnce)
+{
+    inProgram(QStringLiteral("english.tabulang"));
+    inProgram(QStringLiteral("deutsch.tabulang"));
+    inProgram(QStringLiteral("zulu.tabulang"));
+    inUser(QStringLiteral("zulu.tabulang"));
+    inUser(QStringLiteral("mine.tabulang"));
+
+    EXPECT_EQ(listLanguageFiles(user(), program()),
+              (QStringList{QStringLiteral("mine.tabulang"), QStringLiteral("zulu.tabulang"),
+                           QStringLiteral("deutsch.tabulang"), QStringLiteral("english.tabulang")}));
+}
+
+TEST_F(LanguageFiles, listLanguageFiles_takesOnlyLanguageFilesDirectlyInFolder)
+{
+    inProgram(QStringLiteral("english.tabulang"));
+    inProgram(QStringLiteral("Windows.TABULANG"));
+    inProgram(QStringLiteral("notes.txt"));
+    inProgram(QStringLiteral("english.tabulang.bak"));
+    ASSERT_TRUE(QDir(program()).mkpath(QStringLiteral("sub")));
+    ASSERT_TRUE(QDir(program()).mkpath(QStringLiteral("folder.tabulang")));
+    inProgram(QStringLiteral("sub/nested.tabulang"));
+
+    EXPECT_EQ(listLanguageFiles(user(), program()),
+              (QStringList{QStringLiteral("Windows.TABULANG"), QStringLiteral("english.tabulang")}));
+}
+
+TEST_F(LanguageFiles, listLanguageFiles_missingFoldersListNothing)
+{
+    inProgram(QStringLiteral("english.tabulang"));
+    EXPECT_EQ(listLanguageFiles(root.filePath(QStringLiteral("absent")), program()),
+              QStringList{QStringLiteral("english.tabulang")});
+    EXPECT_TRUE(listLanguageFiles(QString(), root.filePath(QStringLiteral("absent"))).isEmpty());
+}
+
+TEST_F(LanguageFiles, languageFilePath_prefersUserFolder)
+{
+    inProgram(QStringLiteral("english.tabulang"));
+    inProgram(QStringLiteral("deutsch.tabulang"));
+    inUser(QStringLiteral("deutsch.tabulang"));
+
+    EXPECT_EQ(languageFilePath(QStringLiteral("deutsch.tabulang"), user(), program()),
+              user() + QStringLiteral("/deutsch.tabulang"));
+    EXPECT_EQ(languageFilePath(QStringLiteral("english.tabulang"), user(), program()),
+              program() + QStringLiteral("/english.tabulang"));
+    EXPECT_TRUE(languageFilePath(QStringLiteral("absent.tabulang"), user(), program()).isEmpty());
+}
+
+TEST_F(LanguageFiles, languageFilePath_neverLeavesTheFolders)
+{
+    create(root.filePath(QStringLiteral("outside.tabulang")));
+    inProgram(QStringLiteral("english.tabulang"));
+    for (const QString &name :
+         {QStringLiteral("../outside.tabulang"), QStringLiteral("..\\outside.tabulang"),
+          root.filePath(QStringLiteral("outside.tabulang")), QStringLiteral(".."), QStringLiteral("."), QString()}) {
+        EXPECT_TRUE(languageFilePath(name, user(), program()).isEmpty()) << name.toStdString();
+    }
+}
+
+} // namespace
+} // namespace tabulet::lang
