@@ -1,0 +1,94 @@
+#include "settings/notefiles.h"
+
+#include "settings/folderset.h"
+#include "settings/notelist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+
+namespace tabulet::settings {
+
+QString freeNoteFileName(const QString &dataFolder)
+{
+    // One listing instead of up to 99999 look-ups.
+    const QStringList taken = QDir(dataFolder)
+                                  .entryList({QStringLiteral("tab?????.rtf")},
+                                             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::CaseSensitive);
+    const QSet<QString> takenNames(taken.begin(), taken.end());
+    for (int number = 1; number <= 99999; ++number) {
+        const QString name = QStringLiteral("tab%1.rtf").arg(number, 5, 10, QLatin1Char('0'));
+        if (!takenNames.contains(name))
+            return name;
+    }
+    return {};
+}
+
+QString plainNoteFileName(const QString &fileName)
+{
+    const qsizetype separator = qMax(fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u'\\'));
+    return fileName.mid(separator + 1);
+}
+
+QString noteFilePath(const QString &dataFolder, const QString &fileName)
+{
+    const QString name = plainNoteFileName(fileName);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    return withSeparator(dataFolder) + name;
+}
+
+int createNote(NoteList &notes, const QString &dataFolder, const QString &title, const QString &fileName)
+{
+    Note note;
+    note.title = title;
+    if (!fileName.isEmpty()) {
+        note.fileName = plainNoteFileName(fileName);
+        return notes.append(std::move(note));
+    }
+    note.fileName = freeNoteFileName(dataFolder);
+    if (note.fileName.isEmpty())
+        return -1;
+    QSaveFile file(withSeparator(dataFolder) + note.fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return -1;
+    file.write(kNewNoteContent, sizeof(kNewNoteContent) - 1);
+    if (!file.commit())
+        return -1;
+    return notes.append(std::move(note));
+}
+
+bool deleteNote(NoteList &notes, const QString &dataFolder, int index)
+{
+    if (index < 0 || index >= notes.size())
+        return false;
+    const QString path = noteFilePath(dataFolder, notes[index].fileName);
+    notes.remove(index);
+    if (path.isEmpty())
+        return false;
+    return QFile::remove(path) || !QFileInfo::exists(path);
+}
+
+int addUnlistedNoteFiles(NoteList &notes, const QString &dataFolder)
+{
+    QSet<QString> listed;
+    for (const Note &note : notes)
+        listed.insert(note.fileName);
+    const QStringList files =
+        QDir(dataFolder).entryList({QStringLiteral("tab*.rtf")}, QDir::Files | QDir::CaseSensitive, QDir::Name);
+    int added = 0;
+    for (const QString &file : files) {
+        if (listed.contains(file))
+            continue;
+        Note note;
+        note.fileName = file;
+        note.title = file.chopped(4);
+        notes.append(std::move(note));
+        ++added;
+    }
+    return added;
+}
+
+} // namespace tabulet::settings

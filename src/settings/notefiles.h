@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tabulet::settings {
+
+class NoteList;
+
+// A new note's file: an empty rich-text document, exactly these 114 bytes.
+inline constexpr char kNewNoteContent[] = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fprq12\\fcharset0 "
+                                          "Arial;}}\\viewkind4\\uc1\\pard\\lang3079\\f0\\fs18\\par}";
+
+// "tab%05d.rtf" with the smallest number from 1 to 99999 whose name is free in the data folder;
+// empty when all are taken.
+QString freeNoteFileName(const QString &dataFolder);
+
+// A note's file name as stored: only the last path component is kept, so that a name read from
+// a file can never reach outside the data folder.
+QString plainNoteFileName(const QString &fileName);
+
+// Full path of a note's file; empty when the name is empty, "." or "..".
+QString noteFilePath(const QString &dataFolder, const QString &fileName);
+
+// Without a file name: writes a new note's file under a free name and appends a visible note
+// for it. With one: appends a visible note for that file, which must already be in the data
+// folder. Returns the note's serial, or -1 when the file could not be written.
+int createNote(NoteList &notes, const QString &dataFolder, const QString &title, const QString &fileName = {});
+
+// Removes the note's file and its record; the record goes even when the file cannot be
+// removed. Returns whether the file is gone.
+bool deleteNote(NoteList &notes, const QString &dataFolder, int index);
+
+// Appends a visible note for every "tab*.rtf" file of the data folder that no note names,
+// titled after its file name; returns how many were added. Used to recover the notes when the
+// configuration file was lost.
+int addUnlistedNoteFiles(NoteList &notes, const QString &dataFolder);
+
+} // namespace tabulet::settings
