@@ -1,5 +1,7 @@
 #include "lang/languagefiles.h"
 
+#include "lang/texttable.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -51,6 +53,18 @@ QString languageFilePath(const QString &name, const QString &userFolder, const Q
             return candidate.filePath();
     }
     return {};
+}
+
+bool loadConfiguredLanguage(TextTable &table, const QString &configuredName, const QString &userFolder,
+                            const QString &programFolder)
+{
+    const QString configured = languageFilePath(configuredName, userFolder, programFolder);
+    if (!configured.isEmpty() && table.loadLanguageFile(configured))
+        return true;
+    const QStringList installed = listLanguageFiles(userFolder, programFolder);
+    if (installed.isEmpty())
+        return false;
+    return table.loadLanguageFile(languageFilePath(installed.first(), userFolder, programFolder));
 }
 
 } // namespace tabulet::lang

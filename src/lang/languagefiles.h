@@ -5,6 +5,8 @@
 
 namespace tabulet::lang {
 
+class TextTable;
+
 // Language files are looked for in two folders: the per-user languages folder (where installed
 // files go) and the languages folder shipped with the program.
 
@@ -17,5 +19,10 @@ QStringList listLanguageFiles(const QString &userFolder, const QString &programF
 // string when neither folder has it. Names that are not plain file names ("../x", "a/b") are
 // never resolved, so a configured name cannot reach outside the two folders.
 QString languageFilePath(const QString &name, const QString &userFolder, const QString &programFolder);
+
+// Loads the language of a start-up pass: the configured file, else the first listed language
+// file. Returns false when neither can be read; the program then cannot show any text and ends.
+bool loadConfiguredLanguage(TextTable &table, const QString &configuredName, const QString &userFolder,
+                            const QString &programFolder);
 
 } // namespace tabulet::lang

@@ -1,4 +1,5 @@
 #include "lang/languagefiles.h"
+#include "lang/texttable.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,14 +19,15 @@ protected:
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("program")));
     }
 
-    static void create(const QString &path)
+    static void create(const QString &path, const QByteArray &contents = {})
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
     }
 
-    void inUser(const QString &name) { create(user() + u'/' + name); }
-    void inProgram(const QString &name) { create(program() + u'/' + name); }
+    void inUser(const QString &name, const QByteArray &contents = {}) { create(user() + u'/' + name, contents); }
+    void inProgram(const QString &name, const QByteArray &contents = {}) { create(program() + u'/' + name, contents); }
     QString user() const { return root.filePath(QStringLiteral("user")); }
     QString program() const { return root.filePath(QStringLiteral("program")); }
 
@@ -89,6 +91,33 @@ TEST_F(LanguageFiles, languageFilePath_neverLeavesTheFolders)
           root.filePath(QStringLiteral("outside.tabulang")), QStringLiteral(".."), QStringLiteral("."), QString()}) {
         EXPECT_TRUE(languageFilePath(name, user(), program()).isEmpty()) << name.toStdString();
     }
+}
+
+TEST_F(LanguageFiles, loadConfiguredLanguage_takesConfiguredFile)
+{
+    inProgram(QStringLiteral("deutsch.tabulang"), "IDOK: Gut\n");
+    inProgram(QStringLiteral("english.tabulang"), "IDOK: OK\n");
+    TextTable table;
+    EXPECT_TRUE(loadConfiguredLanguage(table, QStringLiteral("english.tabulang"), user(), program()));
+    EXPECT_EQ(table.text(QStringLiteral("IDOK")), QStringLiteral("OK"));
+}
+
+TEST_F(LanguageFiles, loadConfiguredLanguage_fallsBackToFirstListedFile)
+{
+    inProgram(QStringLiteral("english.tabulang"), "IDOK: OK\n");
+    inUser(QStringLiteral("mine.tabulang"), "IDOK: Mine\n");
+    for (const QString &configured : {QStringLiteral("missing.tabulang"), QStringLiteral("../english.tabulang")}) {
+        TextTable table;
+        EXPECT_TRUE(loadConfiguredLanguage(table, configured, user(), program()));
+        EXPECT_EQ(table.text(QStringLiteral("IDOK")), QStringLiteral("Mine")) << configured.toStdString();
+    }
+}
+
+TEST_F(LanguageFiles, loadConfiguredLanguage_failsWithoutLanguageFiles)
+{
+    TextTable table;
+    EXPECT_FALSE(loadConfiguredLanguage(table, QStringLiteral("english.tabulang"), user(), program()));
+    EXPECT_EQ(table.size(), 0);
 }
 
 } // namespace

@@ -36,12 +36,6 @@ TEST(TextKeys, isTextKey_knowsEveryKeyAndOnlyThose)
     EXPECT_FALSE(isTextKey(u"ZZZ"));
 }
 
-TEST(TextKeys, kFormattedTextKeys_nameKnownKeys)
-{
-    for (const FormattedTextKey &formatted : kFormattedTextKeys)
-        EXPECT_TRUE(isTextKey(QString(formatted.key))) << formatted.key.data();
-}
-
 class ShippedLanguage : public testing::TestWithParam<const char *>
 {
 protected:
@@ -86,13 +80,6 @@ INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguage, testing::Values("english.tabula
                          [](const testing::TestParamInfo<const char *> &testInfo) {
                              return QString::fromLatin1(testInfo.param).section(u'.', 0, 0).toStdString();
                          });
-
-TEST(ShippedLanguage, deutsch_isReadAsUtf8)
-{
-    TextTable table;
-    ASSERT_TRUE(table.loadLanguageFile(QStringLiteral(TABULET_SOURCE_DIR "/resources/languages/deutsch.tabulang")));
-    EXPECT_EQ(table.text(QStringLiteral("CLOSE")), QString::fromUtf8("Schließen"));
-}
 
 } // namespace
 } // namespace tabulet::lang
