@@ -77,7 +77,7 @@ int CommandTable::indexOfShortcut(int key, Modifiers modifiers) const
 
 QString CommandTable::commandOfTextKey(const QString &textKey) const
 {
-    // Four commands have no caption; an empty key must not find the first of them.
+    // Several commands have no caption; an empty key must not find the first of them.
     if (textKey.isEmpty())
         return {};
     const auto found = std::find_if(m_commands.begin(), m_commands.end(), [&](const Command &command) {
