@@ -60,8 +60,9 @@ bool CommandTable::dispatchKey(Modifiers modifiers, int key)
 
 int CommandTable::indexOfCommand(const QString &name) const
 {
-    const auto found = std::find_if(m_commands.begin(), m_commands.end(),
-                                    [&](const Command &command) { return nameOf(command) == name; });
+    const auto found = std::find_if(m_commands.begin(), m_commands.end(), [&](const Command &command) {
+        return QLatin1String(command.definition.name) == name;
+    });
     return found == m_commands.end() ? -1 : static_cast<int>(found - m_commands.begin());
 }
 

@@ -95,4 +95,28 @@ Modifiers modifiersOfLastKeyBits(int bits)
     return modifiers;
 }
 
+Modifiers modifiersOfQt(Qt::KeyboardModifiers qtModifiers)
+{
+    Modifiers modifiers;
+    if (qtModifiers.testFlag(Qt::AltModifier))
+        modifiers |= Modifier::Alt;
+    if (qtModifiers.testFlag(Qt::ControlModifier))
+        modifiers |= Modifier::Ctrl;
+    if (qtModifiers.testFlag(Qt::ShiftModifier))
+        modifiers |= Modifier::Shift;
+    return modifiers;
+}
+
+Qt::KeyboardModifiers qtModifiersOf(Modifiers modifiers)
+{
+    Qt::KeyboardModifiers qtModifiers;
+    if (modifiers.testFlag(Modifier::Alt))
+        qtModifiers |= Qt::AltModifier;
+    if (modifiers.testFlag(Modifier::Ctrl))
+        qtModifiers |= Qt::ControlModifier;
+    if (modifiers.testFlag(Modifier::Shift))
+        qtModifiers |= Qt::ShiftModifier;
+    return qtModifiers;
+}
+
 } // namespace tabulet::commands

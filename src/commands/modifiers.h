@@ -3,6 +3,7 @@
 #include <QFlags>
 #include <QString>
 #include <QStringView>
+#include <QtCore/qnamespace.h>
 
 namespace tabulet::commands {
 
@@ -36,5 +37,9 @@ Modifiers modifiersOfActivationLetters(QStringView letters);
 // The last-key record read by plug-ins uses its own bit order: Alt 1, Shift 2, Ctrl 4.
 int lastKeyModifierBits(Modifiers modifiers);
 Modifiers modifiersOfLastKeyBits(int bits);
+
+// Conversions from and to the modifiers of Qt's key events; Meta and keypad flags are dropped.
+Modifiers modifiersOfQt(Qt::KeyboardModifiers qtModifiers);
+Qt::KeyboardModifiers qtModifiersOf(Modifiers modifiers);
 
 } // namespace tabulet::commands

@@ -50,6 +50,7 @@ TEST(Modifiers, everyCombination_survivesEachEncoding)
         EXPECT_EQ(modifiersOfBindingLetters(bindingLetters(modifiers)), modifiers) << bits;
         EXPECT_EQ(modifiersOfActivationLetters(activationLetters(modifiers)), modifiers) << bits;
         EXPECT_EQ(modifiersOfLastKeyBits(lastKeyModifierBits(modifiers)), modifiers) << bits;
+        EXPECT_EQ(modifiersOfQt(qtModifiersOf(modifiers)), modifiers) << bits;
     }
 }
 
@@ -57,6 +58,12 @@ TEST(Modifiers, modifiersOfBits_dropsUnknownBits)
 {
     EXPECT_EQ(modifiersOfBits(0xff), kAll);
     EXPECT_EQ(modifiersOfBits(8), Modifiers());
+}
+
+TEST(Modifiers, qtModifiers_mapByMeaningAndDropTheRest)
+{
+    EXPECT_EQ(modifiersOfQt(Qt::ControlModifier | Qt::KeypadModifier | Qt::MetaModifier), Modifiers(Modifier::Ctrl));
+    EXPECT_EQ(qtModifiersOf(Modifier::Alt | Modifier::Shift), Qt::AltModifier | Qt::ShiftModifier);
 }
 
 TEST(Modifiers, lastKeyBits_putShiftBeforeCtrl)
