@@ -1,0 +1,538 @@
+#include "rtf/rtfparser.h"
+
+#include "rtf/rtfreader.h"
+
+#include "lang/textdecoding.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace tabulet::rtf {
+
+namespace {
+
+// Deeper groups still count for brace matching but share the deepest saved state, so that
+// 100,000 nested braces cost no memory.
+constexpr std::size_t kMaxSavedGroups = 2000;
+// Paragraphs plus runs the parser builds; past it, format changes are ignored and paragraph
+// breaks become line breaks, so all text is kept while memory stays bounded.
+constexpr qsizetype kMaxElements = qsizetype{1} << 21;
+constexpr qsizetype kMaxFieldInstruction = 4096;
+constexpr qsizetype kMaxFontName = 256;
+
+const QByteArray kLineSeparator = QByteArrayLiteral("\xE2\x80\xA8");
+const QByteArray kReplacementCharacter = QByteArrayLiteral("\xEF\xBF\xBD");
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+} // namespace
+
+RichTextDocument RtfParser::parse()
+{
+    m_document.paragraphs.clear();
+    m_states.reserve(64);
+    m_states.push_back(GroupState{});
+    while (m_pos < m_in.size() && !m_finished) {
+        switch (m_in.at(m_pos)) {
+        case '{':
+            ++m_pos;
+            openGroup();
+            break;
+        case '}':
+            ++m_pos;
+            closeGroup();
+            break;
+        case '\\':
+            readControl();
+            break;
+        case '\r':
+        case '\n':
+            ++m_pos;
+            break;
+        default:
+            readText();
+            break;
+        }
+    }
+    finishDocument();
+    return std::move(m_document);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Groups
+
+void RtfParser::openGroup()
+{
+    flushText();
+    m_skipCount = 0;
+    m_ignorableNext = false;
+    ++m_depth;
+    if (m_states.size() < kMaxSavedGroups)
+        m_states.push_back(m_states.back());
+}
+
+void RtfParser::closeGroup()
+{
+    flushText();
+    m_skipCount = 0;
+    m_ignorableNext = false;
+    if (m_depth <= 0)
+        return; // a stray closing brace
+    if (m_depth == 1) {
+        // The end of the document's own group: whatever follows is not part of it.
+        m_finished = true;
+        return;
+    }
+    if (!hasSavedState()) {
+        --m_depth;
+        return;
+    }
+    const Destination closed = state().destination;
+    if (closed == Destination::FontTable)
+        finishFontEntry();
+    else if (closed == Destination::Picture)
+        finishPicture();
+    m_states.pop_back();
+    --m_depth;
+    m_formatDirty = true;
+    if (!m_fields.empty() && m_fields.back().depth > m_depth)
+        m_fields.pop_back();
+    if (closed == Destination::Numbering && state().destination != Destination::Numbering) {
+        Numbering numbering = m_pnNumbering;
+        if (numbering == Numbering::None && m_pnBody)
+            numbering = Numbering::Arabic;
+        state().paragraph.format.numbering = numbering;
+        state().paragraph.format.numberingStart = m_pnStart;
+        state().paragraph.listOverride = 0;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tokens
+
+void RtfParser::readControl()
+{
+    ++m_pos; // the backslash
+    if (m_pos >= m_in.size())
+        return;
+    const char c = m_in.at(m_pos);
+    if (isLetter(c)) {
+        readControlWord();
+        return;
+    }
+    ++m_pos;
+    m_ignorableNext = m_ignorableNext && c == '*';
+    if (c == '\'') {
+        int value = 0;
+        int digits = 0;
+        while (digits < 2 && m_pos < m_in.size() && hexValue(m_in.at(m_pos)) >= 0) {
+            value = value * 16 + hexValue(m_in.at(m_pos));
+            ++m_pos;
+            ++digits;
+        }
+        if (m_skipCount > 0) {
+            --m_skipCount;
+            return;
+        }
+        if (digits > 0) {
+            const char byte = static_cast<char>(value);
+            appendCodePageBytes(QByteArrayView(&byte, 1));
+        }
+        return;
+    }
+    if (m_skipCount > 0) {
+        --m_skipCount;
+        return;
+    }
+    readControlSymbol(c);
+}
+
+void RtfParser::readControlSymbol(char symbol)
+{
+    switch (symbol) {
+    case '\\':
+    case '{':
+    case '}':
+        appendCodePageBytes(QByteArrayView(&symbol, 1));
+        break;
+    case '~':
+        appendUnicode(0x00A0);
+        break;
+    case '-':
+        appendUnicode(0x00AD);
+        break;
+    case '_':
+        appendUnicode(0x2011);
+        break;
+    case '*':
+        m_ignorableNext = true;
+        break;
+    case '\r':
+    case '\n':
+        if (state().destination == Destination::Text)
+            finishParagraph();
+        break;
+    default:
+        break; // other symbols (\| \: formula and index marks) carry nothing we keep
+    }
+}
+
+void RtfParser::readControlWord()
+{
+    const qsizetype nameStart = m_pos;
+    while (m_pos < m_in.size() && m_pos - nameStart < 32 && isLetter(m_in.at(m_pos)))
+        ++m_pos;
+    const ControlWord word = controlWordOf(QByteArrayView(m_in).sliced(nameStart, m_pos - nameStart));
+    bool negative = false;
+    bool hasParameter = false;
+    qint64 value = 0;
+    if (m_pos < m_in.size() && m_in.at(m_pos) == '-') {
+        negative = true;
+        ++m_pos;
+    }
+    while (m_pos < m_in.size() && m_in.at(m_pos) >= '0' && m_in.at(m_pos) <= '9') {
+        hasParameter = true;
+        // Saturate: numbers far out of range must not overflow.
+        value = std::min<qint64>(value * 10 + (m_in.at(m_pos) - '0'), std::numeric_limits<int>::max());
+        ++m_pos;
+    }
+    if (m_pos < m_in.size() && m_in.at(m_pos) == ' ')
+        ++m_pos;
+    const int parameter = static_cast<int>(negative ? -value : value);
+
+    if (word == ControlWord::bin) {
+        // Binary data: its bytes are never tokens, whatever the destination.
+        if (hasParameter && !negative && value > 0) {
+            if (state().destination == Destination::Picture && hasSavedState())
+                m_picture.appendBinary(m_in, m_pos, value, kMaxPictureBytes);
+            m_pos = static_cast<qsizetype>(std::min<qint64>(m_in.size(), m_pos + value));
+        }
+        m_ignorableNext = false;
+        return;
+    }
+    if (m_skipCount > 0) {
+        --m_skipCount;
+        m_ignorableNext = false;
+        return;
+    }
+    if (m_ignorableNext) {
+        m_ignorableNext = false;
+        if (!isReadAfterIgnorable(word)) {
+            if (hasSavedState())
+                state().destination = Destination::Skip;
+            return;
+        }
+    }
+    applyControl(word, hasParameter, parameter);
+}
+
+void RtfParser::readText()
+{
+    const qsizetype start = m_pos;
+    // A stretch of plain bytes up to the next brace, backslash or line end.
+    while (m_pos < m_in.size()) {
+        const char c = m_in.at(m_pos);
+        if (c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n')
+            break;
+        ++m_pos;
+    }
+    m_ignorableNext = false;
+    qsizetype from = start;
+    if (m_skipCount > 0) {
+        const qsizetype skipped = std::min<qsizetype>(m_skipCount, m_pos - from);
+        m_skipCount -= static_cast<int>(skipped);
+        from += skipped;
+    }
+    if (from == m_pos)
+        return;
+    const QByteArrayView text = QByteArrayView(m_in).sliced(from, m_pos - from);
+    switch (state().destination) {
+    case Destination::Text:
+    case Destination::FieldInstruction:
+        appendCodePageBytes(text);
+        break;
+    case Destination::FontTable:
+        for (const char c : text) {
+            if (c == ';')
+                finishFontEntry();
+            else
+                appendCodePageBytes(QByteArrayView(&c, 1));
+        }
+        break;
+    case Destination::ColourTable:
+        for (const char c : text) {
+            if (c == ';')
+                finishColourEntry();
+        }
+        break;
+    case Destination::Picture:
+        if (hasSavedState())
+            m_picture.appendHex(text, kMaxPictureBytes);
+        break;
+    case Destination::Numbering:
+    case Destination::ListTable:
+    case Destination::ListOverrideTable:
+    case Destination::PictureOnly:
+    case Destination::Skip:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Text
+
+int RtfParser::codePage()
+{
+    const CharacterState &character = state().character;
+    const auto found = m_fonts.find(character.font < 0 ? m_defaultFont : character.font);
+    if (found != m_fonts.end() && found->second.codePage != 0)
+        return found->second.codePage;
+    return m_documentCodePage;
+}
+
+void RtfParser::appendCodePageBytes(QByteArrayView bytes)
+{
+    switch (state().destination) {
+    case Destination::Text: {
+        const int page = codePage();
+        if (page != m_pendingCodePage || m_highSurrogate != 0)
+            flushText();
+        m_pendingCodePage = page;
+        m_pendingBytes.append(bytes);
+        break;
+    }
+    case Destination::FontTable:
+        if (m_fontNameBytes.size() + m_fontName.size() < kMaxFontName)
+            m_fontNameBytes.append(bytes);
+        break;
+    case Destination::FieldInstruction:
+        if (!m_fields.empty() && m_fields.back().instruction.size() < kMaxFieldInstruction)
+            m_fields.back().instruction.append(bytes);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::appendUnicode(int codeUnit)
+{
+    const auto unit = static_cast<char16_t>(codeUnit);
+    switch (state().destination) {
+    case Destination::Text:
+        break;
+    case Destination::FontTable:
+        flushFontName();
+        if (m_fontName.size() < kMaxFontName)
+            m_fontName += QString(QChar(unit)).toUtf8();
+        return;
+    case Destination::FieldInstruction:
+        if (!m_fields.empty() && m_fields.back().instruction.size() < kMaxFieldInstruction)
+            m_fields.back().instruction += QString(QChar(unit)).toUtf8();
+        return;
+    default:
+        return;
+    }
+    if (!m_pendingBytes.isEmpty())
+        flushText();
+    if (QChar::isHighSurrogate(unit)) {
+        if (m_highSurrogate != 0)
+            appendUtf8(kReplacementCharacter);
+        m_highSurrogate = unit;
+        return;
+    }
+    if (QChar::isLowSurrogate(unit)) {
+        if (m_highSurrogate != 0) {
+            const char16_t pair[2] = {m_highSurrogate, unit};
+            m_highSurrogate = 0;
+            appendUtf8(QString::fromUtf16(pair, 2).toUtf8());
+        } else {
+            appendUtf8(kReplacementCharacter);
+        }
+        return;
+    }
+    if (m_highSurrogate != 0) {
+        m_highSurrogate = 0;
+        appendUtf8(kReplacementCharacter);
+    }
+    if (unit != 0)
+        appendUtf8(QString(QChar(unit)).toUtf8());
+}
+
+void RtfParser::flushText()
+{
+    if (m_highSurrogate != 0) {
+        m_highSurrogate = 0;
+        appendUtf8(kReplacementCharacter);
+    }
+    if (m_pendingBytes.isEmpty())
+        return;
+    QByteArray utf8;
+    m_decoder.appendUtf8(m_pendingCodePage, m_pendingBytes, utf8);
+    m_pendingBytes.clear();
+    utf8.replace('\0', QByteArray());
+    appendUtf8(utf8);
+}
+
+bool RtfParser::overBudget() const
+{
+    return m_elements >= kMaxElements;
+}
+
+void RtfParser::appendUtf8(const QByteArray &utf8)
+{
+    if (utf8.isEmpty())
+        return;
+    if (m_pendingCells > 0) {
+        const QByteArray tabs(m_pendingCells, '\t');
+        m_pendingCells = 0;
+        appendUtf8(tabs);
+    }
+    if (overBudget() && !m_paragraph.runs.empty() && !m_paragraph.runs.back().isPicture()) {
+        m_paragraph.runs.back().text += utf8;
+        return;
+    }
+    const std::size_t runs = m_paragraph.runs.size();
+    appendText(m_paragraph, utf8, characterFormat());
+    if (m_paragraph.runs.size() != runs)
+        ++m_elements;
+}
+
+const CharacterFormat &RtfParser::characterFormat()
+{
+    if (!m_formatDirty)
+        return m_format;
+    const GroupState &group = state();
+    const CharacterState &character = group.character;
+    CharacterFormat format;
+    format.bold = character.bold;
+    format.italic = character.italic;
+    format.underline = character.underline;
+    format.strikeOut = character.strikeOut;
+    format.verticalPosition = character.verticalPosition;
+    format.allCapitals = character.allCapitals;
+    format.smallCapitals = character.smallCapitals;
+    const auto font = m_fonts.find(character.font < 0 ? m_defaultFont : character.font);
+    if (font != m_fonts.end())
+        format.fontFace = font->second.name;
+    format.sizeHalfPoints = character.sizeHalfPoints;
+    const auto colourAt = [this](int index) -> std::optional<Colour> {
+        if (index <= 0 || static_cast<std::size_t>(index) >= m_colours.size())
+            return std::nullopt;
+        return m_colours[static_cast<std::size_t>(index)];
+    };
+    format.textColour = colourAt(character.textColour);
+    format.fillColour = colourAt(character.fillColour);
+    format.linkTarget = group.linkTarget;
+    m_format = std::move(format);
+    m_formatDirty = false;
+    return m_format;
+}
+
+ParagraphFormat RtfParser::paragraphFormat()
+{
+    const ParagraphState &paragraph = state().paragraph;
+    ParagraphFormat format = paragraph.format;
+    if (paragraph.lineSpacingMultiple && paragraph.lineSpacing != 0) {
+        // \slN\slmult1: N 240ths of a line.
+        const qint64 percent = (std::abs(qint64{paragraph.lineSpacing}) * 100 + 120) / 240;
+        if (percent != 100)
+            format.lineSpacing = {LineSpacingRule::Proportional, static_cast<int>(percent)};
+    } else if (paragraph.lineSpacing > 0) {
+        format.lineSpacing = {LineSpacingRule::AtLeast, paragraph.lineSpacing};
+    } else if (paragraph.lineSpacing < 0) {
+        format.lineSpacing = {LineSpacingRule::Exactly, -paragraph.lineSpacing};
+    }
+    if (paragraph.listOverride > 0) {
+        if (const std::optional<ListLevel> level = m_lists.levelOf(paragraph.listOverride, paragraph.listLevel)) {
+            format.numbering = level->numbering;
+            format.numberingStart = level->start;
+        }
+    }
+    if (format.numbering == Numbering::None || format.numbering == Numbering::Bullet)
+        format.numberingStart = 1;
+    return format;
+}
+
+void RtfParser::finishParagraph()
+{
+    flushText();
+    m_pendingCells = 0;
+    if (overBudget()) {
+        appendUtf8(kLineSeparator);
+        return;
+    }
+    m_paragraph.format = paragraphFormat();
+    m_paragraph.markFormat = characterFormat();
+    m_paragraph.markFormat.linkTarget.clear();
+    m_document.paragraphs.push_back(std::move(m_paragraph));
+    m_paragraph = Paragraph{};
+    ++m_elements;
+}
+
+void RtfParser::finishDocument()
+{
+    flushText();
+    // A last paragraph with nothing in it is only the document's closing paragraph mark.
+    if (!m_paragraph.runs.empty() || m_document.paragraphs.empty())
+        finishParagraph();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tables
+
+void RtfParser::startFontEntry(int number)
+{
+    finishFontEntry();
+    m_fontPending = true;
+    m_fontNumber = number;
+    m_fontCodePage = 0;
+}
+
+void RtfParser::flushFontName()
+{
+    if (m_fontNameBytes.isEmpty())
+        return;
+    m_decoder.appendUtf8(m_fontCodePage != 0 ? m_fontCodePage : m_documentCodePage, m_fontNameBytes, m_fontName);
+    m_fontNameBytes.clear();
+}
+
+void RtfParser::finishFontEntry()
+{
+    flushFontName();
+    if (m_fontPending && (m_fonts.size() < 4096 || m_fonts.count(m_fontNumber) > 0))
+        m_fonts[m_fontNumber] = Font{QString::fromUtf8(m_fontName).trimmed(), m_fontCodePage};
+    m_fontPending = false;
+    m_fontName.clear();
+}
+
+void RtfParser::finishColourEntry()
+{
+    if (m_colours.size() < 4096)
+        m_colours.push_back(m_colourGiven ? std::optional<Colour>(m_colour) : std::nullopt);
+    m_colour = Colour{};
+    m_colourGiven = false;
+}
+
+void RtfParser::finishPicture()
+{
+    if (!hasSavedState())
+        return;
+    std::optional<Picture> picture = m_picture.picture();
+    m_picture.reset();
+    if (!picture || m_pictureBytes + picture->data.size() > kMaxTotalPictureBytes || overBudget())
+        return;
+    m_pictureBytes += picture->data.size();
+    flushText();
+    if (m_pendingCells > 0) {
+        const QByteArray tabs(m_pendingCells, '\t');
+        m_pendingCells = 0;
+        appendUtf8(tabs);
+    }
+    m_paragraph.runs.push_back(Run{characterFormat(), {}, std::move(picture)});
+    ++m_elements;
+}
+
+} // namespace tabulet::rtf

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "rtf/richtextdocument.h"
+
+#include <QByteArray>
+
+namespace tabulet::rtf {
+
+// Bounds that keep hostile input from taking all memory.
+inline constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;
+inline constexpr qsizetype kMaxTotalPictureBytes = 128 * 1024 * 1024;
+
+// True when the bytes start like an RTF stream ("{\rtf", leading whitespace allowed).
+bool looksLikeRtf(const QByteArray &bytes);
+
+// Reads an RTF stream into the model. Never fails: damaged input yields what could be read,
+// and bytes that are not RTF are read as plain text (UTF-8 when valid, else Windows-1252).
+RichTextDocument readRtf(const QByteArray &bytes);
+
+// Reads plain text: one paragraph per line ("\r\n", "\n" or "\r").
+RichTextDocument readPlainText(const QByteArray &bytes);
+
+} // namespace tabulet::rtf
