@@ -5,7 +5,7 @@ namespace tabulet::app {
 ApplicationContext::ApplicationContext(const settings::FolderSet &folderSet)
     : folders(folderSet), configuration(folders, settings, notes, presets)
 {
-    configuration.setSection(QStringLiteral("commands"), &commands);
+    configuration.setCommandsSection(&commands);
 }
 
 } // namespace tabulet::app

@@ -2,6 +2,7 @@
 
 #include "app/applicationcontext.h"
 #include "lang/formattext.h"
+#include "settings/noterules.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -39,12 +40,10 @@ void PlainNoteWindow::loadNotes()
     auto &configuration = m_context.configuration;
     configuration.load(false);
     configuration.setSavingEnabled(true);
-    if (m_context.notes.isEmpty()) {
-        if (!configuration.isFirstRun())
-            QMessageBox::warning(this, m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
-                                 m_context.texts.text(QStringLiteral("CORRUPT_INIFILE")));
-        m_context.notes.appendEmptyNote();
-    }
+    if (m_context.notes.isEmpty() && !configuration.isFirstRun())
+        QMessageBox::warning(this, m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                             m_context.texts.text(QStringLiteral("CORRUPT_INIFILE")));
+    settings::ensureOneNote(m_context.notes);
     for (const settings::Note &note : m_context.notes) {
         if (note.visible)
             m_tabs->setTabData(m_tabs->addTab(note.title), note.serial);

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
 #include "app/applicationcontext.h"
-#include "app/startuplanguage.h"
 #include "app/terminationwatcher.h"
+#include "lang/languagefiles.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -51,9 +51,9 @@ bool Startup::runPass()
 
 bool Startup::loadLanguage()
 {
-    return !loadStartupLanguage(m_context.texts, m_context.settings.value(QStringLiteral("languagefile")),
-                                m_context.folders)
-                .isEmpty();
+    return lang::loadConfiguredLanguage(m_context.texts, m_context.settings.value(QStringLiteral("languagefile")),
+                                        m_context.folders.languagesFolder,
+                                        m_context.folders.programLanguagesFolder());
 }
 
 void Startup::onTermination()
