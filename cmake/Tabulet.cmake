@@ -19,6 +19,10 @@ function(tabulet_library module)
     add_library(tabulet_${module} STATIC ${ARG_SOURCES})
     target_include_directories(tabulet_${module} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(tabulet_${module} PUBLIC ${ARG_LIBS})
+    # The fuzzers get coverage only from code built with libFuzzer's instrumentation.
+    if(TABULET_FUZZ)
+        target_compile_options(tabulet_${module} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+    endif()
 endfunction()
 
 # tabulet_test(<name> SOURCES ... LIBS ... [UI])

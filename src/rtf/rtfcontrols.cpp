@@ -184,6 +184,8 @@ void RtfParser::applyControl(ControlWord word, bool hasParameter, int parameter)
         break;
     }
 
+    // Text read so far has the format from before this control.
+    flushText();
     switch (word) {
     case ControlWord::ansi:
         m_documentCodePage = kWindows1252;
@@ -350,7 +352,6 @@ bool RtfParser::applyCharacterControl(ControlWord word, bool hasParameter, int p
         character.underline = on;
         break;
     }
-    flushText();
     m_formatDirty = true;
     return true;
 }

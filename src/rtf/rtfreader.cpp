@@ -16,7 +16,8 @@ bool looksLikeRtf(const QByteArray &bytes)
 
 RichTextDocument readPlainText(const QByteArray &bytes)
 {
-    const QString text = lang::decodeText(bytes);
+    QString text = lang::decodeText(bytes);
+    text.remove(QChar(0));
     RichTextDocument document;
     document.paragraphs.clear();
     qsizetype lineStart = 0;

@@ -446,6 +446,8 @@ void Writer::character(char32_t c)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     switch (c) {
+    case 0:
+        return; // RTF has no way to carry a NUL
     case '\\':
         m_out += "\\\\";
         m_afterWord = false;

@@ -170,7 +170,10 @@ void setRichText(QTextDocument &document, const rtf::RichTextDocument &richText)
     document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor cursor(&document);
+    // One edit block: the cursor then skips laying out the paragraph after every insertion.
+    cursor.beginEditBlock();
     Inserter(cursor).insert(richText, true);
+    cursor.endEditBlock();
     document.setUndoRedoEnabled(undo);
     document.setModified(false);
 }
