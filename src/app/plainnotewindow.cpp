@@ -2,6 +2,7 @@
 
 #include "app/applicationcontext.h"
 #include "lang/formattext.h"
+#include "platform/taskbar.h"
 #include "settings/noterules.h"
 
 #include <QCloseEvent>
@@ -31,7 +32,9 @@ void PlainNoteWindow::run()
     auto &settings = m_context.settings;
     resize(settings.value(QStringLiteral("w")).toInt(), settings.value(QStringLiteral("h")).toInt());
     move(settings.value(QStringLiteral("x")).toInt(), settings.value(QStringLiteral("y")).toInt());
+    platform::keepOffTaskbar(this);
     show();
+    platform::keepOffTaskbar(this);
     m_loop.exec();
 }
 

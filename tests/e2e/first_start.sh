@@ -2,13 +2,14 @@
 # A first start in an empty home folder creates the folder set, shows the window and, on exit,
 # writes the configuration in the documented layout.
 source "$(dirname "$0")/lib.sh"
-e2e_start_display
+e2e_start_display --wm
 
 home="$E2E_WORK/notes"
 mkdir -p "$home"
 e2e_start_tabulet -homedir "$home"
 window=$(e2e_wait_window "tab1")
 e2e_screenshot "$E2E_WORK/first_start.png"
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || e2e_fail "the window is on the taskbar"
 
 for folder in Tabulet Tabulet/plugins Tabulet/pluginCFG; do
     [ -d "$XDG_DATA_HOME/$folder" ] || e2e_fail "folder $folder was not created"
