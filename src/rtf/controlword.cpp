@@ -50,7 +50,7 @@ ControlWord controlWordOf(QByteArrayView name)
 bool isReadAfterIgnorable(ControlWord word)
 {
     using enum ControlWord;
-    constexpr std::array words{fldinst, shppict, shpinst, pn, listtable, listoverridetable, ud};
+    constexpr std::array words{fldinst, fldrslt, shppict, shpinst, pn, listtable, listoverridetable, ud};
     return isOneOf(word, words);
 }
 

@@ -57,6 +57,7 @@ QString hyperlinkTarget(const QString &instruction)
     }
     if (!anchor.isEmpty())
         target += QLatin1Char('#') + anchor;
+    target.removeIf([](QChar c) { return c.unicode() < 0x20; }); // never part of an address
     return target;
 }
 

@@ -435,10 +435,15 @@ bool RtfParser::applyTableControl(ControlWord word)
     case ControlWord::cell:
     case ControlWord::nestcell:
         flushText();
+        m_pendingCellBreak = false;
         ++m_pendingCells;
         return true;
     case ControlWord::row:
+        m_pendingCellBreak = false;
         finishParagraph();
+        return true;
+    case ControlWord::intbl:
+        state().paragraph.inTable = true;
         return true;
     default:
         return false;
@@ -449,10 +454,21 @@ bool RtfParser::applyTextControl(ControlWord word)
 {
     switch (word) {
     case ControlWord::par:
+        if (state().paragraph.inTable) {
+            // Paragraphs of one table cell stay in the row's paragraph, as lines.
+            flushText();
+            m_pendingCellBreak = paragraphHasContent();
+        } else {
+            finishParagraph();
+        }
+        break;
     case ControlWord::sect:
     case ControlWord::page:
     case ControlWord::column:
-        finishParagraph();
+        // Breaks between paragraphs; inside one they end it.
+        flushText();
+        if (paragraphHasContent())
+            finishParagraph();
         break;
     case ControlWord::line:
         appendUnicode(0x2028);

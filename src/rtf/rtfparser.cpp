@@ -18,10 +18,22 @@ constexpr std::size_t kMaxSavedGroups = 2000;
 // breaks become line breaks, so all text is kept while memory stays bounded.
 constexpr qsizetype kMaxElements = qsizetype{1} << 21;
 constexpr qsizetype kMaxFieldInstruction = 4096;
-constexpr qsizetype kMaxFontName = 256;
+constexpr qsizetype kMaxFontName = 4096; // bytes read of one entry
+constexpr qsizetype kMaxFontFace = 128;  // characters kept
 
 const QByteArray kLineSeparator = QByteArrayLiteral("\xE2\x80\xA8");
 const QByteArray kReplacementCharacter = QByteArrayLiteral("\xEF\xBF\xBD");
+
+// A face name without control characters or surrounding blanks.
+QString fontFace(const QByteArray &utf8)
+{
+    QString face = QString::fromUtf8(utf8);
+    face.removeIf([](QChar c) { return c.unicode() < 0x20; });
+    face = face.trimmed();
+    if (face.size() > kMaxFontFace)
+        face.truncate(face.at(kMaxFontFace - 1).isHighSurrogate() ? kMaxFontFace - 1 : kMaxFontFace);
+    return face.trimmed();
+}
 
 bool isLetter(char c)
 {
@@ -385,11 +397,7 @@ void RtfParser::appendUtf8(const QByteArray &utf8)
 {
     if (utf8.isEmpty())
         return;
-    if (m_pendingCells > 0) {
-        const QByteArray tabs(m_pendingCells, '\t');
-        m_pendingCells = 0;
-        appendUtf8(tabs);
-    }
+    appendPendingSeparators();
     if (overBudget() && !m_paragraph.runs.empty() && !m_paragraph.runs.back().isPicture()) {
         m_paragraph.runs.back().text += utf8;
         return;
@@ -398,6 +406,22 @@ void RtfParser::appendUtf8(const QByteArray &utf8)
     appendText(m_paragraph, utf8, characterFormat());
     if (m_paragraph.runs.size() != runs)
         ++m_elements;
+}
+
+void RtfParser::appendPendingSeparators()
+{
+    // Cells and paragraphs of a table row that text follows: tabs between cells, line breaks
+    // between the paragraphs of one cell.
+    if (m_pendingCellBreak && m_pendingCells == 0) {
+        m_pendingCellBreak = false;
+        appendUtf8(kLineSeparator);
+    }
+    m_pendingCellBreak = false;
+    if (m_pendingCells > 0) {
+        const QByteArray tabs(m_pendingCells, '\t');
+        m_pendingCells = 0;
+        appendUtf8(tabs);
+    }
 }
 
 const CharacterFormat &RtfParser::characterFormat()
@@ -456,10 +480,16 @@ ParagraphFormat RtfParser::paragraphFormat()
     return format;
 }
 
+bool RtfParser::paragraphHasContent() const
+{
+    return !m_paragraph.runs.empty() || m_pendingCells > 0;
+}
+
 void RtfParser::finishParagraph()
 {
     flushText();
     m_pendingCells = 0;
+    m_pendingCellBreak = false;
     if (overBudget()) {
         appendUtf8(kLineSeparator);
         return;
@@ -503,7 +533,7 @@ void RtfParser::finishFontEntry()
 {
     flushFontName();
     if (m_fontPending && (m_fonts.size() < 4096 || m_fonts.count(m_fontNumber) > 0))
-        m_fonts[m_fontNumber] = Font{QString::fromUtf8(m_fontName).trimmed(), m_fontCodePage};
+        m_fonts[m_fontNumber] = Font{fontFace(m_fontName), m_fontCodePage};
     m_fontPending = false;
     m_fontName.clear();
 }
@@ -526,11 +556,7 @@ void RtfParser::finishPicture()
         return;
     m_pictureBytes += picture->data.size();
     flushText();
-    if (m_pendingCells > 0) {
-        const QByteArray tabs(m_pendingCells, '\t');
-        m_pendingCells = 0;
-        appendUtf8(tabs);
-    }
+    appendPendingSeparators();
     m_paragraph.runs.push_back(Run{characterFormat(), {}, std::move(picture)});
     ++m_elements;
 }

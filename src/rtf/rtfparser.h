@@ -62,6 +62,7 @@ private:
         TabAlignment nextTabAlignment = TabAlignment::Left;
         int listOverride = 0; // \ls
         int listLevel = 0;    // \ilvl
+        bool inTable = false; // \intbl
     };
 
     struct GroupState
@@ -107,8 +108,10 @@ private:
     void appendCodePageBytes(QByteArrayView bytes);
     void appendUnicode(int codeUnit);
     void appendUtf8(const QByteArray &utf8);
+    void appendPendingSeparators();
     void flushText();
     void finishParagraph();
+    bool paragraphHasContent() const;
     void finishDocument();
 
     // Groups of the tables
@@ -136,7 +139,8 @@ private:
     RichTextDocument m_document;
     Paragraph m_paragraph;
     qsizetype m_elements = 0;
-    int m_pendingCells = 0; // table cells ended since the last text of the row
+    int m_pendingCells = 0;          // table cells ended since the last text of the row
+    bool m_pendingCellBreak = false; // a paragraph ended inside a table cell
 
     // Text waiting to be decoded: bytes of one code page, or a high surrogate from \uN.
     QByteArray m_pendingBytes;
