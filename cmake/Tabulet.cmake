@@ -37,6 +37,7 @@ function(tabulet_test name)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt6::Core)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
     target_compile_definitions(${name} PRIVATE TABULET_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         TABULET_BINARY_DIR="${PROJECT_BINARY_DIR}")
     gtest_discover_tests(${name}

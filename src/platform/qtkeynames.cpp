@@ -6,15 +6,26 @@
 
 namespace tabulet::platform {
 
+namespace {
+
+// The name a modifier has inside a shortcut ("Ctrl", not the key's own name "Control").
+QString nameInShortcut(Qt::KeyboardModifier modifier)
+{
+    const QString text = QKeySequence(QKeyCombination(modifier, Qt::Key_A)).toString(QKeySequence::NativeText);
+    return text.left(text.lastIndexOf(QLatin1Char('+')));
+}
+
+} // namespace
+
 QString QtKeyNames::modifierName(commands::Modifier modifier) const
 {
     switch (modifier) {
     case commands::Modifier::Alt:
-        return QKeySequence(Qt::Key_Alt).toString(QKeySequence::NativeText);
+        return nameInShortcut(Qt::AltModifier);
     case commands::Modifier::Ctrl:
-        return QKeySequence(Qt::Key_Control).toString(QKeySequence::NativeText);
+        return nameInShortcut(Qt::ControlModifier);
     case commands::Modifier::Shift:
-        return QKeySequence(Qt::Key_Shift).toString(QKeySequence::NativeText);
+        return nameInShortcut(Qt::ShiftModifier);
     case commands::Modifier::None:
         break;
     }

@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "printers.h"
+
 #include <gtest/gtest.h>
 
 using tabulet::app::CommandLine;

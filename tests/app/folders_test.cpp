@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "printers.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>

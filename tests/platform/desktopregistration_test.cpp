@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "printers.h"
+
 #include <gtest/gtest.h>
 
 using namespace tabulet;

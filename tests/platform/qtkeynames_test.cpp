@@ -1,6 +1,8 @@
 #include "commands/shortcuttext.h"
 #include "platform/qtkeynames.h"
 
+#include "printers.h"
+
 #include <gtest/gtest.h>
 
 using namespace tabulet;

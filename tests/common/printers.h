@@ -1,0 +1,17 @@
+#pragma once
+
+// Readable GoogleTest output for Qt's string types.
+#include <QByteArray>
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QByteArray &bytes, std::ostream *out)
+{
+    *out << '"' << bytes.toStdString() << '"';
+}
