@@ -6,6 +6,7 @@
 #include "settings/noterules.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTabBar>
@@ -41,11 +42,15 @@ void PlainNoteWindow::run()
 void PlainNoteWindow::loadNotes()
 {
     auto &configuration = m_context.configuration;
-    configuration.load(false);
+    const settings::LoadResult loaded = configuration.load(false);
     configuration.setSavingEnabled(true);
-    if (m_context.notes.isEmpty() && !configuration.isFirstRun())
-        QMessageBox::warning(this, m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
-                             m_context.texts.text(QStringLiteral("CORRUPT_INIFILE")));
+    if (loaded.damaged || (m_context.notes.isEmpty() && !configuration.isFirstRun())) {
+        QMessageBox box(QMessageBox::Warning, m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                        m_context.texts.text(QStringLiteral("CORRUPT_INIFILE")), QMessageBox::Ok, this);
+        // Where the damaged file was kept, so that nothing of it is lost to the user.
+        box.setInformativeText(QDir::toNativeSeparators(loaded.damagedCopy));
+        box.exec();
+    }
     settings::ensureOneNote(m_context.notes);
     for (const settings::Note &note : m_context.notes) {
         if (note.visible)

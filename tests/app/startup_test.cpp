@@ -1,0 +1,129 @@
+#include "app/applicationcontext.h"
+#include "app/startup.h"
+#include "app/terminationwatcher.h"
+#include "printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace tabulet;
+
+namespace {
+
+// Stands in for the note window: records what it saw and ends as told.
+class FakeWindow final : public app::NoteWindow
+{
+public:
+    explicit FakeWindow(std::function<bool(app::ApplicationContext &)> body, app::ApplicationContext &context)
+        : m_body(std::move(body)), m_context(context)
+    {
+    }
+    void run() override { m_restart = m_body(m_context); }
+    void closeWithoutAsking() override { ++closedWithoutAsking; }
+    bool restartRequested() const override { return m_restart; }
+
+    static inline int closedWithoutAsking = 0;
+
+private:
+    std::function<bool(app::ApplicationContext &)> m_body;
+    app::ApplicationContext &m_context;
+    bool m_restart = false;
+};
+
+class Startup : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folders.dataFolder = root.filePath("data");
+        folders.programFolder = root.filePath("program");
+        QDir().mkpath(folders.dataFolder);
+        QDir().mkpath(folders.programLanguagesFolder());
+        writeFile(folders.programLanguagesFolder() + "/english.tabulang", "IDOK: OK\n");
+        FakeWindow::closedWithoutAsking = 0;
+    }
+
+    static void writeFile(const QString &path, const QByteArray &content)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    // Runs start-up with a window whose runs are the given bodies, one per pass.
+    int runPasses(std::vector<std::function<bool(app::ApplicationContext &)>> bodies)
+    {
+        app::ApplicationContext context(folders);
+        std::size_t pass = 0;
+        app::Startup startup(
+            context, {},
+            [&](app::ApplicationContext &passContext, const app::CommandLine &, QWidget *) {
+                return std::make_unique<FakeWindow>(bodies.at(pass++), passContext);
+            },
+            termination);
+        const int code = startup.run();
+        passes = static_cast<int>(pass);
+        return code;
+    }
+
+    QTemporaryDir root;
+    settings::FolderSet folders;
+    app::TerminationWatcher termination;
+    int passes = 0;
+};
+
+} // namespace
+
+TEST_F(Startup, aPass_loadsOptionsAndLanguageBeforeTheWindowAndKeepsSavingOff)
+{
+    bool sawSavingOff = false;
+    const int code = runPasses({[&](app::ApplicationContext &context) {
+        sawSavingOff = !context.configuration.savingEnabled();
+        EXPECT_EQ(context.settings.value("wordwrap"), "1");
+        EXPECT_EQ(context.texts.text("IDOK"), "OK");
+        return false;
+    }});
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(passes, 1);
+    EXPECT_TRUE(sawSavingOff);
+}
+
+TEST_F(Startup, restartRequest_runsAnotherPassThatReadsTheRestoredFiles)
+{
+    const int code = runPasses({
+        [&](app::ApplicationContext &context) {
+            context.configuration.load(false);
+            context.configuration.setSavingEnabled(true);
+            context.settings.value("wordwrap") = "1";
+            context.configuration.save();
+            // What an archive restore does: new files underneath, no save of the old state.
+            writeFile(folders.dataFolder + "/tbu_config.xml",
+                      "<?xml version=\"1.0\" standalone=\"no\" ?><config version=\"1.1\"><options>"
+                      "<option key=\"wordwrap\" val=\"0\"/></options><notes/></config>");
+            context.configuration.setDoNotSave(true);
+            return true;
+        },
+        [&](app::ApplicationContext &context) {
+            EXPECT_EQ(context.settings.value("wordwrap"), "0");
+            return false;
+        },
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(passes, 2);
+}
+
+TEST_F(Startup, terminationSignal_closesTheWindowWithoutAskingAndEndsThePasses)
+{
+    runPasses({[&](app::ApplicationContext &) {
+        std::raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([] { return FakeWindow::closedWithoutAsking == 1; }, 2000));
+        return true; // a restart asked for at the same time is not honoured
+    }});
+    EXPECT_EQ(passes, 1);
+    EXPECT_TRUE(termination.isTerminationRequested());
+}
