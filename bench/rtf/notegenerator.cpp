@@ -77,12 +77,12 @@ private:
             break;
         case 2:
             m_out +=
-                "{\\pntext\\f3\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf3\\pnindent0{\\pntxtb\\'B7}}\\pard\\fi-360\\li720 ";
+                "\\pard{\\pntext\\f3\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf3\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720 ";
             break;
         case 3:
-            m_out += "{\\pntext\\f0 ";
+            m_out += "\\pard{\\pntext\\f0 ";
             m_out += QByteArray::number(index % 20 + 1);
-            m_out += ".\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pndec{\\pntxta.}}\\pard\\fi-360\\li720 ";
+            m_out += ".\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pndec{\\pntxta.}}\\fi-360\\li720 ";
             break;
         case 4:
             m_out += "\\pard\\qr\\sl360\\slmult1 ";
@@ -94,8 +94,8 @@ private:
             m_out += "\\pard\\qj\\li360\\ri360 ";
             break;
         default:
-            m_out += "{\\pntext\\f0 ii.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pnlcrm{\\pntxta.}}"
-                     "\\pard\\fi-360\\li720 ";
+            m_out += "\\pard{\\pntext\\f0 ii.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pnlcrm{\\pntxta.}}"
+                     "\\fi-360\\li720 ";
             break;
         }
         const unsigned words = 20 + next() % 60;

@@ -118,6 +118,25 @@ void compareWithUnrtf()
         note().size() / 1048576.0, kRounds, oursMedian, theirsMedian, theirsMedian / oursMedian);
 }
 
+void describeNote()
+{
+    std::size_t listParagraphs = 0;
+    std::size_t runs = 0;
+    std::size_t pictures = 0;
+    std::size_t linkRuns = 0;
+    for (const tabulet::rtf::Paragraph &paragraph : noteModel().paragraphs) {
+        listParagraphs += paragraph.format.numbering != tabulet::rtf::Numbering::None;
+        runs += paragraph.runs.size();
+        for (const tabulet::rtf::Run &run : paragraph.runs) {
+            pictures += run.isPicture();
+            linkRuns += !run.format.linkTarget.isEmpty();
+        }
+    }
+    std::printf("note: %lld bytes, %zu paragraphs (%zu in lists), %zu runs (%zu linked), %zu pictures\n",
+                static_cast<long long>(note().size()), noteModel().paragraphs.size(), listParagraphs, runs, linkRuns,
+                pictures);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -129,8 +148,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    std::printf("note: %lld bytes, %zu paragraphs\n", static_cast<long long>(note().size()),
-                noteModel().paragraphs.size());
+    describeNote();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     compareWithUnrtf();
