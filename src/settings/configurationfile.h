@@ -49,6 +49,8 @@ public:
     // Files larger than this are taken as damaged without being parsed.
     static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
+    // Keeps references: the folder set and the models must outlive this object. The data folder
+    // is looked up at every load and save, so a -homedir change before the first load counts.
     ConfigurationFile(const FolderSet &folders, Settings &settings, NoteList &notes, PresetList &presets);
 
     // Clears the options and reads them again; unless optionsOnly, also the notes, presets and

@@ -57,15 +57,6 @@ TEST(NoteList, moveKeepsSerialsAndReordersTabs)
     EXPECT_EQ(notes.size(), 4);
 }
 
-TEST(NoteList, visibleCountSkipsHiddenNotes)
-{
-    NoteList notes;
-    notes.append(titled("a"));
-    notes.append(titled("b"));
-    notes[1].visible = false;
-    EXPECT_EQ(notes.visibleCount(), 1);
-}
-
 TEST_F(NoteStore, freeNoteFileNameReusesTheFirstGap)
 {
     writeFile(dataPath(QStringLiteral("tab00001.rtf")), "x");

@@ -86,34 +86,6 @@ TEST_F(PresetElements, storedPresetsReplaceTheBuiltIns)
     EXPECT_FALSE(mine.hasTextColour);
 }
 
-TEST_F(PresetElements, writtenPresetsReadBackTheSame)
-{
-    Preset custom;
-    custom.name = QStringLiteral("Grün & <bold>");
-    custom.hasTextColour = true;
-    custom.textColour = 0x123456;
-    presets.addPreset(custom);
-    tinyxml2::XMLElement *root = document.NewElement("config");
-    document.InsertEndChild(root);
-    presets.writePresets(*root);
-
-    PresetList again;
-    again.readPresets(*root);
-    ASSERT_EQ(again.size(), 7);
-    for (int index = 0; index < 7; ++index) {
-        const Preset &written = presets[index];
-        const Preset &read = again[index];
-        EXPECT_EQ(read.name, written.name);
-        EXPECT_EQ(read.hasFont, written.hasFont);
-        EXPECT_EQ(read.font, written.font);
-        EXPECT_EQ(read.hasBackground, written.hasBackground);
-        EXPECT_EQ(read.background, written.background);
-        EXPECT_EQ(read.hasTextColour, written.hasTextColour);
-        EXPECT_EQ(read.textColour, written.textColour);
-        EXPECT_FALSE(read.hasTabColour);
-    }
-}
-
 class EffectiveStyle : public ::testing::Test
 {
 protected:

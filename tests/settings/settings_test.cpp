@@ -73,13 +73,6 @@ TEST(Settings, readingAnAbsentKeyInsertsItEmpty)
     EXPECT_FALSE(readOnly.contains(QStringLiteral("other")));
 }
 
-TEST(Settings, keysAreCaseSensitive)
-{
-    Settings settings;
-    settings.value(QStringLiteral("WordWrap")) = QStringLiteral("0");
-    EXPECT_TRUE(settings.value(QStringLiteral("wordwrap")).isEmpty());
-}
-
 TEST(Settings, flagIsOnOnlyForExactlyOne)
 {
     Settings settings;
@@ -104,14 +97,6 @@ TEST(Settings, applyDefaultsFillsOnlyEmptyOptions)
     EXPECT_TRUE(settings.value(QStringLiteral("favorites")).isEmpty());
     EXPECT_EQ(settings.value(QStringLiteral("unknown")), QStringLiteral("kept"));
     EXPECT_EQ(settings.size(), 46);
-}
-
-TEST(Settings, clearRemovesEveryOption)
-{
-    Settings settings;
-    settings.applyDefaults();
-    settings.clear();
-    EXPECT_EQ(settings.size(), 0);
 }
 
 struct ModifierCase
