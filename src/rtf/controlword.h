@@ -8,13 +8,14 @@ namespace tabulet::rtf {
 #define TABULET_RTF_CONTROL_WORDS(X)                                                                                   \
     X(aftnsep)                                                                                                         \
     X(annotation)                                                                                                      \
-    X(ansi) X(ansicpg) X(atnauthor) X(atnid) X(author) X(b) X(bin) X(blue) X(bullet) X(buptim) X(caps) X(cb) X(cell)   \
-        X(cf) X(chcbpat) X(colorschememapping) X(colortbl) X(column) X(comment) X(company) X(cpg) X(creatim) X(        \
-            datastore) X(deff) X(dn) X(doccomm) X(docvar) X(emdash) X(emspace) X(endash) X(enspace) X(f) X(fcharset)   \
-            X(fi) X(field) X(fldinst) X(fldrslt) X(fldtype) X(fonttbl) X(footer) X(footerf) X(footerl) X(footerr) X(   \
-                footnote) X(fs) X(ftnsep) X(ftnsepc) X(generator) X(green) X(header) X(headerf) X(headerl) X(headerr)  \
-                X(highlight) X(i) X(ilvl) X(info) X(intbl) X(jpegblip) X(keywords) X(latentstyles) X(ldblquote)        \
-                    X(levelnfc) X(levelnfcn) X(levelstartat) X(lfolevel) X(li) X(lin) X(line) X(list) X(listid) X(     \
+    X(ansi)                                                                                                            \
+    X(ansicpg) X(atnauthor) X(atnid) X(author) X(b) X(bin) X(blue) X(bullet) X(buptim) X(caps) X(cb) X(cell) X(cf)     \
+        X(chcbpat) X(colorschememapping) X(colortbl) X(column) X(comment) X(company) X(cpg) X(creatim) X(datastore) X( \
+            deff) X(dn) X(doccomm) X(docvar) X(emdash) X(emspace) X(endash) X(enspace) X(f) X(fcharset) X(fi) X(field) \
+            X(fldinst) X(fldrslt) X(fldtype) X(fonttbl) X(footer) X(footerf) X(footerl) X(footerr) X(footnote) X(fs)   \
+                X(ftnsep) X(ftnsepc) X(generator) X(green) X(header) X(headerf) X(headerl) X(headerr) X(highlight) X(  \
+                    i) X(ilvl) X(info) X(intbl) X(jpegblip) X(keywords) X(latentstyles) X(ldblquote) X(levelnfc)       \
+                    X(levelnfcn) X(levelstartat) X(lfolevel) X(li) X(lin) X(line) X(list) X(listid) X(                 \
                         listlevel) X(listoverride) X(listoverridetable) X(listtable) X(listtext) X(lquote) X(ls)       \
                         X(ltrmark) X(mac) X(nestcell) X(nonesttables) X(nonshppict) X(nosupersub) X(objclass) X(       \
                             objdata) X(objname) X(operator_) X(page) X(par) X(pard) X(pc)                              \

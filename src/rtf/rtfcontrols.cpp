@@ -3,8 +3,6 @@
 
 #include "rtf/fieldinstruction.h"
 
-#include "lang/textdecoding.h"
-
 #include <algorithm>
 
 namespace tabulet::rtf {
@@ -252,7 +250,7 @@ bool RtfParser::applyDestination(ControlWord word)
     case ControlWord::field:
         if (group.destination == Destination::Text) {
             flushText();
-            m_fields.push_back(Field{m_depth, {}});
+            m_fields.push_back(Field{m_depth, {}, {}});
         }
         return true;
     case ControlWord::fldinst:
@@ -263,7 +261,8 @@ bool RtfParser::applyDestination(ControlWord word)
         return true;
     case ControlWord::fldrslt:
         if (!m_fields.empty() && group.destination == Destination::Text) {
-            const QString target = hyperlinkTarget(lang::decodeText(m_fields.back().instruction).trimmed());
+            flushFieldInstruction();
+            const QString target = hyperlinkTarget(QString::fromUtf8(m_fields.back().instruction).trimmed());
             if (!target.isEmpty()) {
                 group.linkTarget = target;
                 m_formatDirty = true;

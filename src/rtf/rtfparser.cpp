@@ -103,7 +103,9 @@ void RtfParser::closeGroup()
         return;
     }
     const Destination closed = state().destination;
-    if (closed == Destination::FontTable)
+    if (closed == Destination::FieldInstruction)
+        flushFieldInstruction();
+    else if (closed == Destination::FontTable)
         finishFontEntry();
     else if (closed == Destination::Picture)
         finishPicture();
@@ -321,8 +323,8 @@ void RtfParser::appendCodePageBytes(QByteArrayView bytes)
             m_fontNameBytes.append(bytes);
         break;
     case Destination::FieldInstruction:
-        if (!m_fields.empty() && m_fields.back().instruction.size() < kMaxFieldInstruction)
-            m_fields.back().instruction.append(bytes);
+        if (!m_fields.empty() && m_fields.back().pendingBytes.size() < kMaxFieldInstruction)
+            m_fields.back().pendingBytes.append(bytes);
         break;
     default:
         break;
@@ -341,6 +343,7 @@ void RtfParser::appendUnicode(int codeUnit)
             m_fontName += QString(QChar(unit)).toUtf8();
         return;
     case Destination::FieldInstruction:
+        flushFieldInstruction();
         if (!m_fields.empty() && m_fields.back().instruction.size() < kMaxFieldInstruction)
             m_fields.back().instruction += QString(QChar(unit)).toUtf8();
         return;
@@ -386,6 +389,16 @@ void RtfParser::flushText()
     m_pendingBytes.clear();
     utf8.replace('\0', QByteArray());
     appendUtf8(utf8);
+}
+
+void RtfParser::flushFieldInstruction()
+{
+    if (m_fields.empty() || m_fields.back().pendingBytes.isEmpty())
+        return;
+    Field &field = m_fields.back();
+    if (field.instruction.size() < kMaxFieldInstruction)
+        m_decoder.appendUtf8(codePage(), field.pendingBytes, field.instruction);
+    field.pendingBytes.clear();
 }
 
 bool RtfParser::overBudget() const

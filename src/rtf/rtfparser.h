@@ -83,8 +83,9 @@ private:
 
     struct Field
     {
-        int depth = 0; // brace depth of the \field group
-        QByteArray instruction;
+        int depth = 0;           // brace depth of the \field group
+        QByteArray instruction;  // UTF-8
+        QByteArray pendingBytes; // in the code page of the text around
     };
 
     // Tokens
@@ -110,6 +111,7 @@ private:
     void appendUtf8(const QByteArray &utf8);
     void appendPendingSeparators();
     void flushText();
+    void flushFieldInstruction();
     void finishParagraph();
     bool paragraphHasContent() const;
     void finishDocument();
