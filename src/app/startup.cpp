@@ -15,10 +15,17 @@ Startup::Startup(ApplicationContext &context, CommandLine commandLine, NoteWindo
     : m_context(context), m_commandLine(std::move(commandLine)), m_createWindow(std::move(createWindow)),
       m_termination(termination)
 {
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, [this] { onTermination(); });
+    m_terminationConnection =
+        QObject::connect(&termination, &TerminationWatcher::terminationRequested, [this] { onTermination(); });
     // The desktop session is ending: close as the exit command does, before the session manager
     // ends the process.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this] { onTermination(); });
+    m_sessionEndConnection = QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this] { onTermination(); });
+}
+
+Startup::~Startup()
+{
+    QObject::disconnect(m_terminationConnection);
+    QObject::disconnect(m_sessionEndConnection);
 }
 
 int Startup::run()

@@ -3,6 +3,8 @@
 #include "app/commandline.h"
 #include "app/notewindow.h"
 
+#include <QMetaObject>
+
 namespace tabulet::app {
 
 class TerminationWatcher;
@@ -14,6 +16,10 @@ class Startup final
 public:
     Startup(ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
             TerminationWatcher &termination);
+
+    ~Startup();
+    Startup(const Startup &) = delete;
+    Startup &operator=(const Startup &) = delete;
 
     // Runs the passes; returns the process's exit code.
     int run();
@@ -29,6 +35,8 @@ private:
     TerminationWatcher &m_termination;
     // The window of the running pass; empty between passes and during shut-down.
     NoteWindow *m_window = nullptr;
+    QMetaObject::Connection m_terminationConnection;
+    QMetaObject::Connection m_sessionEndConnection;
 };
 
 } // namespace tabulet::app
