@@ -81,6 +81,7 @@ LoadResult ConfigurationFile::load(bool optionsOnly)
             readLegacyIni(bytes, m_settings, m_notes);
     }
 
+    assignMissingFileNames(m_notes, m_folders.dataFolder);
     m_settings.applyDefaults();
     if (m_archiveFolderHandler)
         m_archiveFolderHandler(m_settings.value(QStringLiteral("customarchivedir")),

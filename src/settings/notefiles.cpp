@@ -11,19 +11,51 @@
 
 namespace tabulet::settings {
 
-QString freeNoteFileName(const QString &dataFolder)
+namespace {
+
+QSet<QString> takenFileNames(const QString &dataFolder, const NoteList &notes)
 {
     // One listing instead of up to 99999 look-ups.
-    const QStringList taken = QDir(dataFolder)
+    const QStringList files = QDir(dataFolder)
                                   .entryList({QStringLiteral("tab?????.rtf")},
                                              QDir::AllEntries | QDir::Hidden | QDir::System | QDir::CaseSensitive);
-    const QSet<QString> takenNames(taken.begin(), taken.end());
+    QSet<QString> taken(files.begin(), files.end());
+    for (const Note &note : notes)
+        taken.insert(note.fileName);
+    return taken;
+}
+
+QString firstFreeFileName(const QSet<QString> &taken)
+{
     for (int number = 1; number <= 99999; ++number) {
         const QString name = QStringLiteral("tab%1.rtf").arg(number, 5, 10, QLatin1Char('0'));
-        if (!takenNames.contains(name))
+        if (!taken.contains(name))
             return name;
     }
     return {};
+}
+
+} // namespace
+
+QString freeNoteFileName(const QString &dataFolder, const NoteList &notes)
+{
+    return firstFreeFileName(takenFileNames(dataFolder, notes));
+}
+
+int assignMissingFileNames(NoteList &notes, const QString &dataFolder)
+{
+    QSet<QString> taken;
+    int assigned = 0;
+    for (Note &note : notes) {
+        if (!noteFilePath(dataFolder, note.fileName).isEmpty())
+            continue;
+        if (assigned == 0)
+            taken = takenFileNames(dataFolder, notes);
+        note.fileName = firstFreeFileName(taken);
+        taken.insert(note.fileName);
+        ++assigned;
+    }
+    return assigned;
 }
 
 QString plainNoteFileName(const QString &fileName)
@@ -48,7 +80,7 @@ int createNote(NoteList &notes, const QString &dataFolder, const QString &title,
         note.fileName = plainNoteFileName(fileName);
         return notes.append(std::move(note));
     }
-    note.fileName = freeNoteFileName(dataFolder);
+    note.fileName = freeNoteFileName(dataFolder, notes);
     if (note.fileName.isEmpty())
         return -1;
     QSaveFile file(withSeparator(dataFolder) + note.fileName);

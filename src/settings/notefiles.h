@@ -11,9 +11,14 @@ class NoteList;
 inline constexpr char kNewNoteContent[] = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fprq12\\fcharset0 "
                                           "Arial;}}\\viewkind4\\uc1\\pard\\lang3079\\f0\\fs18\\par}";
 
-// "tab%05d.rtf" with the smallest number from 1 to 99999 whose name is free in the data folder;
-// empty when all are taken.
-QString freeNoteFileName(const QString &dataFolder);
+// "tab%05d.rtf" with the smallest number from 1 to 99999 whose name is free: no file of the data
+// folder and no note of the list has it (a note's file is written only at its first save).
+// Empty when all are taken.
+QString freeNoteFileName(const QString &dataFolder, const NoteList &notes);
+
+// Gives every note whose file name is unusable (empty, "." or "..") a free one, so that its
+// text can be saved; returns how many notes got one.
+int assignMissingFileNames(NoteList &notes, const QString &dataFolder);
 
 // A note's file name as stored: only the last path component is kept, so that a name read from
 // a file can never reach outside the data folder.

@@ -293,6 +293,8 @@ TEST_F(ConfigurationFileTest, load_noteRules)
     EXPECT_EQ(colours.font, (FontRecord{QStringLiteral("Courier"), 10, false, false}));
     EXPECT_FALSE(notes[0].hasFont);
     EXPECT_FALSE(notes[0].hasTitleColour);
+    EXPECT_EQ(notes[0].fileName, QStringLiteral("tab00001.rtf"));
+    EXPECT_EQ(notes[3].fileName, QStringLiteral("tab00004.rtf"));
 }
 
 TEST_F(ConfigurationFileTest, load_readsWindows1252Files)

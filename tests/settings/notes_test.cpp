@@ -62,7 +62,29 @@ TEST_F(NoteStore, freeNoteFileNameReusesTheFirstGap)
     writeFile(dataPath(QStringLiteral("tab00001.rtf")), "x");
     writeFile(dataPath(QStringLiteral("tab00003.rtf")), "x");
     writeFile(dataPath(QStringLiteral("TAB00002.rtf")), "x");
-    EXPECT_EQ(freeNoteFileName(folders.dataFolder), QStringLiteral("tab00002.rtf"));
+    EXPECT_EQ(freeNoteFileName(folders.dataFolder, notes), QStringLiteral("tab00002.rtf"));
+}
+
+TEST_F(NoteStore, newNotesNeverShareAFileWithANoteNotYetSaved)
+{
+    ensureOneNote(notes);
+    const int serial = createNote(notes, folders.dataFolder, QStringLiteral("second"));
+    EXPECT_EQ(notes[notes.indexOfSerial(serial)].fileName, QStringLiteral("tab00002.rtf"));
+}
+
+TEST_F(NoteStore, notesWithoutAUsableFileNameGetAFreeOne)
+{
+    writeFile(dataPath(QStringLiteral("tab00001.rtf")), "x");
+    for (const char *name : {"", "tab00002.rtf", "..", ""}) {
+        Note note;
+        note.fileName = QString::fromLatin1(name);
+        notes.append(note);
+    }
+    EXPECT_EQ(assignMissingFileNames(notes, folders.dataFolder), 3);
+    EXPECT_EQ(notes[0].fileName, QStringLiteral("tab00003.rtf"));
+    EXPECT_EQ(notes[1].fileName, QStringLiteral("tab00002.rtf"));
+    EXPECT_EQ(notes[2].fileName, QStringLiteral("tab00004.rtf"));
+    EXPECT_EQ(notes[3].fileName, QStringLiteral("tab00005.rtf"));
 }
 
 TEST_F(NoteStore, createNoteWritesTheEmptyRichTextDocument)
