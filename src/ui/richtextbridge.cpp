@@ -9,6 +9,9 @@
 #include <QTextDocument>
 #include <QTextList>
 
+#include <utility>
+#include <vector>
+
 namespace tabulet::ui {
 
 namespace {
@@ -70,14 +73,22 @@ private:
         m_cursor.insertText(withoutStructureCharacters(QString::fromUtf8(run.text)), charFormat(run.format));
     }
 
-    // Runs of one paragraph often repeat a format: convert each only once in a row.
+    // A note uses few formats, mostly in turns (plain, bold, plain): convert each only once while
+    // it stays among the recent ones.
     const QTextCharFormat &charFormat(const rtf::CharacterFormat &format)
     {
-        if (!m_lastFormat || !(*m_lastFormat == format)) {
-            m_lastFormat = format;
-            m_lastCharFormat = toCharFormat(format);
+        for (const auto &[known, converted] : m_recentFormats) {
+            if (known == format)
+                return converted;
         }
-        return m_lastCharFormat;
+        if (m_recentFormats.size() < kRecentFormats) {
+            m_recentFormats.emplace_back(format, toCharFormat(format));
+            return m_recentFormats.back().second;
+        }
+        auto &slot = m_recentFormats[m_nextSlot];
+        m_nextSlot = (m_nextSlot + 1) % kRecentFormats;
+        slot = {format, toCharFormat(format)};
+        return slot.second;
     }
 
     void joinList(const rtf::ParagraphFormat &format)
@@ -102,8 +113,9 @@ private:
     QTextList *m_list = nullptr;
     rtf::Numbering m_listNumbering = rtf::Numbering::None;
     int m_listStart = 1;
-    std::optional<rtf::CharacterFormat> m_lastFormat;
-    QTextCharFormat m_lastCharFormat;
+    static constexpr std::size_t kRecentFormats = 16;
+    std::vector<std::pair<rtf::CharacterFormat, QTextCharFormat>> m_recentFormats;
+    std::size_t m_nextSlot = 0;
 };
 
 class Reader final
