@@ -10,16 +10,9 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include <cmath>
-
 namespace tabulet::ui {
 
 namespace {
-
-int property(BridgeProperty id)
-{
-    return static_cast<int>(id);
-}
 
 std::optional<rtf::PictureType> sniffType(const QByteArray &bytes)
 {
@@ -67,11 +60,6 @@ QSize imageSize(const QByteArray &bytes)
     return reader.size();
 }
 
-int toTwips(qreal pixels)
-{
-    return static_cast<int>(std::round(pixels * kTwipsPerPixel));
-}
-
 } // namespace
 
 QTextImageFormat addPicture(QTextDocument &document, const rtf::Picture &picture, const QTextCharFormat &format)
@@ -89,21 +77,21 @@ QTextImageFormat addPicture(QTextDocument &document, const rtf::Picture &picture
         image.setWidth(picture.displayWidth / kTwipsPerPixel);
     if (picture.displayHeight > 0)
         image.setHeight(picture.displayHeight / kTwipsPerPixel);
-    image.setProperty(property(BridgeProperty::PictureType), static_cast<int>(picture.type));
-    image.setProperty(property(BridgeProperty::PicturePixelWidth), picture.pixelWidth);
-    image.setProperty(property(BridgeProperty::PicturePixelHeight), picture.pixelHeight);
+    image.setProperty(propertyId(BridgeProperty::PictureType), static_cast<int>(picture.type));
+    image.setProperty(propertyId(BridgeProperty::PicturePixelWidth), picture.pixelWidth);
+    image.setProperty(propertyId(BridgeProperty::PicturePixelHeight), picture.pixelHeight);
     return image;
 }
 
 std::optional<rtf::Picture> pictureOf(const QTextDocument &document, const QTextImageFormat &format)
 {
     const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
-    const bool ours = format.hasProperty(property(BridgeProperty::PictureType));
+    const bool ours = format.hasProperty(propertyId(BridgeProperty::PictureType));
     rtf::Picture picture;
     if (ours && resource.typeId() == QMetaType::QByteArray) {
         // Our own pictures keep their bytes even where no image reader understands them.
         picture.data = resource.toByteArray();
-        const int type = format.intProperty(property(BridgeProperty::PictureType));
+        const int type = format.intProperty(propertyId(BridgeProperty::PictureType));
         picture.type =
             type == static_cast<int>(rtf::PictureType::Jpeg) ? rtf::PictureType::Jpeg : rtf::PictureType::Png;
     } else {
@@ -114,8 +102,8 @@ std::optional<rtf::Picture> pictureOf(const QTextDocument &document, const QText
         picture.type = *type;
     }
     if (ours) {
-        picture.pixelWidth = format.intProperty(property(BridgeProperty::PicturePixelWidth));
-        picture.pixelHeight = format.intProperty(property(BridgeProperty::PicturePixelHeight));
+        picture.pixelWidth = format.intProperty(propertyId(BridgeProperty::PicturePixelWidth));
+        picture.pixelHeight = format.intProperty(propertyId(BridgeProperty::PicturePixelHeight));
     } else {
         const QSize size = imageSize(picture.data);
         picture.pixelWidth = std::max(size.width(), 0);

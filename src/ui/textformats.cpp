@@ -10,22 +10,6 @@ namespace tabulet::ui {
 
 namespace {
 
-int property(BridgeProperty id)
-{
-    return static_cast<int>(id);
-}
-
-qreal toPixels(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
-
-int toTwips(qreal pixels)
-{
-    const double twips = std::round(pixels * kTwipsPerPixel);
-    return static_cast<int>(std::clamp(twips, -1.0e9, 1.0e9));
-}
-
 QColor toQColor(const rtf::Colour &colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
@@ -145,6 +129,12 @@ rtf::LineSpacing toLineSpacing(const QTextBlockFormat &block)
 
 } // namespace
 
+int toTwips(qreal pixels)
+{
+    const double twips = std::round(pixels * kTwipsPerPixel);
+    return static_cast<int>(std::clamp(twips, -1.0e9, 1.0e9));
+}
+
 QTextCharFormat toCharFormat(const rtf::CharacterFormat &format)
 {
     QTextCharFormat result;
@@ -162,7 +152,7 @@ QTextCharFormat toCharFormat(const rtf::CharacterFormat &format)
     if (format.allCapitals) {
         result.setFontCapitalization(QFont::AllUppercase);
         if (format.smallCapitals)
-            result.setProperty(property(BridgeProperty::SmallCapitalsToo), true);
+            result.setProperty(propertyId(BridgeProperty::SmallCapitalsToo), true);
     } else if (format.smallCapitals) {
         result.setFontCapitalization(QFont::SmallCaps);
     }
@@ -201,7 +191,7 @@ rtf::CharacterFormat toCharacterFormat(const QTextCharFormat &format, const QFon
     switch (format.fontCapitalization()) {
     case QFont::AllUppercase:
         result.allCapitals = true;
-        result.smallCapitals = format.boolProperty(property(BridgeProperty::SmallCapitalsToo));
+        result.smallCapitals = format.boolProperty(propertyId(BridgeProperty::SmallCapitalsToo));
         break;
     case QFont::SmallCaps:
         result.smallCapitals = true;
@@ -270,7 +260,7 @@ QTextListFormat toListFormat(const rtf::ParagraphFormat &format)
     }
     result.setIndent(1);
     if (format.numbering != rtf::Numbering::Bullet)
-        result.setProperty(property(BridgeProperty::NumberingStart), format.numberingStart);
+        result.setProperty(propertyId(BridgeProperty::NumberingStart), format.numberingStart);
     return result;
 }
 
@@ -307,7 +297,7 @@ rtf::ParagraphFormat toParagraphFormat(const QTextBlockFormat &format, const QTe
     if (list) {
         const QTextListFormat listFormat = list->format();
         result.numbering = toNumbering(listFormat.style());
-        const int start = property(BridgeProperty::NumberingStart);
+        const int start = propertyId(BridgeProperty::NumberingStart);
         if (result.numbering != rtf::Numbering::Bullet && listFormat.hasProperty(start))
             result.numberingStart = listFormat.intProperty(start);
     }

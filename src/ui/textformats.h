@@ -26,6 +26,19 @@ enum class BridgeProperty : int {
     PicturePixelHeight,
 };
 
+constexpr int propertyId(BridgeProperty property)
+{
+    return static_cast<int>(property);
+}
+
+inline qreal toPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+// Whole twips, bounded so that a huge pixel length cannot overflow.
+int toTwips(qreal pixels);
+
 QTextCharFormat toCharFormat(const rtf::CharacterFormat &format);
 
 // Reads a character format. Where the document leaves size, weight or slant unset, the default
