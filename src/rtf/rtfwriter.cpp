@@ -13,6 +13,12 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr qsizetype kHexLineLength = 128;
 
+// Whether a numbered paragraph belongs to the list of the paragraph before it.
+bool continuesList(const ParagraphFormat &previous, const ParagraphFormat &format)
+{
+    return previous.numbering == format.numbering && previous.numberingStart == format.numberingStart;
+}
+
 class Writer final
 {
 public:
@@ -26,7 +32,8 @@ private:
     int colourIndex(const std::optional<Colour> &colour) const;
 
     void writeHeader();
-    void writeParagraphFormat(const ParagraphFormat &format);
+    void writeListTables();
+    void writeParagraphFormat(const ParagraphFormat &format, int list);
     void writeNumberLabel(const ParagraphFormat &format, int number);
     void writeRuns(const std::vector<Run> &runs);
     void writeField(const QString &target, const std::vector<Run> &runs, std::size_t from, std::size_t to);
@@ -45,6 +52,10 @@ private:
     bool m_afterWord = false; // a control word was written last: text needs a delimiter
     std::vector<QString> m_fonts;
     int m_symbolFont = -1;
+    // Each run of neighbouring paragraphs with one numbering is a list: its format, and the
+    // list (1-based, 0 for none) of each paragraph.
+    std::vector<ParagraphFormat> m_lists;
+    std::vector<int> m_listOfParagraph;
     std::vector<Colour> m_colours;
     CharacterFormat m_current;
 };
@@ -59,13 +70,13 @@ QByteArray Writer::write()
 
     const ParagraphFormat *previous = nullptr;
     int number = 0;
-    for (const Paragraph &paragraph : m_document.paragraphs) {
+    for (std::size_t i = 0; i < m_document.paragraphs.size(); ++i) {
+        const Paragraph &paragraph = m_document.paragraphs[i];
         const ParagraphFormat &format = paragraph.format;
         if (!previous || *previous != format)
-            writeParagraphFormat(format);
+            writeParagraphFormat(format, m_listOfParagraph[i]);
         if (format.numbering != Numbering::None) {
-            const bool continues = previous && previous->numbering == format.numbering;
-            number = continues ? number + 1 : format.numberingStart;
+            number = previous && continuesList(*previous, format) ? number + 1 : format.numberingStart;
             writeNumberLabel(format, number);
         }
         writeRuns(paragraph.runs);
@@ -97,11 +108,17 @@ void Writer::collectTables()
         addColour(format.fillColour);
     };
     bool bullets = false;
+    const ParagraphFormat *previous = nullptr;
     for (const Paragraph &paragraph : m_document.paragraphs) {
         for (const Run &run : paragraph.runs)
             addFormat(run.format);
         addFormat(paragraph.markFormat);
-        bullets = bullets || paragraph.format.numbering == Numbering::Bullet;
+        const ParagraphFormat &format = paragraph.format;
+        bullets = bullets || format.numbering == Numbering::Bullet;
+        if (format.numbering != Numbering::None && !(previous && continuesList(*previous, format)))
+            m_lists.push_back(format);
+        m_listOfParagraph.push_back(format.numbering == Numbering::None ? 0 : static_cast<int>(m_lists.size()));
+        previous = &format;
     }
     if (m_fonts.empty())
         m_fonts.push_back(QStringLiteral("Arial"));
@@ -158,12 +175,67 @@ void Writer::writeHeader()
         }
         m_out += "}";
     }
+    writeListTables();
     m_out += "\r\n";
     word("viewkind", 4);
     word("uc", 1);
 }
 
-void Writer::writeParagraphFormat(const ParagraphFormat &format)
+// Word's list tables beside the rich-edit numbering: the rich-edit control skips them, and
+// word processors that read only them keep the numbering style and start.
+void Writer::writeListTables()
+{
+    if (m_lists.empty())
+        return;
+    m_out += "\r\n{\\*\\listtable";
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        const ParagraphFormat &format = m_lists[i];
+        m_out += "{";
+        word("list");
+        word("listtemplateid", static_cast<int>(i) + 1);
+        word("listsimple");
+        m_out += "{";
+        word("listlevel");
+        switch (format.numbering) {
+        case Numbering::Bullet:
+            word("levelnfc", 23);
+            word("levelstartat", 1);
+            m_out += "{\\leveltext\\'01\\u8226?;}{\\levelnumbers;}";
+            m_afterWord = false;
+            word("f", m_symbolFont);
+            break;
+        default:
+            word("levelnfc", format.numbering == Numbering::UpperRoman    ? 1
+                             : format.numbering == Numbering::LowerRoman  ? 2
+                             : format.numbering == Numbering::UpperLetter ? 3
+                             : format.numbering == Numbering::LowerLetter ? 4
+                                                                          : 0);
+            word("levelstartat", format.numberingStart);
+            m_out += "{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}";
+            m_afterWord = false;
+            break;
+        }
+        word("fi", -360);
+        word("li", 720);
+        m_out += "}";
+        word("listid", static_cast<int>(i) + 1);
+        m_out += "}";
+        m_afterWord = false;
+    }
+    m_out += "}\r\n{\\*\\listoverridetable";
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        m_out += "{";
+        word("listoverride");
+        word("listid", static_cast<int>(i) + 1);
+        word("listoverridecount", 0);
+        word("ls", static_cast<int>(i) + 1);
+        m_out += "}";
+        m_afterWord = false;
+    }
+    m_out += "}";
+}
+
+void Writer::writeParagraphFormat(const ParagraphFormat &format, int list)
 {
     word("pard");
     switch (format.alignment) {
@@ -204,6 +276,7 @@ void Writer::writeParagraphFormat(const ParagraphFormat &format)
             m_afterWord = false;
             break;
         }
+        word("ls", list);
     }
     if (format.firstLineIndent != 0)
         word("fi", format.firstLineIndent);
@@ -372,10 +445,17 @@ void Writer::changeFormat(const CharacterFormat &to)
         word(to.underline ? "ul" : "ulnone");
     if (from.strikeOut != to.strikeOut)
         word(to.strikeOut ? "strike" : "strike0");
-    if (from.verticalPosition != to.verticalPosition)
-        word(to.verticalPosition == VerticalPosition::Superscript ? "super"
-             : to.verticalPosition == VerticalPosition::Subscript ? "sub"
-                                                                  : "nosupersub");
+    if (from.verticalPosition != to.verticalPosition) {
+        if (to.verticalPosition == VerticalPosition::Superscript) {
+            word("super");
+        } else if (to.verticalPosition == VerticalPosition::Subscript) {
+            word("sub");
+        } else {
+            // Some readers know only the toggle form, others only \nosupersub.
+            word(from.verticalPosition == VerticalPosition::Superscript ? "super0" : "sub0");
+            word("nosupersub");
+        }
+    }
     if (from.allCapitals != to.allCapitals)
         word(to.allCapitals ? "caps" : "caps0");
     if (from.smallCapitals != to.smallCapitals)

@@ -72,6 +72,11 @@ TEST(RtfWriter, numbering_writesRichEditNumberTextAndGroup)
     EXPECT_TRUE(written.contains("{\\pntext\\f0 iv.\\tab}")) << written.constData();
     EXPECT_TRUE(written.contains("{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}")) << written.constData();
     EXPECT_TRUE(written.contains("{\\f1\\fnil\\fcharset2 Symbol;}"));
+    // Word list tables beside them, for word processors that read only those.
+    EXPECT_TRUE(written.contains("\\pnlcrm{\\pntxta.}}\\ls1")) << written.constData();
+    EXPECT_TRUE(written.contains("\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}\\ls2")) << written.constData();
+    EXPECT_TRUE(written.contains("{\\listlevel\\levelnfc2\\levelstartat3")) << written.constData();
+    EXPECT_TRUE(written.contains("{\\listoverride\\listid2\\listoverridecount0\\ls2}")) << written.constData();
 }
 
 TEST(RtfWriter, hyperlinkAndPicture_writeFieldAndHex)
