@@ -4,6 +4,8 @@
 #include "rtf/rtfwriter.h"
 #include "ui/richtextbridge.h"
 
+#include "modelprinter.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QTextBlock>

@@ -2,6 +2,8 @@
 // document and back, and keeps positions in step.
 #include "ui/richtextbridge.h"
 
+#include "modelprinter.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QTextBlock>
@@ -336,6 +338,15 @@ TEST(RichTextBridge, picturesKeepTheirBytesTypeAndSizes)
     EXPECT_EQ(back, model);
     ASSERT_EQ(back.paragraphs[1].runs.size(), 3u);
     EXPECT_EQ(back.paragraphs[1].runs[0].picture->type, rtf::PictureType::Jpeg);
+}
+
+TEST(RichTextBridge, picturesNoReaderUnderstandsKeepTheirBytesAndUnknownSizes)
+{
+    RichTextDocument model;
+    Paragraph &paragraph = model.paragraphs.front();
+    paragraph.runs.push_back(rtf::Run{arial9(), {}, rtf::Picture{rtf::PictureType::Jpeg, "not an image", 0, 0, 0, 0}});
+    rtf::appendText(paragraph, "x", arial9());
+    EXPECT_EQ(throughDocument(model), model);
 }
 
 TEST(RichTextBridge, positionsCountOneCharacterPerBreakAndPicture)
