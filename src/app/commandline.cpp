@@ -48,18 +48,17 @@ InformationRequest informationRequest(const QStringList &arguments)
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: tabulet [-homedir FOLDER] [-language FILE] [-theme FILE]\n"
-        "\n"
-        "Tabulet keeps short rich-text notes as tabs of one small window.\n"
-        "\n"
-        "  -homedir FOLDER   keep the configuration and the notes in FOLDER for this run\n"
-        "  -language FILE    install the language file FILE (.tabulang)\n"
-        "  -theme FILE       install the theme package FILE (.tabutheme)\n"
-        "  --help            show this text and exit\n"
-        "  --version         show the version and exit\n"
-        "\n"
-        "Notes and settings live in $XDG_DATA_HOME/Tabulet (default ~/.local/share/Tabulet).\n");
+    return QStringLiteral("Usage: tabulet [-homedir FOLDER] [-language FILE] [-theme FILE]\n"
+                          "\n"
+                          "Tabulet keeps short rich-text notes as tabs of one small window.\n"
+                          "\n"
+                          "  -homedir FOLDER   keep the configuration and the notes in FOLDER for this run\n"
+                          "  -language FILE    install the language file FILE (.tabulang)\n"
+                          "  -theme FILE       install the theme package FILE (.tabutheme)\n"
+                          "  --help            show this text and exit\n"
+                          "  --version         show the version and exit\n"
+                          "\n"
+                          "Notes and settings live in $XDG_DATA_HOME/Tabulet (default ~/.local/share/Tabulet).\n");
 }
 
 } // namespace tabulet::app

@@ -6,10 +6,11 @@
 namespace tabulet::app {
 
 // The switches of one start. Values keep their case: Linux paths are case-sensitive.
-struct CommandLine {
-    QString homeFolder;    // -homedir: replaces the data folder for this run
-    QString languageFile;  // -language: a language file to install after start-up
-    QString themeFile;     // -theme: a theme file to install after start-up
+struct CommandLine
+{
+    QString homeFolder;   // -homedir: replaces the data folder for this run
+    QString languageFile; // -language: a language file to install after start-up
+    QString themeFile;    // -theme: a theme file to install after start-up
 };
 
 // Parses the arguments after the program name. Only "-" begins a switch ("/" begins a path);

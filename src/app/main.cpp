@@ -1,11 +1,11 @@
 // Tabulet: a small, always-at-hand notepad of rich-text tabs.
-#include "app/applicationcontext.h"
 #include "app/commandline.h"
 #include "app/folders.h"
 #include "app/plainnotewindow.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "platform/desktopregistration.h"
+#include "ui/applicationcontext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,7 +21,7 @@ constexpr const char *kVersion = "2.1.23";
 
 // A folder problem is shown before the language is loaded, so its texts may still be empty:
 // the folder itself is named so that the user can act on it.
-void ensureFolderOrReport(app::ApplicationContext &context, const QString &path)
+void ensureFolderOrReport(ui::ApplicationContext &context, const QString &path)
 {
     app::ensureFolder(path, [&](const char *textKey) {
         QMessageBox box(QMessageBox::Critical, context.texts.text(QStringLiteral("DIALOG_ERROR")),
@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
     app::TerminationWatcher termination;
 
     const QString applicationData = app::applicationDataFolder();
-    app::ApplicationContext context(
+    ui::ApplicationContext context(
         app::computeFolderSet(QCoreApplication::applicationFilePath(), applicationData, QDir::tempPath()));
     ensureFolderOrReport(context, context.folders.dataFolder);
     ensureFolderOrReport(context, context.folders.pluginsFolder);
@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
 
     app::Startup startup(
         context, commandLine,
-        [](app::ApplicationContext &passContext, const app::CommandLine &, QWidget *owner) {
+        [](ui::ApplicationContext &passContext, const app::CommandLine &, QWidget *owner) {
             return std::make_unique<app::PlainNoteWindow>(passContext, owner);
         },
         termination);

@@ -5,9 +5,12 @@
 
 class QWidget;
 
+namespace tabulet::ui {
+struct ApplicationContext;
+}
+
 namespace tabulet::app {
 
-struct ApplicationContext;
 struct CommandLine;
 
 // What start-up needs of the note window of one pass.
@@ -28,7 +31,7 @@ public:
 
 // Creates the note window of a pass as a child of the hidden owner window, which keeps the note
 // window off the taskbar.
-using NoteWindowFactory =
-    std::function<std::unique_ptr<NoteWindow>(ApplicationContext &context, const CommandLine &commandLine, QWidget *owner)>;
+using NoteWindowFactory = std::function<std::unique_ptr<NoteWindow>(ui::ApplicationContext &context,
+                                                                    const CommandLine &commandLine, QWidget *owner)>;
 
 } // namespace tabulet::app

@@ -1,9 +1,9 @@
 #include "app/plainnotewindow.h"
 
-#include "app/applicationcontext.h"
 #include "lang/formattext.h"
 #include "platform/taskbar.h"
 #include "settings/noterules.h"
+#include "ui/applicationcontext.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -14,7 +14,7 @@
 
 namespace tabulet::app {
 
-PlainNoteWindow::PlainNoteWindow(ApplicationContext &context, QWidget *owner)
+PlainNoteWindow::PlainNoteWindow(ui::ApplicationContext &context, QWidget *owner)
     : QWidget(owner, Qt::Window), m_context(context)
 {
     setObjectName(QStringLiteral("noteWindow"));

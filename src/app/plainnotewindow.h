@@ -16,7 +16,7 @@ class PlainNoteWindow final : public QWidget, public NoteWindow
 {
     Q_OBJECT
 public:
-    PlainNoteWindow(ApplicationContext &context, QWidget *owner);
+    PlainNoteWindow(ui::ApplicationContext &context, QWidget *owner);
 
     void run() override;
     void closeWithoutAsking() override;
@@ -29,7 +29,7 @@ private:
     void loadNotes();
     void showSelectedNote();
 
-    ApplicationContext &m_context;
+    ui::ApplicationContext &m_context;
     QTabBar *m_tabs = nullptr;
     QLabel *m_placeholder = nullptr;
     QEventLoop m_loop;

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/applicationcontext.h"
 #include "app/terminationwatcher.h"
 #include "lang/languagefiles.h"
+#include "ui/applicationcontext.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -10,7 +10,7 @@
 
 namespace tabulet::app {
 
-Startup::Startup(ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
+Startup::Startup(ui::ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
                  TerminationWatcher &termination)
     : m_context(context), m_commandLine(std::move(commandLine)), m_createWindow(std::move(createWindow)),
       m_termination(termination)
@@ -59,8 +59,7 @@ bool Startup::runPass()
 bool Startup::loadLanguage()
 {
     return lang::loadConfiguredLanguage(m_context.texts, m_context.settings.value(QStringLiteral("languagefile")),
-                                        m_context.folders.languagesFolder,
-                                        m_context.folders.programLanguagesFolder());
+                                        m_context.folders.languagesFolder, m_context.folders.programLanguagesFolder());
 }
 
 void Startup::onTermination()

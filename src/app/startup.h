@@ -14,7 +14,7 @@ class TerminationWatcher;
 class Startup final
 {
 public:
-    Startup(ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
+    Startup(ui::ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
             TerminationWatcher &termination);
 
     ~Startup();
@@ -29,7 +29,7 @@ private:
     bool loadLanguage();
     void onTermination();
 
-    ApplicationContext &m_context;
+    ui::ApplicationContext &m_context;
     CommandLine m_commandLine;
     NoteWindowFactory m_createWindow;
     TerminationWatcher &m_termination;

@@ -8,7 +8,8 @@ namespace tabulet::app {
 
 // Turns SIGTERM and SIGINT (logout, shutdown, Ctrl+C in a terminal) into a Qt signal on the main
 // thread, so that the program can close the way its exit command does and lose nothing.
-class TerminationWatcher final : public QObject {
+class TerminationWatcher final : public QObject
+{
     Q_OBJECT
 public:
     explicit TerminationWatcher(QObject *parent = nullptr);

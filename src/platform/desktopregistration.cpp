@@ -10,7 +10,8 @@ namespace tabulet::platform {
 
 namespace {
 
-struct FileType {
+struct FileType
+{
     const char *switchName;
     const char *mimeType;
     const char *description;

@@ -18,7 +18,8 @@ TEST(CommandLine, homedir_keepsTheCaseOfItsValue)
 
 TEST(CommandLine, switchNames_matchWithoutRegardToCase)
 {
-    const CommandLine line = parseCommandLine({"-HomeDir", "/a", "-LANGUAGE", "deutsch.tabulang", "-Theme", "x.tabutheme"});
+    const CommandLine line =
+        parseCommandLine({"-HomeDir", "/a", "-LANGUAGE", "deutsch.tabulang", "-Theme", "x.tabutheme"});
     EXPECT_EQ(line.homeFolder, "/a");
     EXPECT_EQ(line.languageFile, "deutsch.tabulang");
     EXPECT_EQ(line.themeFile, "x.tabutheme");

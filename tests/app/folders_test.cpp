@@ -1,9 +1,9 @@
 #include "app/folders.h"
 
+#include "printers.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "printers.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,9 @@ TEST(EnsureFolder, createsOneLevel)
 {
     QTemporaryDir dir;
     QStringList reported;
-    const auto report = [&](const char *key) { reported << key; };
+    const auto report = [&](const char *key) {
+        reported << key;
+    };
     EXPECT_TRUE(app::ensureFolder(dir.filePath("Tabulet"), report));
     EXPECT_TRUE(QFileInfo(dir.filePath("Tabulet")).isDir());
     EXPECT_TRUE(app::ensureFolder(dir.filePath("Tabulet"), report));

@@ -1,13 +1,13 @@
-#include "app/applicationcontext.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "printers.h"
+#include "ui/applicationcontext.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -19,7 +19,7 @@ namespace {
 class FakeWindow final : public app::NoteWindow
 {
 public:
-    explicit FakeWindow(std::function<bool(app::ApplicationContext &)> body, app::ApplicationContext &context)
+    explicit FakeWindow(std::function<bool(ui::ApplicationContext &)> body, ui::ApplicationContext &context)
         : m_body(std::move(body)), m_context(context)
     {
     }
@@ -30,8 +30,8 @@ public:
     static inline int closedWithoutAsking = 0;
 
 private:
-    std::function<bool(app::ApplicationContext &)> m_body;
-    app::ApplicationContext &m_context;
+    std::function<bool(ui::ApplicationContext &)> m_body;
+    ui::ApplicationContext &m_context;
     bool m_restart = false;
 };
 
@@ -56,13 +56,13 @@ protected:
     }
 
     // Runs start-up with a window whose runs are the given bodies, one per pass.
-    int runPasses(std::vector<std::function<bool(app::ApplicationContext &)>> bodies)
+    int runPasses(std::vector<std::function<bool(ui::ApplicationContext &)>> bodies)
     {
-        app::ApplicationContext context(folders);
+        ui::ApplicationContext context(folders);
         std::size_t pass = 0;
         app::Startup startup(
             context, {},
-            [&](app::ApplicationContext &passContext, const app::CommandLine &, QWidget *) {
+            [&](ui::ApplicationContext &passContext, const app::CommandLine &, QWidget *) {
                 return std::make_unique<FakeWindow>(bodies.at(pass++), passContext);
             },
             termination);
@@ -82,7 +82,7 @@ protected:
 TEST_F(Startup, aPass_loadsOptionsAndLanguageBeforeTheWindowAndKeepsSavingOff)
 {
     bool sawSavingOff = false;
-    const int code = runPasses({[&](app::ApplicationContext &context) {
+    const int code = runPasses({[&](ui::ApplicationContext &context) {
         sawSavingOff = !context.configuration.savingEnabled();
         EXPECT_EQ(context.settings.value("wordwrap"), "1");
         EXPECT_EQ(context.texts.text("IDOK"), "OK");
@@ -96,7 +96,7 @@ TEST_F(Startup, aPass_loadsOptionsAndLanguageBeforeTheWindowAndKeepsSavingOff)
 TEST_F(Startup, restartRequest_runsAnotherPassThatReadsTheRestoredFiles)
 {
     const int code = runPasses({
-        [&](app::ApplicationContext &context) {
+        [&](ui::ApplicationContext &context) {
             context.configuration.load(false);
             context.configuration.setSavingEnabled(true);
             context.settings.value("wordwrap") = "1";
@@ -108,7 +108,7 @@ TEST_F(Startup, restartRequest_runsAnotherPassThatReadsTheRestoredFiles)
             context.configuration.setDoNotSave(true);
             return true;
         },
-        [&](app::ApplicationContext &context) {
+        [&](ui::ApplicationContext &context) {
             EXPECT_EQ(context.settings.value("wordwrap"), "0");
             return false;
         },
@@ -119,7 +119,7 @@ TEST_F(Startup, restartRequest_runsAnotherPassThatReadsTheRestoredFiles)
 
 TEST_F(Startup, terminationSignal_closesTheWindowWithoutAskingAndEndsThePasses)
 {
-    runPasses({[&](app::ApplicationContext &) {
+    runPasses({[&](ui::ApplicationContext &) {
         std::raise(SIGTERM);
         EXPECT_TRUE(QTest::qWaitFor([] { return FakeWindow::closedWithoutAsking == 1; }, 2000));
         return true; // a restart asked for at the same time is not honoured

@@ -1,11 +1,11 @@
 #include "platform/desktopregistration.h"
 
+#include "printers.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include "printers.h"
 
 #include <gtest/gtest.h>
 

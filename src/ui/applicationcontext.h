@@ -8,10 +8,11 @@
 #include "settings/presetlist.h"
 #include "settings/settings.h"
 
-namespace tabulet::app {
+namespace tabulet::ui {
 
 // The process-wide state of the program, created once at start and passed by reference.
-struct ApplicationContext {
+struct ApplicationContext
+{
     explicit ApplicationContext(const settings::FolderSet &folderSet);
     ApplicationContext(const ApplicationContext &) = delete;
     ApplicationContext &operator=(const ApplicationContext &) = delete;
@@ -25,4 +26,4 @@ struct ApplicationContext {
     settings::ConfigurationFile configuration;
 };
 
-} // namespace tabulet::app
+} // namespace tabulet::ui

@@ -1,6 +1,6 @@
-#include "app/applicationcontext.h"
+#include "ui/applicationcontext.h"
 
-namespace tabulet::app {
+namespace tabulet::ui {
 
 ApplicationContext::ApplicationContext(const settings::FolderSet &folderSet)
     : folders(folderSet), configuration(folders, settings, notes, presets)
@@ -8,4 +8,4 @@ ApplicationContext::ApplicationContext(const settings::FolderSet &folderSet)
     configuration.setCommandsSection(&commands);
 }
 
-} // namespace tabulet::app
+} // namespace tabulet::ui
