@@ -54,6 +54,14 @@ bool isReadAfterIgnorable(ControlWord word)
     return isOneOf(word, words);
 }
 
+bool isReadDestination(ControlWord word)
+{
+    using enum ControlWord;
+    constexpr std::array words{fonttbl, colortbl, listtable, listoverridetable, pn,  upr,
+                               fldinst, fldrslt,  shppict,   shpinst,           pict};
+    return isOneOf(word, words);
+}
+
 bool isSkippedDestination(ControlWord word)
 {
     using enum ControlWord;

@@ -9,15 +9,16 @@ namespace tabulet::rtf {
     X(aftnsep)                                                                                                         \
     X(annotation)                                                                                                      \
     X(ansi)                                                                                                            \
-    X(ansicpg) X(atnauthor) X(atnid) X(author) X(b) X(bin) X(blue) X(bullet) X(buptim) X(caps) X(cb) X(cell) X(cf)     \
-        X(chcbpat) X(colorschememapping) X(colortbl) X(column) X(comment) X(company) X(cpg) X(creatim) X(datastore) X( \
-            deff) X(dn) X(doccomm) X(docvar) X(emdash) X(emspace) X(endash) X(enspace) X(f) X(fcharset) X(fi) X(field) \
-            X(fldinst) X(fldrslt) X(fldtype) X(fonttbl) X(footer) X(footerf) X(footerl) X(footerr) X(footnote) X(fs)   \
-                X(ftnsep) X(ftnsepc) X(generator) X(green) X(header) X(headerf) X(headerl) X(headerr) X(highlight) X(  \
-                    i) X(ilvl) X(info) X(intbl) X(jpegblip) X(keywords) X(latentstyles) X(ldblquote) X(levelnfc)       \
-                    X(levelnfcn) X(levelstartat) X(lfolevel) X(li) X(lin) X(line) X(list) X(listid) X(                 \
-                        listlevel) X(listoverride) X(listoverridetable) X(listtable) X(listtext) X(lquote) X(ls)       \
-                        X(ltrmark) X(mac) X(nestcell) X(nonesttables) X(nonshppict) X(nosupersub) X(objclass) X(       \
+    X(ansicpg)                                                                                                         \
+    X(atnauthor) X(atnid) X(author) X(b) X(bin) X(blue) X(bullet) X(buptim) X(caps) X(cb) X(cell) X(cf) X(chcbpat) X(  \
+        colorschememapping) X(colortbl) X(column) X(comment) X(company) X(cpg) X(creatim) X(datastore) X(deff) X(dn)   \
+        X(doccomm) X(docvar) X(emdash) X(emspace) X(endash) X(enspace) X(f) X(fcharset) X(fi) X(field) X(fldinst)      \
+            X(fldrslt) X(fldtype) X(fonttbl) X(footer) X(footerf) X(footerl) X(footerr) X(footnote) X(fs) X(ftnsep) X( \
+                ftnsepc) X(generator) X(green) X(header) X(headerf) X(headerl) X(headerr) X(highlight) X(i) X(ilvl)    \
+                X(info) X(intbl) X(jpegblip) X(keywords) X(latentstyles) X(ldblquote) X(levelnfc) X(levelnfcn)         \
+                    X(levelstartat) X(lfolevel) X(li) X(lin) X(line) X(list) X(listid) X(listlevel) X(listoverride) X( \
+                        listoverridetable) X(listtable) X(listtext) X(lquote) X(ls) X(ltrmark)                         \
+                        X(mac) X(nestcell) X(nonesttables) X(nonshppict) X(nosupersub) X(objclass) X(                  \
                             objdata) X(objname) X(operator_) X(page) X(par) X(pard) X(pc)                              \
                             X(pca) X(pgdsctbl) X(pichgoal) X(pich) X(picprop) X(picscalex) X(                          \
                                 picscaley) X(pict) X(picwgoal) X(picw) X(plain) X(pn) X(pndec) X(pnlcltr) X(pnlcrm)    \
@@ -54,6 +55,9 @@ ControlWord controlWordOf(QByteArrayView name);
 
 // Destinations still read when they follow "\*"; every other "{\* ...}" group is skipped.
 bool isReadAfterIgnorable(ControlWord word);
+
+// Destinations the reader reads (tables, numbering, fields, pictures), with or without "\*".
+bool isReadDestination(ControlWord word);
 
 // Destinations whose groups are skipped with all they hold.
 bool isSkippedDestination(ControlWord word);

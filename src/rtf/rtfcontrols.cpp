@@ -38,7 +38,8 @@ void RtfParser::applyControl(ControlWord word, bool hasParameter, int parameter)
         return;
     }
     if (word == ControlWord::u) {
-        appendUnicode(parameter < 0 ? parameter + 65536 : std::min(parameter, 65535));
+        const int code = parameter < 0 ? parameter + 65536 : parameter; // a signed 16-bit number
+        appendUnicode(code >= 0 && code <= 0xFFFF ? code : 0xFFFD);
         m_skipCount = state().unicodeSkip;
         return;
     }
@@ -215,8 +216,13 @@ void RtfParser::applyControl(ControlWord word, bool hasParameter, int parameter)
 
 bool RtfParser::applyDestination(ControlWord word)
 {
-    if (!hasSavedState())
-        return false; // past the saved depth, a destination would leak into the outer group
+    if (!hasSavedState()) {
+        // Past the saved depth a destination cannot be told from its outer group: skip it.
+        if (!isSkippedDestination(word) && !isReadDestination(word))
+            return false;
+        m_excessSkipDepth = m_depth;
+        return true;
+    }
     GroupState &group = state();
     if (isSkippedDestination(word)) {
         group.destination = Destination::Skip;

@@ -100,6 +100,8 @@ void RtfParser::closeGroup()
     }
     if (!hasSavedState()) {
         --m_depth;
+        if (m_excessSkipDepth > m_depth)
+            m_excessSkipDepth = 0;
         return;
     }
     const Destination closed = state().destination;
@@ -139,6 +141,8 @@ void RtfParser::readControl()
     }
     ++m_pos;
     m_ignorableNext = m_ignorableNext && c == '*';
+    if (m_excessSkipDepth > 0)
+        return; // a hex digit pair after \' is harmless text to a skipped group
     if (c == '\'') {
         int value = 0;
         int digits = 0;
@@ -227,6 +231,8 @@ void RtfParser::readControlWord()
         m_ignorableNext = false;
         return;
     }
+    if (m_excessSkipDepth > 0)
+        return;
     if (m_skipCount > 0) {
         --m_skipCount;
         m_ignorableNext = false;
@@ -234,9 +240,12 @@ void RtfParser::readControlWord()
     }
     if (m_ignorableNext) {
         m_ignorableNext = false;
+        if (!hasSavedState()) {
+            m_excessSkipDepth = m_depth;
+            return;
+        }
         if (!isReadAfterIgnorable(word)) {
-            if (hasSavedState())
-                state().destination = Destination::Skip;
+            state().destination = Destination::Skip;
             return;
         }
     }
@@ -254,6 +263,8 @@ void RtfParser::readText()
         ++m_pos;
     }
     m_ignorableNext = false;
+    if (m_excessSkipDepth > 0)
+        return;
     qsizetype from = start;
     if (m_skipCount > 0) {
         const qsizetype skipped = std::min<qsizetype>(m_skipCount, m_pos - from);

@@ -137,6 +137,7 @@ private:
     bool m_finished = false;
     int m_skipCount = 0;          // \uN fallback characters still to skip
     bool m_ignorableNext = false; // "\*" seen: the next control word opens a destination
+    int m_excessSkipDepth = 0;    // > 0: skipping a destination opened past the saved depth
 
     RichTextDocument m_document;
     Paragraph m_paragraph;
