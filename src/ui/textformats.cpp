@@ -170,6 +170,17 @@ QTextCharFormat toCharFormat(const rtf::CharacterFormat &format)
     return result;
 }
 
+QTextCharFormat capitalsFormat(bool allCapitals, bool smallCapitals)
+{
+    QTextCharFormat result;
+    if (allCapitals)
+        result.setFontCapitalization(QFont::AllUppercase);
+    else
+        result.setFontCapitalization(smallCapitals ? QFont::SmallCaps : QFont::MixedCase);
+    result.setProperty(propertyId(BridgeProperty::SmallCapitalsToo), allCapitals && smallCapitals);
+    return result;
+}
+
 rtf::CharacterFormat toCharacterFormat(const QTextCharFormat &format, const QFont &defaultFont)
 {
     rtf::CharacterFormat result;

@@ -45,6 +45,11 @@ QTextCharFormat toCharFormat(const rtf::CharacterFormat &format);
 // font decides; an unset face stays empty (the editor's font shows it).
 rtf::CharacterFormat toCharacterFormat(const QTextCharFormat &format, const QFont &defaultFont);
 
+// Capitals alone, to merge into a selection (the all-capitals and small-capitals toggles). The
+// document shows one capitalisation; with both on it shows all capitals and keeps small capitals
+// for the way back.
+QTextCharFormat capitalsFormat(bool allCapitals, bool smallCapitals);
+
 QTextBlockFormat toBlockFormat(const rtf::ParagraphFormat &format);
 
 // The list format of a numbered or bulleted paragraph (numbering other than none).
