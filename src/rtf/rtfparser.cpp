@@ -485,7 +485,7 @@ ParagraphFormat RtfParser::paragraphFormat()
     ParagraphFormat format = paragraph.format;
     if (paragraph.lineSpacingMultiple && paragraph.lineSpacing != 0) {
         // \slN\slmult1: N 240ths of a line.
-        const qint64 percent = (std::abs(qint64{paragraph.lineSpacing}) * 100 + 120) / 240;
+        const qint64 percent = std::max<qint64>((std::abs(qint64{paragraph.lineSpacing}) * 100 + 120) / 240, 1);
         if (percent != 100)
             format.lineSpacing = {LineSpacingRule::Proportional, static_cast<int>(percent)};
     } else if (paragraph.lineSpacing > 0) {

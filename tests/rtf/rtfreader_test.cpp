@@ -203,6 +203,10 @@ INSTANTIATE_TEST_SUITE_P(
                       [](auto &f) {
                           return f.lineSpacing == LineSpacing{};
                       }},
+        ParagraphCase{"lineSpacingTinyMultipleKept", "\\sl1\\slmult1 x\\par",
+                      [](auto &f) {
+                          return f.lineSpacing == LineSpacing{LineSpacingRule::Proportional, 1};
+                      }},
         ParagraphCase{"lineSpacingAtLeast", "\\sl300 x\\par",
                       [](auto &f) {
                           return f.lineSpacing == LineSpacing{LineSpacingRule::AtLeast, 300};
