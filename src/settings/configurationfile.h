@@ -47,7 +47,7 @@ public:
     using ThemeNameHandler = std::function<void(const QString &themeName)>;
 
     // Files larger than this are taken as damaged without being parsed.
-    static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+    static constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
 
     // Keeps references: the folder set and the models must outlive this object. The data folder
     // is looked up at every load and save, so a -homedir change before the first load counts.

@@ -16,7 +16,7 @@ namespace tabulet::settings {
 
 namespace {
 
-constexpr char kComment[] =
+constexpr const char *kComment =
     "This is the generated config file for Tabulet. Don't change unless you know exactly what you are doing";
 
 Note readNote(const tinyxml2::XMLElement &element)
@@ -100,7 +100,7 @@ XmlReadOutcome readConfigurationXml(const QByteArray &bytes, bool optionsOnly, c
 QByteArray writeConfigurationXml(const ConfigurationContent &content)
 {
     tinyxml2::XMLDocument document;
-    document.InsertEndChild(document.NewDeclaration("xml version=\"1.0\" standalone=\"no\" "));
+    document.InsertEndChild(document.NewDeclaration(R"(xml version="1.0" standalone="no" )"));
     document.InsertEndChild(document.NewComment(kComment));
     tinyxml2::XMLElement *root = document.NewElement("config");
     document.InsertEndChild(root);
@@ -125,7 +125,7 @@ QByteArray writeConfigurationXml(const ConfigurationContent &content)
 
     tinyxml2::XMLPrinter printer;
     document.Print(&printer);
-    return QByteArray(printer.CStr(), printer.CStrSize() - 1);
+    return {printer.CStr(), printer.CStrSize() - 1};
 }
 
 } // namespace tabulet::settings

@@ -28,7 +28,7 @@ QSet<QString> takenFileNames(const QString &dataFolder, const NoteList &notes)
 QString firstFreeFileName(const QSet<QString> &taken)
 {
     for (int number = 1; number <= 99999; ++number) {
-        const QString name = QStringLiteral("tab%1.rtf").arg(number, 5, 10, QLatin1Char('0'));
+        QString name = QStringLiteral("tab%1.rtf").arg(number, 5, 10, QLatin1Char('0'));
         if (!taken.contains(name))
             return name;
     }
@@ -86,7 +86,7 @@ int createNote(NoteList &notes, const QString &dataFolder, const QString &title,
     QSaveFile file(withSeparator(dataFolder) + note.fileName);
     if (!file.open(QIODevice::WriteOnly))
         return -1;
-    file.write(kNewNoteContent, sizeof(kNewNoteContent) - 1);
+    file.write(kNewNoteContent.data(), static_cast<qint64>(kNewNoteContent.size()));
     if (!file.commit())
         return -1;
     return notes.append(std::move(note));

@@ -3,13 +3,16 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string_view>
+
 namespace tabulet::settings {
 
 class NoteList;
 
 // A new note's file: an empty rich-text document, exactly these 114 bytes.
-inline constexpr char kNewNoteContent[] = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fprq12\\fcharset0 "
-                                          "Arial;}}\\viewkind4\\uc1\\pard\\lang3079\\f0\\fs18\\par}";
+inline constexpr std::string_view kNewNoteContent =
+    "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fprq12\\fcharset0 "
+    "Arial;}}\\viewkind4\\uc1\\pard\\lang3079\\f0\\fs18\\par}";
 
 // "tab%05d.rtf" with the smallest number from 1 to 99999 whose name is free: no file of the data
 // folder and no note of the list has it (a note's file is written only at its first save).
