@@ -63,14 +63,6 @@ TEST(PlainTextConversion, emptyNoteIsEmptyText)
     EXPECT_EQ(rtfconv::toPlainText(document({Paragraph{}, Paragraph{}})), QStringLiteral("\n"));
 }
 
-TEST(HtmlConversion, pageDeclaresUtf8AndWrapsTheBody)
-{
-    const QString html = rtfconv::toHtml(document({paragraph("x")}));
-    EXPECT_TRUE(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
-    EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-    EXPECT_TRUE(html.endsWith(QStringLiteral("</body>\n</html>\n")));
-}
-
 TEST(HtmlConversion, paragraphsCarryTheirAlignmentWhenNotLeft)
 {
     RichTextDocument note = document({paragraph("l"), paragraph("c"), paragraph("r"), paragraph("j"), Paragraph{}});

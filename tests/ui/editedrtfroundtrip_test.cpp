@@ -6,7 +6,6 @@
 
 #include "modelprinter.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -171,30 +170,6 @@ TEST(EditedNote, keepsEveryFormatThroughRtf)
 
     EXPECT_EQ(reopened.toRawText(), edited->toRawText());
     EXPECT_EQ(ui::richText(reopened), before);
-}
-
-TEST(EditedNote, reopenedNoteShowsTheFormatsInTheEditor)
-{
-    QObject owner;
-    QTextDocument reopened;
-    ui::setRichText(reopened, rtf::readRtf(rtf::writeRtf(ui::richText(*editedNote(&owner)))));
-
-    auto formatAt = [&](const QString &word) {
-        QTextCursor cursor(&reopened);
-        cursor.setPosition(static_cast<int>(reopened.toPlainText().indexOf(word)) + 1);
-        return cursor.charFormat();
-    };
-    EXPECT_EQ(formatAt(QStringLiteral("bold")).fontWeight(), QFont::Bold);
-    EXPECT_EQ(formatAt(QStringLiteral("super")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
-    EXPECT_EQ(formatAt(QStringLiteral("small")).fontCapitalization(), QFont::SmallCaps);
-    EXPECT_EQ(formatAt(QStringLiteral("red")).foreground().color(), QColor(255, 0, 0));
-    EXPECT_EQ(formatAt(QStringLiteral("link")).anchorHref(), QStringLiteral("https://example.org/x"));
-
-    const QTextBlock two = reopened.findBlockByNumber(3);
-    ASSERT_NE(two.textList(), nullptr);
-    EXPECT_EQ(two.textList()->format().style(), QTextListFormat::ListDecimal);
-    EXPECT_EQ(two.textList()->itemNumber(two), 1);
-    EXPECT_EQ(reopened.findBlockByNumber(8).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 }
 
 } // namespace
