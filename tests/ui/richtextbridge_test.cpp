@@ -3,6 +3,7 @@
 #include "ui/richtextbridge.h"
 
 #include "modelprinter.h"
+#include "rtftestsupport.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -255,6 +256,21 @@ const ParagraphCase kParagraphCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Bridge, ParagraphFormatRoundTrip, testing::ValuesIn(kParagraphCases),
                          [](const testing::TestParamInfo<ParagraphCase> &testCase) { return testCase.param.name; });
+
+class RandomDocument : public testing::TestWithParam<unsigned>
+{
+};
+
+TEST_P(RandomDocument, modelThroughDocumentIsUnchanged)
+{
+    std::mt19937 generator(GetParam());
+    for (int i = 0; i < 25; ++i) {
+        const RichTextDocument model = rtf::test::randomDocument(generator);
+        ASSERT_EQ(throughDocument(model), model);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bridge, RandomDocument, testing::Range(1u, 9u));
 
 TEST(RichTextBridge, newNoteStaysOneEmptyArialParagraph)
 {
