@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace tabulet::lang {
+class TextTable;
+}
+
+namespace tabulet::ui {
+
+// The questions and messages of the note window's flows, so that the flows can be run without
+// a person in front of them.
+class WindowPrompts
+{
+public:
+    enum class Icon { None, Information, Question, Error };
+
+    virtual ~WindowPrompts() = default;
+
+    // A message with an OK button.
+    virtual void tell(const QString &caption, const QString &text, Icon icon) = 0;
+    // OK and Cancel; true for OK.
+    virtual bool confirm(const QString &caption, const QString &text) = 0;
+    // Yes and No with a question icon; true for Yes.
+    virtual bool askYesNo(const QString &caption, const QString &text) = 0;
+    // The name dialog filled with a name; nothing when cancelled.
+    virtual std::optional<QString> askName(const QString &name) = 0;
+};
+
+// The prompts as message boxes and the name dialog over a parent window.
+class MessageBoxPrompts final : public WindowPrompts
+{
+public:
+    MessageBoxPrompts(QWidget *parent, lang::TextTable &texts) : m_parent(parent), m_texts(texts) {}
+
+    void tell(const QString &caption, const QString &text, Icon icon) override;
+    bool confirm(const QString &caption, const QString &text) override;
+    bool askYesNo(const QString &caption, const QString &text) override;
+    std::optional<QString> askName(const QString &name) override;
+
+private:
+    QWidget *m_parent;
+    lang::TextTable &m_texts;
+};
+
+} // namespace tabulet::ui

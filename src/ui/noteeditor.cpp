@@ -1,0 +1,183 @@
+#include "ui/noteeditor.h"
+
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
+#include "ui/richtextbridge.h"
+#include "ui/textformats.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace tabulet::ui {
+
+bool keyLeavesNoteUnchanged(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+        return true;
+    default:
+        return false;
+    }
+}
+
+NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent)
+{
+    setObjectName(QStringLiteral("noteEditor"));
+    setFrameShape(QFrame::NoFrame);
+    setAcceptRichText(true);
+    setTabChangesFocus(false);
+    // One tab stop every 720 twips, as the notes were written with.
+    setTabStopDistance(toPixels(720));
+    // The content's every change, whatever made it: keys alone miss paste, drops and undo.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (!m_showingNote && (removed != 0 || added != 0))
+            emit noteChanged();
+    });
+}
+
+void NoteEditor::showNoteBytes(const QByteArray &bytes)
+{
+    m_showingNote = true;
+    if (bytes.isEmpty())
+        clear();
+    else
+        setRichText(*document(), rtf::readRtf(bytes));
+    document()->clearUndoRedoStacks();
+    document()->setModified(false);
+    m_showingNote = false;
+}
+
+QByteArray NoteEditor::noteBytes() const
+{
+    return rtf::writeRtf(richText(*document()));
+}
+
+bool NoteEditor::loadNoteFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        showNoteBytes({});
+        return true;
+    }
+    if (file.size() > kMaxNoteFileSize || !file.open(QIODevice::ReadOnly)) {
+        showNoteBytes({});
+        return false;
+    }
+    showNoteBytes(file.readAll());
+    return true;
+}
+
+bool NoteEditor::saveNoteFile(const QString &path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = noteBytes();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void NoteEditor::placeCaret(int position)
+{
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.setPosition(std::clamp(position, 0, cursor.position()));
+    setTextCursor(cursor);
+}
+
+void NoteEditor::setWrapAtEdge(bool wrap)
+{
+    setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void NoteEditor::setDefaultCharFormat(const QTextCharFormat &format)
+{
+    document()->setDefaultFont(format.font());
+    QPalette colours = palette();
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        colours.setColor(QPalette::Text, format.foreground().color());
+    setPalette(colours);
+}
+
+QColor NoteEditor::backgroundColour() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void NoteEditor::setBackgroundColour(const QColor &colour)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colour);
+    setPalette(colours);
+}
+
+void NoteEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (!keyLeavesNoteUnchanged(event->key()))
+        emit noteChanged();
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        // Ctrl+Tab belongs to the tab switching; in the text it does nothing.
+        if (!event->modifiers().testFlag(Qt::ControlModifier))
+            indentSelection(event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void NoteEditor::indentSelection(bool unindent)
+{
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        cursor.insertText(QStringLiteral("\t"));
+        setTextCursor(cursor);
+        return;
+    }
+    const int start = cursor.selectionStart();
+    int end = cursor.selectionEnd();
+    const QTextBlock first = document()->findBlock(start);
+    const QTextBlock last = document()->findBlock(end);
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    int moved = 0;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        const int lineStart = block.position();
+        edit.setPosition(lineStart);
+        if (!unindent) {
+            edit.insertText(QStringLiteral("\t"));
+            ++moved;
+        } else if (document()->characterAt(lineStart) == QLatin1Char('\t')) {
+            edit.deleteChar();
+            --moved;
+        }
+        if (block == last)
+            break;
+    }
+    edit.endEditBlock();
+    end += moved;
+    cursor.setPosition(start);
+    cursor.setPosition(std::max(start, end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+} // namespace tabulet::ui
