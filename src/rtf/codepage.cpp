@@ -2,7 +2,9 @@
 
 #include "lang/textdecoding.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace tabulet::rtf {
 
@@ -101,7 +103,9 @@ void CodePageDecoder::appendUtf8(int codePage, const QByteArray &bytes, QByteArr
     }
     if (codePage != kWindows1252) {
         if (QStringDecoder *decoder = decoderFor(codePage)) {
-            out += QString(decoder->decode(bytes)).toUtf8();
+            const QString text = decoder->decode(bytes);
+            // A lone lead byte of a double-byte code page decodes to nothing: keep a mark of it.
+            out += text.isEmpty() ? QByteArrayLiteral("\xEF\xBF\xBD") : text.toUtf8();
             return;
         }
     }
@@ -110,23 +114,23 @@ void CodePageDecoder::appendUtf8(int codePage, const QByteArray &bytes, QByteArr
 
 int windows1252ByteOf(char32_t character)
 {
-    static const std::array<char16_t, 32> high = [] {
-        std::array<char16_t, 32> table{};
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return static_cast<int>(character);
+    // The 27 characters of 0x80..0x9F that are not C1 controls, and the five undefined
+    // bytes that stand for themselves, sorted by character.
+    static const std::array<std::pair<char32_t, std::uint8_t>, 32> table = [] {
+        std::array<std::pair<char32_t, std::uint8_t>, 32> entries{};
         QByteArray bytes(32, '\0');
         for (int i = 0; i < 32; ++i)
             bytes[i] = static_cast<char>(0x80 + i);
         const QString decoded = lang::decodeWindows1252(bytes);
         for (int i = 0; i < 32; ++i)
-            table[static_cast<std::size_t>(i)] = decoded.at(i).unicode();
-        return table;
+            entries[static_cast<std::size_t>(i)] = {decoded.at(i).unicode(), static_cast<std::uint8_t>(0x80 + i)};
+        std::sort(entries.begin(), entries.end());
+        return entries;
     }();
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
-        return static_cast<int>(character);
-    for (std::size_t i = 0; i < high.size(); ++i) {
-        if (high[i] == character)
-            return static_cast<int>(0x80 + i);
-    }
-    return -1;
+    const auto found = std::lower_bound(table.begin(), table.end(), std::pair<char32_t, std::uint8_t>{character, 0});
+    return found != table.end() && found->first == character ? found->second : -1;
 }
 
 } // namespace tabulet::rtf

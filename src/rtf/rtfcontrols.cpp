@@ -203,7 +203,7 @@ void RtfParser::applyControl(ControlWord word, bool hasParameter, int parameter)
         return;
     case ControlWord::deff:
         m_defaultFont = parameter;
-        m_formatDirty = true;
+        formatChanged();
         return;
     default:
         break;
@@ -271,7 +271,7 @@ bool RtfParser::applyDestination(ControlWord word)
             const QString target = hyperlinkTarget(QString::fromUtf8(m_fields.back().instruction).trimmed());
             if (!target.isEmpty()) {
                 group.linkTarget = target;
-                m_formatDirty = true;
+                formatChanged();
             }
         }
         return true;
@@ -357,7 +357,7 @@ bool RtfParser::applyCharacterControl(ControlWord word, bool hasParameter, int p
         character.underline = on;
         break;
     }
-    m_formatDirty = true;
+    formatChanged();
     return true;
 }
 

@@ -113,7 +113,7 @@ void RtfParser::closeGroup()
         finishPicture();
     m_states.pop_back();
     --m_depth;
-    m_formatDirty = true;
+    formatChanged();
     if (!m_fields.empty() && m_fields.back().depth > m_depth)
         m_fields.pop_back();
     if (closed == Destination::Numbering && state().destination != Destination::Numbering) {
@@ -369,22 +369,15 @@ void RtfParser::appendUnicode(int codeUnit)
         m_highSurrogate = unit;
         return;
     }
+    char32_t character = unit;
     if (QChar::isLowSurrogate(unit)) {
-        if (m_highSurrogate != 0) {
-            const char16_t pair[2] = {m_highSurrogate, unit};
-            m_highSurrogate = 0;
-            appendUtf8(QString::fromUtf16(pair, 2).toUtf8());
-        } else {
-            appendUtf8(kReplacementCharacter);
-        }
-        return;
-    }
-    if (m_highSurrogate != 0) {
-        m_highSurrogate = 0;
+        character = m_highSurrogate != 0 ? QChar::surrogateToUcs4(m_highSurrogate, unit) : 0xFFFD;
+    } else if (m_highSurrogate != 0) {
         appendUtf8(kReplacementCharacter);
     }
-    if (unit != 0)
-        appendUtf8(QString(QChar(unit)).toUtf8());
+    m_highSurrogate = 0;
+    if (character != 0)
+        appendCodePoint(character);
 }
 
 void RtfParser::flushText()
@@ -395,11 +388,33 @@ void RtfParser::flushText()
     }
     if (m_pendingBytes.isEmpty())
         return;
-    QByteArray utf8;
-    m_decoder.appendUtf8(m_pendingCodePage, m_pendingBytes, utf8);
+    if (m_pendingBytes.contains('\0'))
+        m_pendingBytes.removeIf([](char c) { return c == '\0'; });
+    if (!m_pendingBytes.isEmpty())
+        m_decoder.appendUtf8(m_pendingCodePage, m_pendingBytes, runText());
     m_pendingBytes.clear();
-    utf8.replace('\0', QByteArray());
-    appendUtf8(utf8);
+}
+
+void RtfParser::appendCodePoint(char32_t c)
+{
+    char bytes[4];
+    int length = 0;
+    if (c < 0x80) {
+        bytes[length++] = static_cast<char>(c);
+    } else if (c < 0x800) {
+        bytes[length++] = static_cast<char>(0xC0 | (c >> 6));
+        bytes[length++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        bytes[length++] = static_cast<char>(0xE0 | (c >> 12));
+        bytes[length++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        bytes[length++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        bytes[length++] = static_cast<char>(0xF0 | (c >> 18));
+        bytes[length++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        bytes[length++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        bytes[length++] = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    appendUtf8(QByteArrayView(bytes, length));
 }
 
 void RtfParser::flushFieldInstruction()
@@ -417,19 +432,32 @@ bool RtfParser::overBudget() const
     return m_elements >= kMaxElements;
 }
 
-void RtfParser::appendUtf8(const QByteArray &utf8)
+void RtfParser::appendUtf8(QByteArrayView utf8)
 {
-    if (utf8.isEmpty())
-        return;
+    if (!utf8.isEmpty())
+        runText().append(utf8);
+}
+
+QByteArray &RtfParser::runText()
+{
     appendPendingSeparators();
-    if (overBudget() && !m_paragraph.runs.empty() && !m_paragraph.runs.back().isPicture()) {
-        m_paragraph.runs.back().text += utf8;
-        return;
-    }
-    const std::size_t runs = m_paragraph.runs.size();
-    appendText(m_paragraph, utf8, characterFormat());
-    if (m_paragraph.runs.size() != runs)
+    std::vector<Run> &runs = m_paragraph.runs;
+    const bool lastIsText = !runs.empty() && !runs.back().isPicture();
+    if (m_runOpen || (overBudget() && lastIsText))
+        return runs.back().text;
+    const CharacterFormat &format = characterFormat();
+    if (!lastIsText || runs.back().format != format) {
+        runs.push_back(Run{format, {}, std::nullopt});
         ++m_elements;
+    }
+    m_runOpen = true;
+    return runs.back().text;
+}
+
+void RtfParser::formatChanged()
+{
+    m_formatDirty = true;
+    m_runOpen = false;
 }
 
 void RtfParser::appendPendingSeparators()
@@ -442,9 +470,9 @@ void RtfParser::appendPendingSeparators()
     }
     m_pendingCellBreak = false;
     if (m_pendingCells > 0) {
-        const QByteArray tabs(m_pendingCells, '\t');
+        const int cells = m_pendingCells;
         m_pendingCells = 0;
-        appendUtf8(tabs);
+        runText().append(QByteArray(cells, '\t'));
     }
 }
 
@@ -523,6 +551,7 @@ void RtfParser::finishParagraph()
     m_paragraph.markFormat.linkTarget.clear();
     m_document.paragraphs.push_back(std::move(m_paragraph));
     m_paragraph = Paragraph{};
+    m_runOpen = false;
     ++m_elements;
 }
 
@@ -582,6 +611,7 @@ void RtfParser::finishPicture()
     flushText();
     appendPendingSeparators();
     m_paragraph.runs.push_back(Run{characterFormat(), {}, std::move(picture)});
+    m_runOpen = false;
     ++m_elements;
 }
 

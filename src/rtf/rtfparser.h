@@ -108,7 +108,10 @@ private:
     // Text
     void appendCodePageBytes(QByteArrayView bytes);
     void appendUnicode(int codeUnit);
-    void appendUtf8(const QByteArray &utf8);
+    void appendUtf8(QByteArrayView utf8);
+    void appendCodePoint(char32_t c);
+    QByteArray &runText();
+    void formatChanged();
     void appendPendingSeparators();
     void flushText();
     void flushFieldInstruction();
@@ -153,6 +156,7 @@ private:
 
     CharacterFormat m_format;
     bool m_formatDirty = true;
+    bool m_runOpen = false; // the paragraph's last run has the current format
 
     int m_documentCodePage = kWindows1252;
     int m_defaultFont = 0;

@@ -4,6 +4,7 @@
 #include "rtf/fieldinstruction.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace tabulet::rtf {
@@ -481,7 +482,9 @@ void Writer::word(const char *controlWord)
 void Writer::word(const char *controlWord, int parameter)
 {
     word(controlWord);
-    m_out += QByteArray::number(parameter);
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, parameter).ptr;
+    m_out.append(digits, end - digits);
 }
 
 void Writer::text(const QByteArray &utf8)
