@@ -39,6 +39,17 @@ struct SkinImage
 
     bool isNull() const { return picture.isNull(); }
     QSize size() const { return picture.size(); }
+
+    // The last stretched and mirrored copies, kept because layouts repeat the same sizes.
+    struct Scaled
+    {
+        QSize size;
+        bool mirrorX = false;
+        bool mirrorY = false;
+        QImage picture;
+        QImage mask;
+    };
+    mutable Scaled scaled;
 };
 
 // Draws a picture stretched to a rectangle given by its edges as the theme resolves them: a
@@ -62,6 +73,8 @@ public:
     // its coordinates. Both must outlive the skin.
     Skin(QWidget &window, lang::TextTable &texts);
     ~Skin() override;
+
+    QWidget &window() const { return m_window; }
 
     void setProblemReporter(ProblemReporter reporter);
     // Shows each text with the caption "ERROR" (the problems a theme load returns).
@@ -93,7 +106,8 @@ public:
     // Paints the plain bitmaps that meet area (window coordinates) in document order; the
     // painter's origin stands for area's top-left corner.
     void paint(QPainter &painter, const QRect &area) const;
-    // The skin of the whole window from the last layout, as the window shape needs it.
+    // The skin of the whole window from the last layout, over black where no bitmap lies (as a
+    // fresh off-screen surface starts), as the window shape needs it.
     QImage render() const;
     // Draws the combined bitmap of that name into a rectangle; an unknown name draws nothing.
     void drawCombined(QPainter &painter, const QString &name, const QRect &rect) const;

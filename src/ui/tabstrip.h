@@ -25,6 +25,9 @@ class TabStrip final : public QWidget
     Q_OBJECT
 
 public:
+    // The three pictures of a tab.
+    enum class Look { Normal, Mouseover, Selected };
+
     explicit TabStrip(QWidget *parent = nullptr);
     ~TabStrip() override;
 
@@ -32,9 +35,11 @@ public:
     // one (or before it is activated) only the colour bars and texts are drawn.
     void setSkin(const Skin *skin);
 
-    // Appends a tab and returns its index. noteSerial is the note's serial (the item data);
+    // Appends a tab and returns its index; the selection does not change (a first tab is not
+    // selected until setCurrentIndex). noteSerial is the note's serial (the item data);
     // tabColour is the note's own tab colour, invalid for none (no bar).
     int addTab(const QString &text, int noteSerial, const QColor &tabColour = QColor());
+    // Removing the selected tab leaves no selection, without notice; the program selects anew.
     void removeTab(int index);
     void clear();
     int count() const { return static_cast<int>(m_tabs.size()); }
@@ -74,7 +79,7 @@ public:
     void setSelectedBackground(const QColor &colour);
 
     // Whether the tabs overflow and the scroll arrows are shown.
-    bool hasScrollArrows() const;
+    bool hasScrollArrows() const { return m_overflowing; }
     // The scroll arrows, nullptr until the tabs first overflow; they stay afterwards.
     SpinButton *spinButton() const { return m_spinButton; }
 
@@ -100,15 +105,16 @@ private:
         QColor colour;
         int width = 0;
     };
-
     void measureTabs();
     void updateScrolling();
     void scrollTo(int firstTab);
     void ensureVisible(int index);
-    void selectFromClick(int index);
-    int tabsAreaWidth() const;
+    void changeSelection(int index);
+    int spinWidth() const;
+    // The scroll position that shows the last tab at the right end.
+    int lastFirstTab() const;
     QRect arrowsRect() const;
-    void paintTab(QPainter &painter, int index, const QRect &tabRect, bool selected) const;
+    void paintTab(QPainter &painter, int index, const QRect &tabRect, Look look) const;
     void paintFocusRect(QPainter &painter) const;
 
     std::vector<Tab> m_tabs;
@@ -119,6 +125,7 @@ private:
     int m_hotTab = -1;
     int m_firstTab = 0; // scroll position: the first tab not scrolled out
     int m_tabHeight = 15;
+    bool m_overflowing = false;
     QColor m_selectedBackground;
 };
 

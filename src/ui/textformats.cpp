@@ -213,6 +213,8 @@ rtf::CharacterFormat toCharacterFormat(const QTextCharFormat &format, const QFon
     result.fontFace = firstFamily(format);
     if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
         result.sizeHalfPoints = halfPoints(format.fontPointSize());
+    else if (format.hasProperty(QTextFormat::FontPixelSize) && format.intProperty(QTextFormat::FontPixelSize) > 0)
+        result.sizeHalfPoints = halfPoints(format.intProperty(QTextFormat::FontPixelSize) * 0.75); // pasted HTML
     else if (defaultFont.pointSizeF() > 0)
         result.sizeHalfPoints = halfPoints(defaultFont.pointSizeF());
     result.textColour = toColour(format, QTextFormat::ForegroundBrush);

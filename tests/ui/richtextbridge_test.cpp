@@ -401,13 +401,19 @@ TEST(RichTextBridge, unsetSizeWeightAndSlantComeFromTheDefaultFont)
     font.setBold(true);
     font.setItalic(true);
     document.setDefaultFont(font);
-    QTextCursor(&document).insertText(QStringLiteral("typed"));
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("typed"));
+    QTextCharFormat pixels; // as pasted HTML sizes text
+    pixels.setProperty(QTextFormat::FontPixelSize, 20);
+    cursor.insertText(QStringLiteral("pasted"), pixels);
 
-    const CharacterFormat format = ui::richText(document).paragraphs.front().runs.front().format;
+    const RichTextDocument model = ui::richText(document);
+    const CharacterFormat format = model.paragraphs.front().runs.front().format;
     EXPECT_EQ(format.sizeHalfPoints, 28);
     EXPECT_TRUE(format.bold);
     EXPECT_TRUE(format.italic);
     EXPECT_TRUE(format.fontFace.isEmpty());
+    EXPECT_EQ(model.paragraphs.front().runs.back().format.sizeHalfPoints, 30);
 }
 
 TEST(RichTextBridge, pastedImageIsStoredAsPngAtItsOwnSize)

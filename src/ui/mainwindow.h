@@ -1,0 +1,133 @@
+#pragma once
+
+#include "commands/commandtarget.h"
+#include "theme/theme.h"
+#include "ui/mainwindowframe.h"
+#include "ui/mainwindowtabs.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace tabulet::ui {
+
+struct ApplicationContext;
+class NoteEditor;
+class Skin;
+class TabStrip;
+class WindowPrompts;
+class WindowShape;
+
+// The note window: a frameless window drawn by the theme, with the tab strip and the note
+// editor inside, that carries out the commands. It runs from initialise() until it closes.
+class MainWindow final : public QWidget, public commands::CommandTarget
+{
+    Q_OBJECT
+public:
+    // owner keeps the window off the taskbar; the context must outlive the window.
+    explicit MainWindow(ApplicationContext &context, QWidget *owner = nullptr);
+    ~MainWindow() override;
+
+    // Language and theme files handed over at start; initialise() installs them.
+    void setFilesToInstall(const QString &languageFile, const QString &themeFile);
+    // What the flows ask and tell through; message boxes unless replaced.
+    void setPrompts(std::unique_ptr<WindowPrompts> prompts);
+    // Opens the tab menu at a global position and returns when it has closed. While it is open
+    // the tab commands act on the tab it was opened on. Until one is set, no menu opens.
+    void setTabMenu(std::function<void(const QPoint &globalPosition)> showTabMenu);
+
+    // Loads the configuration, the theme, the notes and the window's place, then shows the
+    // window. False when no theme at all could be loaded: the window cannot be shown then.
+    bool initialise();
+
+    void runCommand(commands::CommandId id) override;
+
+    // Ends the window the way the exit command does, without asking; everything is saved.
+    void closeWithoutAsking();
+    // Saves the open note and then the configuration.
+    void saveAll();
+    void showAndActivate();
+    // Hidden by the minimise command (the window is then reached from the tray or the hotkey).
+    bool isHiddenToTray() const { return m_hidden; }
+    // False while a dialog of the window is open: received notes wait meanwhile.
+    bool acceptsIncoming() const { return m_acceptsIncoming; }
+    bool restartRequested() const { return m_restartRequested; }
+
+    void relayout();
+    void applyTabFont();
+    int tabHeight() const { return m_tabHeight; }
+    // Shows on the format buttons what the selection is: bold, italic, underline, strike-out,
+    // bullets, numbering and alignment, each only where it is the same over the whole selection.
+    void syncFormatButtons();
+
+    NoteTabs &tabs() { return *m_tabs; }
+    NoteEditor &editor() { return *m_editor; }
+    TabStrip &tabStrip() { return *m_strip; }
+    Skin &skin() { return *m_skin; }
+    const theme::Theme &theme() const { return m_theme; }
+
+signals:
+    // The window has closed; the pass that runs it ends.
+    void closed();
+    // Every minute: the archive schedule checks whether an archive is due.
+    void archiveCheckDue();
+    // Every second: the plug-ins' timer event.
+    void pluginSecondElapsed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool loadTheme();
+    void reportDamagedConfiguration(const QString &keptCopy);
+    void installHandedOverFiles();
+    void restorePlacement();
+    void layout(QSize size);
+    void updateTitle();
+    FrameArea frameAreaAt(QPoint position) const;
+
+    // The commands (mainwindowcommands.cpp).
+    void runFormatCommand(commands::CommandId id);
+    void newTab();
+    void renameTab();
+    void removeTab(NoteTabs::Removal removal);
+    void openTabMenu(int tab, const QPoint &globalPosition);
+    void toggleWordWrap();
+    void toggleOnTop();
+    void minimise();
+    void exitWithQuestion();
+
+    ApplicationContext &m_context;
+    theme::Theme m_theme;
+    Skin *m_skin = nullptr;
+    TabStrip *m_strip = nullptr;
+    NoteEditor *m_editor = nullptr;
+    NoteTabs *m_tabs = nullptr;
+    WindowShape *m_shape = nullptr;
+    std::unique_ptr<WindowPrompts> m_prompts;
+    std::function<void(const QPoint &)> m_showTabMenu;
+    FrameDragger m_dragger{*this};
+    QTimer m_archiveTimer;
+    QTimer m_pluginTimer;
+    QString m_languageFileToInstall;
+    QString m_themeFileToInstall;
+    QSize m_lastClientSize;
+    int m_tabHeight = 15;
+    bool m_initialised = false;
+    bool m_hidden = false;
+    bool m_acceptsIncoming = true;
+    bool m_restartRequested = false;
+    bool m_closed = false;
+};
+
+} // namespace tabulet::ui
