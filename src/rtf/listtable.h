@@ -2,6 +2,7 @@
 
 #include "rtf/richtextdocument.h"
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -35,18 +36,28 @@ public:
 private:
     struct List
     {
-        int id = 0;
         std::vector<ListLevel> levels;
     };
     struct Override
     {
-        int number = 0;
         int listId = 0;
         std::vector<std::optional<int>> starts;
     };
 
+    // The entry being read, or null once the bounds are reached (its controls are then ignored).
+    List *currentList();
+    ListLevel *currentLevel();
+    Override *currentOverride();
+    std::optional<int> *currentOverrideStart();
+
     std::vector<List> m_lists;
     std::vector<Override> m_overrides;
+    bool m_listTaken = false;
+    bool m_levelTaken = false;
+    bool m_overrideTaken = false;
+    bool m_overrideLevelTaken = false;
+    std::map<int, std::size_t> m_listById;         // first list of each \listid
+    std::map<int, std::size_t> m_overrideByNumber; // first override of each \ls
 };
 
 } // namespace tabulet::rtf

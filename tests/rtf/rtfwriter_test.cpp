@@ -79,6 +79,19 @@ TEST(RtfWriter, numbering_writesRichEditNumberTextAndGroup)
     EXPECT_TRUE(written.contains("{\\listoverride\\listid2\\listoverridecount0\\ls2}")) << written.constData();
 }
 
+TEST(RtfWriter, manyLists_eachKeepsItsNumbering)
+{
+    std::vector<Paragraph> paragraphs;
+    for (int i = 0; i < 3000; ++i) {
+        ParagraphFormat format;
+        format.numbering = static_cast<Numbering>(1 + i % 6);
+        format.numberingStart = format.numbering == Numbering::Bullet ? 1 : i;
+        paragraphs.push_back(paragraphOf("item", {}, format));
+    }
+    const RichTextDocument document = documentOf(std::move(paragraphs));
+    EXPECT_EQ(readRtf(writeRtf(document)), document);
+}
+
 TEST(RtfWriter, hyperlinkAndPicture_writeFieldAndHex)
 {
     Paragraph paragraph;
