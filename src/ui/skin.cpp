@@ -187,9 +187,8 @@ void Skin::createButtons(const theme::Subtheme &subtheme)
         applyToolTip(*button);
         // Hidden until the first layout places it.
         button->hide();
-        connect(button, &QAbstractButton::clicked, this, [this, id = themeButton.commandId] {
-            emit commandTriggered(id);
-        });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, id = themeButton.commandId] { emit commandTriggered(id); });
         // The window may destroy its children before the skin goes.
         connect(button, &QObject::destroyed, this, [this, button, index] {
             std::erase(m_buttonWindows, button);
@@ -205,10 +204,10 @@ void Skin::applyToolTip(SkinnedButton &button) const
     const theme::Subtheme *subtheme = m_theme ? m_theme->current() : nullptr;
     QString tip;
     if (m_showToolTips && subtheme) {
-        const auto themeButton = std::find_if(subtheme->buttons.begin(), subtheme->buttons.end(),
-                                              [&](const theme::ThemeButton &candidate) {
-                                                  return candidate.command == button.commandName();
-                                              });
+        const auto themeButton =
+            std::find_if(subtheme->buttons.begin(), subtheme->buttons.end(), [&](const theme::ThemeButton &candidate) {
+                return candidate.command == button.commandName();
+            });
         if (themeButton != subtheme->buttons.end() && !themeButton->toolTipKey.isEmpty())
             tip = m_texts.text(themeButton->toolTipKey).replace(QLatin1Char('#'), QStringLiteral("     "));
     }

@@ -5,8 +5,8 @@
 #include "ui/spinbutton.h"
 
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 #include <algorithm>
 
