@@ -1,0 +1,307 @@
+#include "themebuilder/preview.h"
+
+#include "themebuilder/package.h"
+#include "themebuilder/placement.h"
+#include "themebuilder/themesource.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <map>
+
+namespace tabulet::themebuilder {
+
+namespace {
+
+using Images = std::map<QString, QImage>;
+
+const QColor kNoteColour(0xf9, 0xf3, 0x91);
+const QColor kDesktop(0x6b, 0x7f, 0x94);
+constexpr int kSpinWidth = 36;
+
+// A picture stretched into possibly reversed edges, mirrored along a reversed axis.
+void drawPicture(QPainter &painter, const QImage &picture, const Edges &edges)
+{
+    const QRect target = edges.normalised();
+    if (target.isEmpty() || picture.isNull())
+        return;
+    painter.drawImage(target, picture.mirrored(edges.mirroredX(), edges.mirroredY()));
+}
+
+std::optional<QSize> pictureSize(const Images &images, const BitmapSource &bitmap)
+{
+    const auto found = images.find(bitmap.image);
+    if (found == images.end())
+        return std::nullopt;
+    return found->second.size();
+}
+
+void drawBitmap(QPainter &painter, const Images &images, const BitmapSource &bitmap, const Edges &reference)
+{
+    const std::optional<QSize> size = pictureSize(images, bitmap);
+    if (!size)
+        return;
+    Placement placement = bitmap.placement;
+    drawPicture(painter, images.at(bitmap.image), resolvePlacement(placement, reference, size));
+}
+
+void drawCombined(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const QString &name,
+                  const Edges &rect)
+{
+    const auto group = subtheme.combined.find(name);
+    if (group == subtheme.combined.end())
+        return;
+    for (const BitmapSource &bitmap : group->second)
+        drawBitmap(painter, images, bitmap, rect);
+}
+
+Edges rectOf(const SubthemeSource &subtheme, const QString &name, const Edges &reference)
+{
+    const Placement *placement = subtheme.rect(name);
+    return placement ? resolvePlacement(*placement, reference, std::nullopt) : Edges{};
+}
+
+QFont tabFont(const SubthemeSource &subtheme)
+{
+    QFont font(subtheme.tabFontFace.isEmpty() ? QStringLiteral("DejaVu Sans") : subtheme.tabFontFace);
+    font.setPixelSize(subtheme.tabFontSize * 96 / 72);
+    return font;
+}
+
+struct TabGeometry
+{
+    QRect rect;
+    QString text;
+};
+
+std::vector<TabGeometry> layoutTabs(const QStringList &texts, const QFontMetrics &metrics, int height, int top)
+{
+    std::vector<TabGeometry> tabs;
+    int x = 0;
+    for (const QString &text : texts) {
+        const int width = std::max(48, metrics.horizontalAdvance(text) + 18);
+        tabs.push_back({QRect(x, top, width, height), text});
+        x += width;
+    }
+    return tabs;
+}
+
+void drawTab(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const TabGeometry &tab,
+             const QString &look, const QColor &tabColour, bool mouseoverLook)
+{
+    const Edges t = Edges::of(tab.rect);
+    const Edges p{t.left, t.top, t.right, t.bottom + 2};
+    drawCombined(painter, images, subtheme, QStringLiteral("tab_") + look, p);
+    if (tabColour.isValid()) {
+        const Edges bar = rectOf(subtheme, QStringLiteral("tab_color_") + look, t);
+        painter.fillRect(bar.normalised(), tabColour);
+    }
+    QRect text = p.normalised().translated(1, 4);
+    if (mouseoverLook)
+        text.translate(0, -1);
+    painter.setPen(Qt::white);
+    painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop, tab.text);
+    painter.setPen(Qt::black);
+    painter.drawText(text.translated(-1, -1), Qt::AlignHCenter | Qt::AlignTop, tab.text);
+}
+
+void drawSpin(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const QRect &area,
+              bool hoverRight)
+{
+    painter.fillRect(area, QColor(0xef, 0xef, 0xef));
+    const QRect inner = area.adjusted(2, 2, 0, -2);
+    const QRect left(inner.left(), inner.top(), inner.width() / 2, inner.height());
+    const QRect right(left.right() + 1, inner.top(), inner.width() - left.width(), inner.height());
+    drawCombined(painter, images, subtheme, QStringLiteral("spin_left_normal"), Edges::of(left));
+    drawCombined(painter, images, subtheme,
+                 hoverRight ? QStringLiteral("spin_right_mouseover") : QStringLiteral("spin_right_normal"),
+                 Edges::of(right));
+}
+
+// The tab strip as the program paints it: the skin behind, the tabs over it, the selected tab
+// raised by two pixels on its "tabbg" colour, and the arrows when the tabs do not fit.
+void drawStrip(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const PreviewState &state,
+               const QImage &skin, const QRect &strip)
+{
+    QImage surface = skin.copy(strip);
+    QPainter stripPainter(&surface);
+    stripPainter.setFont(tabFont(subtheme));
+    const int height = subtheme.tabHeight;
+    std::vector<TabGeometry> tabs = layoutTabs(state.tabs, stripPainter.fontMetrics(), height, strip.height() - height);
+    const bool overflow = !tabs.empty() && tabs.back().rect.right() >= strip.width();
+    const QColor colours[] = {QColor(0xd9, 0x4f, 0x3d), QColor(), QColor(0x3d, 0x8b, 0xd9), QColor()};
+    for (int i = 0; i < int(tabs.size()); ++i) {
+        if (i == state.selectedTab)
+            continue;
+        const bool hot = i == state.hoverTab;
+        drawTab(stripPainter, images, subtheme, tabs[i], hot ? QStringLiteral("mouseover") : QStringLiteral("normal"),
+                colours[i % 4], hot);
+    }
+    if (state.selectedTab >= 0 && state.selectedTab < int(tabs.size())) {
+        TabGeometry raised = tabs[state.selectedTab];
+        raised.rect.adjust(0, -2, 0, 0);
+        stripPainter.fillRect(raised.rect, subtheme.tabBackground);
+        drawTab(stripPainter, images, subtheme, raised, QStringLiteral("selected"), colours[state.selectedTab % 4],
+                false);
+    }
+    if (overflow)
+        drawSpin(stripPainter, images, subtheme, QRect(strip.width() - kSpinWidth, 0, kSpinWidth, strip.height()),
+                 state.hoverSpinRight);
+    stripPainter.end();
+    painter.drawImage(strip.topLeft(), surface);
+}
+
+void drawEditor(QPainter &painter, const QRect &field)
+{
+    painter.fillRect(field, kNoteColour);
+    painter.setPen(Qt::black);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.drawText(field.adjusted(3, 1, -3, -1), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     QStringLiteral("Buy milk, bread and apples.\nCall Ann about the trip on Friday.\n"
+                                    "Ideas: a shelf for the hallway."));
+}
+
+const QImage *buttonPicture(const Images &images, const ButtonSource &button, const PreviewState &state)
+{
+    const bool selected = state.selectedCommands.contains(button.command);
+    const bool hovering = state.hoverCommand == button.command;
+    const auto picture = [&](const char *name) -> const QImage * {
+        const auto found = button.states.find(QLatin1String(name));
+        if (found == button.states.end())
+            return nullptr;
+        const auto image = images.find(found->second.image);
+        return image == images.end() ? nullptr : &image->second;
+    };
+    if (selected && hovering && picture("selected_mouseover"))
+        return picture("selected_mouseover");
+    if (selected && picture("selected"))
+        return picture("selected");
+    if (hovering && picture("mouseover"))
+        return picture("mouseover");
+    return picture("normal");
+}
+
+QImage composeWindow(const SubthemeSource &subtheme, const Images &images, const PreviewState &state)
+{
+    QImage window(state.size.expandedTo(QSize(subtheme.minWidth, subtheme.minHeight)), QImage::Format_RGB32);
+    window.fill(Qt::black);
+    const Edges root = Edges::of(window.rect());
+    QPainter painter(&window);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    for (const BitmapSource &bitmap : subtheme.bitmaps)
+        drawBitmap(painter, images, bitmap, root);
+    const QImage skin = window.copy();
+    drawEditor(painter, rectOf(subtheme, QStringLiteral("textfield"), root).normalised());
+    drawStrip(painter, images, subtheme, state, skin, rectOf(subtheme, QStringLiteral("tab"), root).normalised());
+    for (const ButtonSource &button : subtheme.buttons) {
+        if (const QImage *picture = buttonPicture(images, button, state))
+            painter.drawImage(placeValue(button.x, root.left, root.right), placeValue(button.y, root.top, root.bottom),
+                              *picture);
+    }
+    painter.end();
+    if (subtheme.transparency) {
+        // What the window shape leaves out shows the desktop.
+        const QRgb key = subtheme.chromaKey.rgb();
+        for (int y = 0; y < window.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(window.scanLine(y));
+            for (int x = 0; x < window.width(); ++x)
+                if ((line[x] & 0xffffff) == (key & 0xffffff))
+                    line[x] = kDesktop.rgb();
+        }
+    }
+    return window;
+}
+
+std::vector<PreviewState> sampleStates(const SubthemeSource &subtheme)
+{
+    const QStringList few{QStringLiteral("Shopping"), QStringLiteral("Ideas"), QStringLiteral("Call Ann")};
+    QStringList many = few;
+    many << QStringLiteral("Recipes") << QStringLiteral("Work") << QStringLiteral("Books") << QStringLiteral("Trip")
+         << QStringLiteral("Misc");
+    PreviewState rest;
+    rest.tabs = few;
+    PreviewState busy;
+    busy.tabs = few;
+    busy.selectedTab = 1;
+    busy.hoverTab = 2;
+    busy.selectedCommands = {QStringLiteral("makeSelectionBold"), QStringLiteral("alignLeft"),
+                             QStringLiteral("windowOnTop")};
+    busy.hoverCommand = subtheme.buttons.size() > 1 ? subtheme.buttons[1].command : QString();
+    PreviewState hoverSelected = busy;
+    hoverSelected.hoverTab = 0;
+    hoverSelected.hoverCommand = QStringLiteral("windowOnTop");
+    if (!subtheme.buttons.empty() && !hoverSelected.selectedCommands.contains(subtheme.buttons.front().command))
+        hoverSelected.selectedCommands.insert(subtheme.buttons.front().command);
+    hoverSelected.hoverCommand = subtheme.buttons.front().command;
+    PreviewState crowded;
+    crowded.tabs = many;
+    crowded.selectedTab = 2;
+    crowded.hoverSpinRight = true;
+    PreviewState smallest;
+    smallest.size = QSize(subtheme.minWidth, subtheme.minHeight);
+    smallest.tabs = few;
+    return {rest, busy, hoverSelected, crowded, smallest};
+}
+
+} // namespace
+
+QImage renderPreviewSheet(const QString &packagePath, QString *error)
+{
+    const std::optional<std::vector<PackageMember>> members = readPackage(packagePath, error);
+    if (!members)
+        return {};
+    Images images;
+    QByteArray config;
+    for (const PackageMember &member : *members) {
+        if (member.name == QLatin1String("config.xml"))
+            config = member.bytes;
+        else
+            images[member.name] = QImage::fromData(member.bytes, "BMP");
+    }
+    const std::optional<ThemeSource> source = parseThemeConfig(config, error);
+    if (!source)
+        return {};
+
+    // Two windows a row; every subtheme starts a new row.
+    constexpr int margin = 16;
+    constexpr int columns = 2;
+    std::vector<std::vector<QImage>> rows;
+    for (const SubthemeSource &subtheme : source->subthemes) {
+        const std::vector<PreviewState> states = sampleStates(subtheme);
+        for (std::size_t i = 0; i < states.size(); ++i) {
+            if (i % columns == 0)
+                rows.emplace_back();
+            rows.back().push_back(composeWindow(subtheme, images, states[i]));
+        }
+    }
+    QSize sheetSize(margin, margin);
+    for (const std::vector<QImage> &row : rows) {
+        int width = margin;
+        int height = 0;
+        for (const QImage &window : row) {
+            width += window.width() + margin;
+            height = std::max(height, window.height());
+        }
+        sheetSize = QSize(std::max(sheetSize.width(), width), sheetSize.height() + height + margin);
+    }
+    QImage sheet(sheetSize, QImage::Format_RGB32);
+    sheet.fill(kDesktop);
+    QPainter painter(&sheet);
+    int y = margin;
+    for (const std::vector<QImage> &row : rows) {
+        int x = margin;
+        int height = 0;
+        for (const QImage &window : row) {
+            painter.drawImage(x, y, window);
+            x += window.width() + margin;
+            height = std::max(height, window.height());
+        }
+        y += height + margin;
+    }
+    return sheet;
+}
+
+} // namespace tabulet::themebuilder
