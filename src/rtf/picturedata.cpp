@@ -71,6 +71,11 @@ void PictureData::appendHex(QByteArrayView text, qsizetype limit)
 {
     if (m_tooLarge)
         return;
+    // Room for every byte the digits can make; cut back to what they made.
+    const qsizetype start = m_data.size();
+    m_data.resize(start + std::min<qsizetype>((text.size() + 1) / 2, limit + 1 - start));
+    char *out = m_data.data() + start;
+    char *const end = m_data.data() + m_data.size();
     for (const char c : text) {
         const int nibble = hexValue(c);
         if (nibble < 0)
@@ -79,14 +84,15 @@ void PictureData::appendHex(QByteArrayView text, qsizetype limit)
             m_pendingNibble = nibble;
             continue;
         }
-        if (m_data.size() >= limit) {
+        if (out == end || out - m_data.data() >= limit) {
             m_tooLarge = true;
-            m_data.clear();
+            m_data = QByteArray();
             return;
         }
-        m_data += static_cast<char>(m_pendingNibble * 16 + nibble);
+        *out++ = static_cast<char>(m_pendingNibble * 16 + nibble);
         m_pendingNibble = -1;
     }
+    m_data.truncate(out - m_data.data());
 }
 
 void PictureData::appendBinary(const QByteArray &input, qsizetype pos, qint64 count, qsizetype limit)
@@ -96,7 +102,7 @@ void PictureData::appendBinary(const QByteArray &input, qsizetype pos, qint64 co
     const qsizetype available = std::min<qint64>(count, input.size() - pos);
     if (m_data.size() + available > limit) {
         m_tooLarge = true;
-        m_data.clear();
+        m_data = QByteArray();
         return;
     }
     m_data.append(input.constData() + pos, available);
