@@ -87,11 +87,15 @@ bool ThemePackage::openBytes(const QByteArray &bytes, QString *error)
 {
     m_archive.reset();
     m_totalRead = 0;
+    // libzip takes an empty buffer for an empty archive; a file of no bytes is refused, so are these.
+    if (bytes.isEmpty()) {
+        setError(error, zipErrorText(ZIP_ER_NOZIP));
+        return false;
+    }
     auto archive = std::make_unique<Archive>();
     archive->bytes = bytes;
     zip_error_t zipError;
     zip_error_init(&zipError);
-    // An empty buffer is still a source: libzip then reports "not a zip archive".
     zip_source_t *source = zip_source_buffer_create(archive->bytes.constData(),
                                                     static_cast<zip_uint64_t>(archive->bytes.size()), 0, &zipError);
     if (!source) {
