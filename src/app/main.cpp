@@ -1,11 +1,12 @@
 // Tabulet: a small, always-at-hand notepad of rich-text tabs.
 #include "app/commandline.h"
 #include "app/folders.h"
-#include "app/plainnotewindow.h"
+#include "app/mainwindowpass.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "platform/desktopregistration.h"
 #include "ui/applicationcontext.h"
+#include "ui/keyboardfilter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,10 +71,14 @@ int main(int argc, char *argv[])
     }
     platform::registerFileTypes(context.folders.executablePath, applicationData);
 
+    // Every key of the program passes here first: shortcuts run before the editor sees them.
+    ui::KeyboardFilter keyboard(context.settings, context.commands);
+    application.installEventFilter(&keyboard);
+
     app::Startup startup(
         context, commandLine,
-        [](ui::ApplicationContext &passContext, const app::CommandLine &, QWidget *owner) {
-            return std::make_unique<app::PlainNoteWindow>(passContext, owner);
+        [&keyboard](ui::ApplicationContext &passContext, const app::CommandLine &passCommandLine, QWidget *owner) {
+            return std::make_unique<app::MainWindowPass>(passContext, passCommandLine, owner, keyboard);
         },
         termination);
     return startup.run();

@@ -129,7 +129,8 @@ void mergeEachFragment(QTextEdit &editor, CharacterToggle toggle, bool on)
             QTextCursor piece(editor.document());
             piece.setPosition(from);
             piece.setPosition(to, QTextCursor::KeepAnchor);
-            pieces.emplace_back(piece, attributeFormat(toggle, on, toCharacterFormat(fragment.charFormat(), defaultFont)));
+            pieces.emplace_back(piece,
+                                attributeFormat(toggle, on, toCharacterFormat(fragment.charFormat(), defaultFont)));
         }
     }
     QTextCursor edit(editor.document());

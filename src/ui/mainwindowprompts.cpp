@@ -15,6 +15,8 @@ QMessageBox::Icon boxIcon(WindowPrompts::Icon icon)
         return QMessageBox::Information;
     case WindowPrompts::Icon::Question:
         return QMessageBox::Question;
+    case WindowPrompts::Icon::Warning:
+        return QMessageBox::Warning;
     case WindowPrompts::Icon::Error:
         return QMessageBox::Critical;
     case WindowPrompts::Icon::None:

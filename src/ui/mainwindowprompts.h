@@ -17,7 +17,7 @@ namespace tabulet::ui {
 class WindowPrompts
 {
 public:
-    enum class Icon { None, Information, Question, Error };
+    enum class Icon { None, Information, Question, Warning, Error };
 
     virtual ~WindowPrompts() = default;
 
