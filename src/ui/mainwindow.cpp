@@ -112,6 +112,7 @@ bool MainWindow::initialise()
     m_archiveTimer.start();
     m_pluginTimer.start();
     showAndActivate();
+    m_editor->setFocus();
     m_shape->apply();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "ui/namedialog.h"
 
 #include <QMessageBox>
+#include <QWidget>
 
 namespace tabulet::ui {
 
@@ -27,26 +28,38 @@ QMessageBox::Icon boxIcon(WindowPrompts::Icon icon)
 
 } // namespace
 
+MessageBoxPrompts::DialogScope::~DialogScope()
+{
+    // Window managers may hand the focus elsewhere when a dialog closes; the keys belong to the
+    // note window again.
+    if (m_parent && m_parent->isVisible())
+        m_parent->activateWindow();
+}
+
 void MessageBoxPrompts::tell(const QString &caption, const QString &text, Icon icon)
 {
+    const DialogScope scope(m_parent);
     QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
 
 bool MessageBoxPrompts::confirm(const QString &caption, const QString &text)
 {
+    const DialogScope scope(m_parent);
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok | QMessageBox::Cancel, m_parent);
     return box.exec() == QMessageBox::Ok;
 }
 
 bool MessageBoxPrompts::askYesNo(const QString &caption, const QString &text)
 {
+    const DialogScope scope(m_parent);
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_parent);
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> MessageBoxPrompts::askName(const QString &name)
 {
+    const DialogScope scope(m_parent);
     NameDialog dialog(m_texts, name, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

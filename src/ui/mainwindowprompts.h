@@ -43,6 +43,19 @@ public:
     std::optional<QString> askName(const QString &name) override;
 
 private:
+    // Gives the focus back to the parent when a dialog ends.
+    class DialogScope final
+    {
+    public:
+        explicit DialogScope(QWidget *parent) : m_parent(parent) {}
+        ~DialogScope();
+        DialogScope(const DialogScope &) = delete;
+        DialogScope &operator=(const DialogScope &) = delete;
+
+    private:
+        QWidget *m_parent;
+    };
+
     QWidget *m_parent;
     lang::TextTable &m_texts;
 };
