@@ -14,7 +14,7 @@ namespace tabulet::themebuilder {
 
 namespace {
 
-using Images = std::map<QString, QImage>;
+using Images = PackageImages;
 
 const QColor kNoteColour(0xf9, 0xf3, 0x91);
 const QColor kDesktop(0x6b, 0x7f, 0x94);
@@ -42,8 +42,7 @@ void drawBitmap(QPainter &painter, const Images &images, const BitmapSource &bit
     const std::optional<QSize> size = pictureSize(images, bitmap);
     if (!size)
         return;
-    Placement placement = bitmap.placement;
-    drawPicture(painter, images.at(bitmap.image), resolvePlacement(placement, reference, size));
+    drawPicture(painter, images.at(bitmap.image), resolvePlacement(bitmap.placement, reference, size));
 }
 
 void drawCombined(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const QString &name,
@@ -184,37 +183,6 @@ const QImage *buttonPicture(const Images &images, const ButtonSource &button, co
     return picture("normal");
 }
 
-QImage composeWindow(const SubthemeSource &subtheme, const Images &images, const PreviewState &state)
-{
-    QImage window(state.size.expandedTo(QSize(subtheme.minWidth, subtheme.minHeight)), QImage::Format_RGB32);
-    window.fill(Qt::black);
-    const Edges root = Edges::of(window.rect());
-    QPainter painter(&window);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    for (const BitmapSource &bitmap : subtheme.bitmaps)
-        drawBitmap(painter, images, bitmap, root);
-    const QImage skin = window.copy();
-    drawEditor(painter, rectOf(subtheme, QStringLiteral("textfield"), root).normalised());
-    drawStrip(painter, images, subtheme, state, skin, rectOf(subtheme, QStringLiteral("tab"), root).normalised());
-    for (const ButtonSource &button : subtheme.buttons) {
-        if (const QImage *picture = buttonPicture(images, button, state))
-            painter.drawImage(placeValue(button.x, root.left, root.right), placeValue(button.y, root.top, root.bottom),
-                              *picture);
-    }
-    painter.end();
-    if (subtheme.transparency) {
-        // What the window shape leaves out shows the desktop.
-        const QRgb key = subtheme.chromaKey.rgb();
-        for (int y = 0; y < window.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(window.scanLine(y));
-            for (int x = 0; x < window.width(); ++x)
-                if ((line[x] & 0xffffff) == (key & 0xffffff))
-                    line[x] = kDesktop.rgb();
-        }
-    }
-    return window;
-}
-
 std::vector<PreviewState> sampleStates(const SubthemeSource &subtheme)
 {
     const QStringList few{QStringLiteral("Shopping"), QStringLiteral("Ideas"), QStringLiteral("Call Ann")};
@@ -248,12 +216,43 @@ std::vector<PreviewState> sampleStates(const SubthemeSource &subtheme)
 
 } // namespace
 
-QImage renderPreviewSheet(const QString &packagePath, QString *error)
+QImage composeWindow(const SubthemeSource &subtheme, const Images &images, const PreviewState &state)
+{
+    QImage window(state.size.expandedTo(QSize(subtheme.minWidth, subtheme.minHeight)), QImage::Format_RGB32);
+    window.fill(Qt::black);
+    const Edges root = Edges::of(window.rect());
+    QPainter painter(&window);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    for (const BitmapSource &bitmap : subtheme.bitmaps)
+        drawBitmap(painter, images, bitmap, root);
+    const QImage skin = window.copy();
+    drawEditor(painter, rectOf(subtheme, QStringLiteral("textfield"), root).normalised());
+    drawStrip(painter, images, subtheme, state, skin, rectOf(subtheme, QStringLiteral("tab"), root).normalised());
+    for (const ButtonSource &button : subtheme.buttons) {
+        if (const QImage *picture = buttonPicture(images, button, state))
+            painter.drawImage(placeValue(button.x, root.left, root.right), placeValue(button.y, root.top, root.bottom),
+                              *picture);
+    }
+    painter.end();
+    if (subtheme.transparency && state.showDesktop) {
+        // What the window shape leaves out shows the desktop.
+        const QRgb key = subtheme.chromaKey.rgb();
+        for (int y = 0; y < window.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(window.scanLine(y));
+            for (int x = 0; x < window.width(); ++x)
+                if ((line[x] & 0xffffff) == (key & 0xffffff))
+                    line[x] = kDesktop.rgb();
+        }
+    }
+    return window;
+}
+
+std::optional<PackageContents> readPackageContents(const QString &packagePath, QString *error)
 {
     const std::optional<std::vector<PackageMember>> members = readPackage(packagePath, error);
     if (!members)
-        return {};
-    Images images;
+        return std::nullopt;
+    PackageImages images;
     QByteArray config;
     for (const PackageMember &member : *members) {
         if (member.name == QLatin1String("config.xml"))
@@ -261,9 +260,19 @@ QImage renderPreviewSheet(const QString &packagePath, QString *error)
         else
             images[member.name] = QImage::fromData(member.bytes, "BMP");
     }
-    const std::optional<ThemeSource> source = parseThemeConfig(config, error);
+    std::optional<ThemeSource> source = parseThemeConfig(config, error);
     if (!source)
+        return std::nullopt;
+    return PackageContents{std::move(*source), std::move(images)};
+}
+
+QImage renderPreviewSheet(const QString &packagePath, QString *error)
+{
+    const std::optional<PackageContents> contents = readPackageContents(packagePath, error);
+    if (!contents)
         return {};
+    const Images &images = contents->images;
+    const ThemeSource *source = &contents->source;
 
     // Two windows a row; every subtheme starts a new row.
     constexpr int margin = 16;

@@ -3,10 +3,16 @@
 // hovered tab, and with more tabs than fit so the scroll arrows show.
 #pragma once
 
+#include "themebuilder/themesource.h"
+
 #include <QImage>
 #include <QSet>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
 
 namespace tabulet::themebuilder {
 
@@ -19,7 +25,21 @@ struct PreviewState
     QSet<QString> selectedCommands;
     QString hoverCommand;
     bool hoverSpinRight = false;
+    bool showDesktop = true; // key-coloured pixels show the desktop, as the window shape does
 };
+
+using PackageImages = std::map<QString, QImage>;
+
+struct PackageContents
+{
+    ThemeSource source;
+    PackageImages images; // decoded, by member name
+};
+
+std::optional<PackageContents> readPackageContents(const QString &packagePath, QString *error);
+
+// One window of the subtheme as the program lays it out and paints it, with a sample note.
+QImage composeWindow(const SubthemeSource &subtheme, const PackageImages &images, const PreviewState &state);
 
 // One sheet of sample windows for every subtheme of the package; a null image when the package
 // cannot be read, and *error says why.

@@ -108,7 +108,11 @@ bool addButtons(ImageSet &images, const SubthemeSource &subtheme, const Look &lo
         }
         const QRect place(placeValue(button.x, root.left, root.right), placeValue(button.y, root.top, root.bottom),
                           look.buttonSize, look.buttonSize);
-        if (!skin.rect().contains(place)) {
+        const QSize smallest = QSize(subtheme.minWidth, subtheme.minHeight).expandedTo(QSize(1, 1));
+        const QRect placeWhenSmallest(placeValue(button.x, 0, smallest.width()),
+                                      placeValue(button.y, 0, smallest.height()), look.buttonSize, look.buttonSize);
+        if (!skin.rect().contains(place) ||
+            (subtheme.minWidth > 0 && !QRect(QPoint(), smallest).contains(placeWhenSmallest))) {
             *error = QStringLiteral("the button \"%1\" lies outside the window").arg(button.command);
             return false;
         }
@@ -185,8 +189,11 @@ std::optional<QImage> cutPiece(const QImage &element, const Placement &placement
 {
     const Edges edges = resolvePlacement(placement, Edges::of(element.rect()), std::nullopt);
     if (edges.mirroredX() || edges.mirroredY() || edges.width() == 0 || edges.height() == 0 ||
-        !element.rect().contains(edges.normalised())) {
-        *error = QStringLiteral("the piece is empty, reversed or outside its element at the nominal size");
+        !element.rect().contains(edges.normalised()) ||
+        (fixedWidth(placement) && edges.width() != placement.x2 - placement.x1) ||
+        (fixedHeight(placement) && edges.height() != placement.y2 - placement.y1)) {
+        *error =
+            QStringLiteral("the piece is empty, reversed, or not the size its placement gives at the nominal size");
         return std::nullopt;
     }
     QRect area = edges.normalised();
