@@ -217,8 +217,10 @@ void Skin::applyToolTip(SkinnedButton &button) const
 void Skin::layout(const QRect &windowRect)
 {
     m_windowRect = windowRect;
-    if (!m_theme)
+    if (!m_theme) {
+        emit laidOut();
         return;
+    }
     const theme::ThemeLayout &placed = m_theme->layoutTheme(theme::Rect::fromQRect(windowRect));
     for (const theme::ButtonPlacement &placement : placed.buttons) {
         const auto button = m_buttonsByIndex.find(placement.buttonIndex);
@@ -227,6 +229,7 @@ void Skin::layout(const QRect &windowRect)
         button->second->setGeometry(QRect(placement.geometry.topLeft(), button->second->sizeHint()));
         button->second->show();
     }
+    emit laidOut();
 }
 
 std::optional<QRect> Skin::findRect(const QString &name) const

@@ -129,6 +129,8 @@ signals:
     void commandTriggered(int commandId);
     // The pictures and buttons of a subtheme are ready (after activate()).
     void activated();
+    // layout() placed everything for a new window rectangle.
+    void laidOut();
 
 private:
     void decodePictures(theme::Subtheme &subtheme);

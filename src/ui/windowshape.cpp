@@ -3,9 +3,7 @@
 #include "ui/skin.h"
 
 #include <QBitmap>
-#include <QEvent>
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 
 namespace tabulet::ui {
@@ -20,7 +18,7 @@ QRegion keyedShape(const QImage &skin, const QColor &key)
 
 WindowShape::WindowShape(QWidget &window, const Skin &skin) : QObject(&window), m_window(window), m_skin(skin)
 {
-    m_window.installEventFilter(this);
+    connect(&skin, &Skin::laidOut, this, &WindowShape::updateMask);
 }
 
 void WindowShape::apply()
@@ -34,26 +32,11 @@ void WindowShape::apply()
     }
 }
 
-bool WindowShape::eventFilter(QObject *watched, QEvent *event)
-{
-    // The window lays its skin out for the new size in its own resize handling, which runs after
-    // this filter: the shape is taken once that is done.
-    if (watched == &m_window && event->type() == QEvent::Resize && m_shaped)
-        QTimer::singleShot(0, this, &WindowShape::updateMask);
-    return QObject::eventFilter(watched, event);
-}
-
 void WindowShape::updateMask()
 {
     if (!m_shaped)
         return;
-    QImage skin = m_skin.render();
-    if (skin.size() != m_window.size()) {
-        // The skin was laid out for another size: nothing sensible to cut yet.
-        m_window.clearMask();
-        return;
-    }
-    m_window.setMask(keyedShape(skin, m_skin.chromaKey()));
+    m_window.setMask(keyedShape(m_skin.render(), m_skin.chromaKey()));
 }
 
 } // namespace tabulet::ui

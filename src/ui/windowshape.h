@@ -16,7 +16,7 @@ QRegion keyedShape(const QImage &skin, const QColor &key);
 
 // Cuts the theme's key colour out of the main window: the window's shape is made from the
 // painted skin, so the desktop shows through key-coloured pixels and clicks there reach the
-// window below. The shape follows the window's size until transparency is switched off.
+// window below. The shape follows every layout of the skin until transparency is switched off.
 class WindowShape final : public QObject
 {
     Q_OBJECT
@@ -29,9 +29,6 @@ public:
     // on, rectangular and opaque otherwise.
     void apply();
     bool isShaped() const { return m_shaped; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateMask();
