@@ -80,6 +80,7 @@ LoadResult Theme::selectSubtheme(const QString &title, settings::Settings &setti
     releaseTheme();
     m_currentTitle = title;
     settings.value(kSubthemeKey) = title;
+    m_package.resetTotalRead();
     readPictures(*current(), result.problems);
     layoutTheme(m_layout.window);
     result.ok = true;

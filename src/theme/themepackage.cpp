@@ -4,6 +4,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 namespace tabulet::theme {
 
 namespace {
@@ -63,6 +65,7 @@ struct ThemePackage::Archive
     }
 };
 
+ThemePackage::ThemePackage(Limits limits) : m_limits(limits) {}
 ThemePackage::ThemePackage() = default;
 ThemePackage::~ThemePackage() = default;
 ThemePackage::ThemePackage(ThemePackage &&) noexcept = default;
@@ -143,7 +146,7 @@ std::optional<QByteArray> ThemePackage::readMember(const QByteArray &name, QStri
     }
 
     const auto at = static_cast<zip_uint64_t>(index);
-    const qint64 limit = std::min(kMaxMemberSize, kMaxTotalSize - m_totalRead);
+    const qint64 limit = std::max<qint64>(0, std::min(m_limits.member, m_limits.total - m_totalRead));
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(zip, at, 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) &&

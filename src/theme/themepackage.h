@@ -14,8 +14,16 @@ class ThemePackage final
 {
 public:
     static constexpr qint64 kMaxMemberSize = 32 * 1024 * 1024;
-    static constexpr qint64 kMaxTotalSize = 256 * 1024 * 1024; // over the life of one package
+    static constexpr qint64 kMaxTotalSize = 256 * 1024 * 1024;
 
+    // How much one member, and all members read since the last resetTotalRead(), may hold.
+    struct Limits
+    {
+        qint64 member = kMaxMemberSize;
+        qint64 total = kMaxTotalSize;
+    };
+
+    explicit ThemePackage(Limits limits);
     ThemePackage();
     ~ThemePackage();
     ThemePackage(ThemePackage &&) noexcept;
@@ -32,10 +40,13 @@ public:
     // (case and folder part included), in archive order. Nothing when there is no such member,
     // when it is larger than the bounds allow, or when it fails to inflate or its CRC is wrong.
     std::optional<QByteArray> readMember(const QByteArray &name, QString *error = nullptr);
+    // Starts counting the total afresh, e.g. for each activation of a subtheme.
+    void resetTotalRead() { m_totalRead = 0; }
 
 private:
     struct Archive;
     std::unique_ptr<Archive> m_archive;
+    Limits m_limits;
     qint64 m_totalRead = 0;
 };
 

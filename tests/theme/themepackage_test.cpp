@@ -104,6 +104,17 @@ TEST_F(ThemePackageTest, memberLargerThanTheBoundIsRefused)
     EXPECT_EQ(package.readMember("small.bmp"), QByteArray("s"));
 }
 
+TEST_F(ThemePackageTest, totalBoundHoldsUntilItIsReset)
+{
+    test::writePackage(path(), {{"a.bmp", QByteArray(600, 'a')}, {"b.bmp", QByteArray(600, 'b')}});
+    ThemePackage package(ThemePackage::Limits{1000, 1000});
+    ASSERT_TRUE(package.open(path()));
+    EXPECT_TRUE(package.readMember("a.bmp"));
+    EXPECT_FALSE(package.readMember("b.bmp"));
+    package.resetTotalRead();
+    EXPECT_TRUE(package.readMember("b.bmp"));
+}
+
 TEST_F(ThemePackageTest, hugeDeclaredSizeIsRefusedWithoutReading)
 {
     test::writePackage(path(), {{"big.bmp", "12345678", true}});
