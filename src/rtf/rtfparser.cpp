@@ -1,9 +1,5 @@
 #include "rtf/rtfparser.h"
 
-#include "rtf/rtfreader.h"
-
-#include "lang/textdecoding.h"
-
 #include <algorithm>
 #include <limits>
 
@@ -14,9 +10,6 @@ namespace {
 // Deeper groups still count for brace matching but share the deepest saved state, so that
 // 100,000 nested braces cost no memory.
 constexpr std::size_t kMaxSavedGroups = 2000;
-// Paragraphs plus runs the parser builds; past it, format changes are ignored and paragraph
-// breaks become line breaks, so all text is kept while memory stays bounded.
-constexpr qsizetype kMaxElements = qsizetype{1} << 21;
 constexpr qsizetype kMaxFieldInstruction = 4096;
 constexpr qsizetype kMaxFontName = 4096; // bytes read of one entry
 constexpr qsizetype kMaxFontFace = 128;  // characters kept
@@ -225,7 +218,7 @@ void RtfParser::readControlWord()
         // Binary data: its bytes are never tokens, whatever the destination.
         if (hasParameter && !negative && value > 0) {
             if (state().destination == Destination::Picture && hasSavedState())
-                m_picture.appendBinary(m_in, m_pos, value, kMaxPictureBytes);
+                m_picture.appendBinary(m_in, m_pos, value, m_limits.pictureBytes);
             m_pos = static_cast<qsizetype>(std::min<qint64>(m_in.size(), m_pos + value));
         }
         m_ignorableNext = false;
@@ -295,7 +288,7 @@ void RtfParser::readText()
         break;
     case Destination::Picture:
         if (hasSavedState())
-            m_picture.appendHex(text, kMaxPictureBytes);
+            m_picture.appendHex(text, m_limits.pictureBytes);
         break;
     case Destination::Numbering:
     case Destination::ListTable:
@@ -429,7 +422,7 @@ void RtfParser::flushFieldInstruction()
 
 bool RtfParser::overBudget() const
 {
-    return m_elements >= kMaxElements;
+    return m_elements >= m_limits.elements;
 }
 
 void RtfParser::appendUtf8(QByteArrayView utf8)
@@ -542,10 +535,14 @@ void RtfParser::finishParagraph()
     flushText();
     m_pendingCells = 0;
     m_pendingCellBreak = false;
-    if (overBudget()) {
+    if (overBudget())
         appendUtf8(kLineSeparator);
-        return;
-    }
+    else
+        storeParagraph();
+}
+
+void RtfParser::storeParagraph()
+{
     m_paragraph.format = paragraphFormat();
     m_paragraph.markFormat = characterFormat();
     m_paragraph.markFormat.linkTarget.clear();
@@ -558,9 +555,11 @@ void RtfParser::finishParagraph()
 void RtfParser::finishDocument()
 {
     flushText();
+    m_pendingCells = 0;
+    m_pendingCellBreak = false;
     // A last paragraph with nothing in it is only the document's closing paragraph mark.
     if (!m_paragraph.runs.empty() || m_document.paragraphs.empty())
-        finishParagraph();
+        storeParagraph();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -605,7 +604,7 @@ void RtfParser::finishPicture()
         return;
     std::optional<Picture> picture = m_picture.picture();
     m_picture.reset();
-    if (!picture || m_pictureBytes + picture->data.size() > kMaxTotalPictureBytes || overBudget())
+    if (!picture || m_pictureBytes + picture->data.size() > m_limits.totalPictureBytes || overBudget())
         return;
     m_pictureBytes += picture->data.size();
     flushText();

@@ -5,6 +5,7 @@
 #include "rtf/listtable.h"
 #include "rtf/picturedata.h"
 #include "rtf/richtextdocument.h"
+#include "rtf/rtfreader.h"
 
 #include <QByteArray>
 
@@ -19,7 +20,7 @@ namespace tabulet::rtf {
 class RtfParser final
 {
 public:
-    explicit RtfParser(const QByteArray &input) : m_in(input) {}
+    RtfParser(const QByteArray &input, const ReadLimits &limits) : m_in(input), m_limits(limits) {}
 
     RichTextDocument parse();
 
@@ -116,6 +117,7 @@ private:
     void flushText();
     void flushFieldInstruction();
     void finishParagraph();
+    void storeParagraph();
     bool paragraphHasContent() const;
     void finishDocument();
 
@@ -133,6 +135,7 @@ private:
     bool overBudget() const;
 
     const QByteArray &m_in;
+    const ReadLimits m_limits;
     qsizetype m_pos = 0;
 
     std::vector<GroupState> m_states;

@@ -35,11 +35,11 @@ RichTextDocument readPlainText(const QByteArray &bytes)
     return document;
 }
 
-RichTextDocument readRtf(const QByteArray &bytes)
+RichTextDocument readRtf(const QByteArray &bytes, const ReadLimits &limits)
 {
     if (!looksLikeRtf(bytes))
         return readPlainText(bytes);
-    return RtfParser(bytes).parse();
+    return RtfParser(bytes, limits).parse();
 }
 
 } // namespace tabulet::rtf

@@ -91,17 +91,34 @@ TEST(RtfHostileInput, hugePictures_areDroppedAndTextAfterThemKept)
     EXPECT_EQ(readRtf(hex).plainText(), u"after"_qs);
 }
 
-TEST(RtfHostileInput, manyLargePictures_stopAtTotalBound)
+TEST(RtfHostileInput, manyPictures_stopAtTotalBound)
 {
-    QByteArray picture = test::pngBytes(1, 1);
-    picture.resize(kMaxPictureBytes - 16, 'p');
-    const QByteArray group = "{\\pict\\pngblip\\bin" + QByteArray::number(picture.size()) + " " + picture + "}";
+    const QByteArray group = "{\\pict\\pngblip " + test::pngBytes(1, 1).toHex() + "}";
     QByteArray input = "{\\rtf1 ";
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 10; ++i)
         input += group;
-    const RichTextDocument document = readRtf(input + "}");
+    ReadLimits limits;
+    limits.totalPictureBytes = 4 * test::pngBytes(1, 1).size();
+    const RichTextDocument document = readRtf(input + "}", limits);
     ASSERT_EQ(document.paragraphs.size(), 1u);
-    EXPECT_EQ(static_cast<qsizetype>(document.paragraphs[0].runs.size()), kMaxTotalPictureBytes / picture.size());
+    EXPECT_EQ(document.paragraphs[0].runs.size(), 4u);
+}
+
+TEST(RtfHostileInput, manyParagraphsAndRuns_keepAllTextPastTheBound)
+{
+    QByteArray input = "{\\rtf1 ";
+    for (int i = 0; i < 50; ++i)
+        input += "{\\b a}b\\par ";
+    ReadLimits limits;
+    limits.elements = 30;
+    const RichTextDocument document = readRtf(input + "}", limits);
+    qsizetype elements = 0;
+    for (const Paragraph &paragraph : document.paragraphs)
+        elements += 1 + static_cast<qsizetype>(paragraph.runs.size());
+    EXPECT_LE(elements, limits.elements + 2); // the last paragraph and its one run
+    const QString text = document.plainText();
+    EXPECT_EQ(text.count(u'a') + text.count(u'b'), 100);
+    EXPECT_GE(text.count(u'\n') + text.count(QChar(0x2028)), 49);
 }
 
 TEST(RtfHostileInput, randomBytesAndRandomTokens_readWithoutFault)
