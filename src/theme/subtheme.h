@@ -13,10 +13,10 @@
 
 namespace tabulet::theme {
 
-// Orders titles and names by their UTF-8 bytes, so "Autumn" comes before "blue".
+// Orders titles and names as their UTF-8 bytes compare, so "Autumn" comes before "blue".
 struct ByteOrder
 {
-    bool operator()(const QString &a, const QString &b) const { return a.toUtf8() < b.toUtf8(); }
+    bool operator()(const QString &a, const QString &b) const;
 };
 
 // The "flags" of a rect or bitmap: centre the picture (or the rectangle) on these axes.

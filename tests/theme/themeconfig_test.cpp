@@ -38,6 +38,12 @@ TEST_F(ThemeConfig, titlesAreOrderedByteWise)
     for (const auto &[title, subtheme] : result.subthemes)
         titles << title;
     EXPECT_EQ(titles, QStringList({"Autumn", "azure", "blue"}));
+
+    // Beyond the first plane too: U+FF21 (EF BC A1) before U+1F600 (F0 9F 98 80).
+    const ByteOrder order;
+    EXPECT_TRUE(order(QStringLiteral("\uFF21"), QStringLiteral("\U0001F600")));
+    EXPECT_FALSE(order(QStringLiteral("\U0001F600"), QStringLiteral("\uFF21")));
+    EXPECT_TRUE(order(QStringLiteral("a"), QStringLiteral("ab")));
 }
 
 TEST_F(ThemeConfig, aLaterSubthemeOfTheSameTitleReplacesTheEarlier)
