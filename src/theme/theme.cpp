@@ -3,8 +3,11 @@
 #include "settings/settings.h"
 #include "theme/bmpsize.h"
 #include "theme/themelist.h"
+#include "theme/themelog.h"
 
 namespace tabulet::theme {
+
+Q_LOGGING_CATEGORY(lcTheme, "tabulet.theme", QtInfoMsg)
 
 namespace {
 
@@ -41,13 +44,18 @@ LoadResult Theme::loadThemeFile(const QString &path, const QString &name, settin
     m_subthemes.clear();
     m_package = ThemePackage();
 
-    if (!path.isEmpty() && m_package.open(path)) {
-        if (const std::optional<QByteArray> config = m_package.readMember(QByteArrayLiteral("config.xml"))) {
-            ConfigResult parsed = parseThemeConfig(*config, commandTable);
-            result.ok = parsed.ok;
-            result.problems << parsed.problems;
-            m_subthemes = std::move(parsed.subthemes);
-        }
+    QString error;
+    if (path.isEmpty()) {
+        qCDebug(lcTheme) << "no installed theme named" << name;
+    } else if (!m_package.open(path, &error)) {
+        qCDebug(lcTheme) << path << error;
+    } else if (const std::optional<QByteArray> config = m_package.readMember(QByteArrayLiteral("config.xml"), &error)) {
+        ConfigResult parsed = parseThemeConfig(*config, commandTable);
+        result.ok = parsed.ok;
+        result.problems << parsed.problems;
+        m_subthemes = std::move(parsed.subthemes);
+    } else {
+        qCDebug(lcTheme) << path << "config.xml:" << error;
     }
 
     const QString wanted = settings.value(kSubthemeKey);
@@ -194,8 +202,10 @@ void Theme::readPicture(ThemeBitmap &bitmap, QStringList &problems)
 {
     if (bitmap.imageMember.isEmpty())
         return;
-    std::optional<QByteArray> image = m_package.readMember(bitmap.imageMember);
+    QString error;
+    std::optional<QByteArray> image = m_package.readMember(bitmap.imageMember, &error);
     if (!image) {
+        qCDebug(lcTheme) << bitmap.imageMember << error;
         problems << QString::fromUtf8(bitmap.imageMember) + QStringLiteral(": unable to open file");
         return;
     }
