@@ -18,7 +18,6 @@ using Images = PackageImages;
 
 const QColor kNoteColour(0xf9, 0xf3, 0x91);
 const QColor kDesktop(0x6b, 0x7f, 0x94);
-constexpr int kSpinWidth = 36;
 
 // A picture stretched into possibly reversed edges, mirrored along a reversed axis.
 void drawPicture(QPainter &painter, const QImage &picture, const Edges &edges)
@@ -74,12 +73,15 @@ struct TabGeometry
     QString text;
 };
 
-std::vector<TabGeometry> layoutTabs(const QStringList &texts, const QFontMetrics &metrics, int height, int top)
+// Tabs as the strip places them: two pixels in from its left and top, eight pixels of room on
+// each side of the text.
+std::vector<TabGeometry> layoutTabs(const QStringList &texts, const QFontMetrics &metrics, int height)
 {
     std::vector<TabGeometry> tabs;
-    int x = 0;
+    const int top = 2;
+    int x = 2;
     for (const QString &text : texts) {
-        const int width = std::max(48, metrics.horizontalAdvance(text) + 18);
+        const int width = std::max(10, metrics.horizontalAdvance(text) + 16);
         tabs.push_back({QRect(x, top, width, height), text});
         x += width;
     }
@@ -96,9 +98,7 @@ void drawTab(QPainter &painter, const Images &images, const SubthemeSource &subt
         const Edges bar = rectOf(subtheme, QStringLiteral("tab_color_") + look, t);
         painter.fillRect(bar.normalised(), tabColour);
     }
-    QRect text = p.normalised().translated(1, 4);
-    if (mouseoverLook)
-        text.translate(0, -1);
+    const QRect text = p.normalised().translated(1, mouseoverLook ? 3 : 4);
     painter.setPen(Qt::white);
     painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop, tab.text);
     painter.setPen(Qt::black);
@@ -108,7 +108,6 @@ void drawTab(QPainter &painter, const Images &images, const SubthemeSource &subt
 void drawSpin(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const QRect &area,
               bool hoverRight)
 {
-    painter.fillRect(area, QColor(0xef, 0xef, 0xef));
     const QRect inner = area.adjusted(2, 2, 0, -2);
     const QRect left(inner.left(), inner.top(), inner.width() / 2, inner.height());
     const QRect right(left.right() + 1, inner.top(), inner.width() - left.width(), inner.height());
@@ -123,12 +122,14 @@ void drawSpin(QPainter &painter, const Images &images, const SubthemeSource &sub
 void drawStrip(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const PreviewState &state,
                const QImage &skin, const QRect &strip)
 {
-    QImage surface = skin.copy(strip);
+    const QImage behind = skin.copy(strip);
+    QImage surface = behind;
     QPainter stripPainter(&surface);
     stripPainter.setFont(tabFont(subtheme));
     const int height = subtheme.tabHeight;
-    std::vector<TabGeometry> tabs = layoutTabs(state.tabs, stripPainter.fontMetrics(), height, strip.height() - height);
+    std::vector<TabGeometry> tabs = layoutTabs(state.tabs, stripPainter.fontMetrics(), height);
     const bool overflow = !tabs.empty() && tabs.back().rect.right() >= strip.width();
+    const int spinWidth = 2 * std::max(8, height - 2) + 2;
     const QColor colours[] = {QColor(0xd9, 0x4f, 0x3d), QColor(), QColor(0x3d, 0x8b, 0xd9), QColor()};
     for (int i = 0; i < int(tabs.size()); ++i) {
         if (i == state.selectedTab)
@@ -144,9 +145,12 @@ void drawStrip(QPainter &painter, const Images &images, const SubthemeSource &su
         drawTab(stripPainter, images, subtheme, raised, QStringLiteral("selected"), colours[state.selectedTab % 4],
                 false);
     }
-    if (overflow)
-        drawSpin(stripPainter, images, subtheme, QRect(strip.width() - kSpinWidth, 0, kSpinWidth, strip.height()),
-                 state.hoverSpinRight);
+    if (overflow) {
+        // The arrows are a child of the strip and paint the skin behind themselves.
+        const QRect arrows(strip.width() - spinWidth, 0, spinWidth, height + 4);
+        stripPainter.drawImage(arrows.topLeft(), behind.copy(arrows));
+        drawSpin(stripPainter, images, subtheme, arrows, state.hoverSpinRight);
+    }
     stripPainter.end();
     painter.drawImage(strip.topLeft(), surface);
 }
