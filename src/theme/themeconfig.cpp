@@ -1,6 +1,7 @@
 #include "theme/themeconfig.h"
 
 #include "commands/commandtable.h"
+#include "lang/textdecoding.h"
 #include "settings/textnumber.h"
 
 #include <tinyxml2.h>
@@ -177,8 +178,10 @@ settings::Colour parseThemeColour(const char *text)
 ConfigResult parseThemeConfig(const QByteArray &xml, const commands::CommandTable &commandTable)
 {
     ConfigResult result;
+    // Packages made on Windows may hold Windows-1252 text; ours hold UTF-8.
+    const QByteArray utf8 = lang::decodeText(xml).toUtf8();
     tinyxml2::XMLDocument document;
-    if (document.Parse(xml.constData(), static_cast<size_t>(xml.size())) != tinyxml2::XML_SUCCESS)
+    if (document.Parse(utf8.constData(), static_cast<size_t>(utf8.size())) != tinyxml2::XML_SUCCESS)
         return result;
     const XMLElement *root = document.RootElement();
     if (!root)

@@ -104,6 +104,15 @@ TEST_F(ThemeLoad, readsPicturesOfTheCurrentSubthemeWithTheirSizes)
     EXPECT_EQ(theme.current()->buttons[0].size(), QSize(0, 0));
 }
 
+TEST_F(ThemeLoad, windowsNamedPictureIsFoundUnderItsUtf8Name)
+{
+    install("w", {{"config.xml", configXml(subthemeXml("a", "<bitmaps><bitmap img=\"caf\xe9.bmp\"/></bitmaps>"))},
+                  {"caf\xc3\xa9.bmp", bmp(2, 2)}});
+    const LoadResult result = load("w");
+    EXPECT_TRUE(result.problems.isEmpty()) << result.problems.join('|').toStdString();
+    EXPECT_TRUE(theme.current()->bitmaps.at(0).picture);
+}
+
 TEST_F(ThemeLoad, missingMaskLeavesThePictureWithoutOne)
 {
     install("m",

@@ -46,6 +46,13 @@ TEST_F(ThemeConfig, titlesAreOrderedByteWise)
     EXPECT_TRUE(order(QStringLiteral("a"), QStringLiteral("ab")));
 }
 
+TEST_F(ThemeConfig, windowsTextIsReadAsWindows1252)
+{
+    const ConfigResult result = parse(subthemeXml("Caf\xe9 \x80", "<bitmaps><bitmap img=\"caf\xe9.bmp\"/></bitmaps>"));
+    ASSERT_TRUE(result.subthemes.contains(QString::fromUtf8("Caf\u00e9 \u20ac")));
+    EXPECT_EQ(result.subthemes.begin()->second.bitmaps.at(0).imageMember, QByteArray("caf\xc3\xa9.bmp"));
+}
+
 TEST_F(ThemeConfig, aLaterSubthemeOfTheSameTitleReplacesTheEarlier)
 {
     const ConfigResult result = parse(subthemeXml("full", "<rects><rect name=\"a\"/></rects>") +
