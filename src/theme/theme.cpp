@@ -14,9 +14,13 @@ namespace {
 const QString kSubthemeKey = QStringLiteral("subtheme");
 const QString kThemeKey = QStringLiteral("theme");
 
+// Every bitmap that can carry a picture. Buttons without a command never get a window, so
+// their pictures are never read.
 void forEachBitmap(Subtheme &subtheme, auto visit)
 {
     for (ThemeButton &button : subtheme.buttons) {
+        if (button.commandId == 0)
+            continue;
         for (auto &[name, bitmap] : button.states)
             visit(bitmap);
     }
@@ -183,19 +187,7 @@ std::vector<PaintStep> Theme::paintCombined(const QString &name, const Rect &are
 
 void Theme::readPictures(Subtheme &subtheme, QStringList &problems)
 {
-    // Buttons without a command never get a window, so their pictures are not read.
-    for (ThemeButton &button : subtheme.buttons) {
-        if (button.commandId == 0)
-            continue;
-        for (auto &[name, bitmap] : button.states)
-            readPicture(bitmap, problems);
-    }
-    for (ThemeBitmap &bitmap : subtheme.bitmaps)
-        readPicture(bitmap, problems);
-    for (auto &[name, combined] : subtheme.combinedBitmaps) {
-        for (ThemeBitmap &bitmap : combined.bitmaps)
-            readPicture(bitmap, problems);
-    }
+    forEachBitmap(subtheme, [&](ThemeBitmap &bitmap) { readPicture(bitmap, problems); });
 }
 
 void Theme::readPicture(ThemeBitmap &bitmap, QStringList &problems)
