@@ -35,29 +35,26 @@ void KeyboardFilter::setNoteWindow(QWidget *window, std::function<void()> saveAl
 bool KeyboardFilter::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
-        return false;
-    // Key events also pass the native window and, when ignored, the parents of their receiver:
-    // each key counts once.
-    if (!isFirstReceiver(watched))
-        return false;
-    const auto &key = static_cast<const QKeyEvent &>(*event);
     if (type == QEvent::ShortcutOverride) {
-        // A shortcut of a widget would otherwise take the key before it is pressed.
-        if (noteWindowHasFocus() && isBound(key)) {
+        // A widget's shortcut would otherwise take the key before it is pressed.
+        if (noteWindowHasFocus() && isBound(static_cast<const QKeyEvent &>(*event))) {
             event->accept();
             return true;
         }
         return false;
     }
+    // Each key reaches its native window once, before any widget and whatever widget has the
+    // focus; the widgets and their parents see it after that.
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWindowType())
+        return false;
     if (m_saveAll && m_window && m_settings.flag(QStringLiteral("savealways")))
         m_saveAll();
     if (type == QEvent::KeyRelease)
         return false;
-    return keyPressed(watched, key);
+    return keyPressed(static_cast<const QKeyEvent &>(*event));
 }
 
-bool KeyboardFilter::keyPressed(QObject *watched, const QKeyEvent &event)
+bool KeyboardFilter::keyPressed(const QKeyEvent &event)
 {
     const commands::Modifiers modifiers = commands::modifiersOfQt(event.modifiers());
     const int virtualKey = virtualKeyOf(event);
@@ -69,25 +66,9 @@ bool KeyboardFilter::keyPressed(QObject *watched, const QKeyEvent &event)
     if (m_commands.dispatchKey(modifiers, virtualKey))
         return true;
     // What the editor is about to receive as a typed character.
-    if (watched != m_window && !event.text().isEmpty())
+    if (QApplication::focusWidget() != m_window && !event.text().isEmpty())
         m_lastKey.character = event.text().at(0).unicode();
     return false;
-}
-
-bool KeyboardFilter::isFirstReceiver(QObject *watched) const
-{
-    if (!watched->isWidgetType())
-        return false;
-    QWidget *receiver = QApplication::activePopupWidget();
-    if (receiver) {
-        if (QWidget *focus = receiver->focusWidget())
-            receiver = focus;
-    } else {
-        receiver = QApplication::focusWidget();
-        if (!receiver)
-            return static_cast<QWidget *>(watched)->isWindow();
-    }
-    return watched == receiver;
 }
 
 bool KeyboardFilter::noteWindowHasFocus() const

@@ -44,10 +44,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool isFirstReceiver(QObject *watched) const;
     bool noteWindowHasFocus() const;
     bool isBound(const QKeyEvent &event) const;
-    bool keyPressed(QObject *watched, const QKeyEvent &event);
+    bool keyPressed(const QKeyEvent &event);
 
     settings::Settings &m_settings;
     commands::CommandTable &m_commands;

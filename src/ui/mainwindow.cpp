@@ -67,6 +67,7 @@ MainWindow::~MainWindow()
     // The buttons and shape refer to the skin, the skin to the theme: release in that order.
     delete m_shape;
     m_skin->release();
+    delete m_skin;
 }
 
 void MainWindow::setFilesToInstall(const QString &languageFile, const QString &themeFile)

@@ -44,6 +44,11 @@ public:
 
     void runCommand(commands::CommandId id) override;
 
+    // Asks for a name and adds a note with a tab of that name.
+    void newTab();
+    // Renames the tab the tab menu is open on, else the selected tab.
+    void renameTab();
+
     // Ends the window the way the exit command does, without asking; everything is saved.
     void closeWithoutAsking();
     // Saves the open note and then the configuration.
@@ -98,8 +103,6 @@ private:
 
     // The commands (mainwindowcommands.cpp).
     void runFormatCommand(commands::CommandId id);
-    void newTab();
-    void renameTab();
     void removeTab(NoteTabs::Removal removal);
     void openTabMenu(int tab, const QPoint &globalPosition);
     void toggleWordWrap();

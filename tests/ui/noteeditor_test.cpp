@@ -1,0 +1,146 @@
+#include "ui/noteeditor.h"
+
+#include "settings/notefiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+namespace tabulet::ui {
+namespace {
+
+class NoteEditorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        editor.show();
+        editor.setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    }
+
+    QStringList lines() const { return editor.toPlainText().split(QLatin1Char('\n')); }
+
+    void select(int from, int to)
+    {
+        QTextCursor cursor = editor.textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        editor.setTextCursor(cursor);
+    }
+
+    NoteEditor editor;
+};
+
+TEST_F(NoteEditorTest, showingANote_isNoChange)
+{
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    editor.showNoteBytes(QByteArray(settings::kNewNoteContent.data(), qsizetype(settings::kNewNoteContent.size())));
+    editor.showNoteBytes("{\\rtf1\\ansi Some {\\b bold} text\\par}");
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("Some bold text"));
+    EXPECT_FALSE(editor.document()->isUndoAvailable());
+}
+
+// Changes that no key of the editor makes still change the note.
+TEST_F(NoteEditorTest, pasteUndoAndCut_changeTheNote)
+{
+    editor.showNoteBytes("{\\rtf1 first\\par}");
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    QApplication::clipboard()->setText(QStringLiteral("pasted "));
+    editor.paste();
+    EXPECT_EQ(changed.count(), 1);
+    editor.undo();
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("first"));
+    editor.selectAll();
+    editor.cut();
+    EXPECT_EQ(changed.count(), 3);
+}
+
+TEST_F(NoteEditorTest, arrowKeysLeaveTheNoteUnchanged_lettersChangeIt)
+{
+    editor.showNoteBytes("{\\rtf1 abc\\par}");
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+                              Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Shift, Qt::Key_Control})
+        QTest::keyClick(&editor, key);
+    EXPECT_EQ(changed.count(), 0);
+    QTest::keyClick(&editor, Qt::Key_X);
+    EXPECT_GE(changed.count(), 1);
+}
+
+TEST_F(NoteEditorTest, tabOverThreeLines_indentsEachAndExtendsTheSelection)
+{
+    editor.setPlainText(QStringLiteral("one\ntwo\nthree"));
+    select(1, 9); // from inside "one" into "three"
+    QTest::keyClick(&editor, Qt::Key_Tab);
+    EXPECT_EQ(lines(), QStringList({"\tone", "\ttwo", "\tthree"}));
+    EXPECT_EQ(editor.textCursor().selectionStart(), 1);
+    EXPECT_EQ(editor.textCursor().selectionEnd(), 12);
+}
+
+TEST_F(NoteEditorTest, shiftTab_removesOnlyLeadingTabs)
+{
+    editor.setPlainText(QStringLiteral("\tone\ntwo\t\n\t\tthree"));
+    select(0, editor.document()->characterCount() - 1);
+    QTest::keyClick(&editor, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(lines(), QStringList({"one", "two\t", "\tthree"}));
+    EXPECT_EQ(editor.textCursor().selectionEnd(), editor.document()->characterCount() - 1);
+}
+
+TEST_F(NoteEditorTest, tabWithoutSelection_typesATab_ctrlTabTypesNothing)
+{
+    editor.setPlainText(QStringLiteral("ab"));
+    select(1, 1);
+    QTest::keyClick(&editor, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("a\tb"));
+    QTest::keyClick(&editor, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("a\tb"));
+}
+
+TEST(NoteEditorFiles, savedNoteReadsBack_missingFileShowsEmpty)
+{
+    QTemporaryDir folder;
+    NoteEditor writer;
+    writer.showNoteBytes("{\\rtf1\\ansi Kept {\\b words}\\par}");
+    const QString path = folder.filePath(QStringLiteral("tab00001.rtf"));
+    ASSERT_TRUE(writer.saveNoteFile(path));
+
+    NoteEditor reader;
+    ASSERT_TRUE(reader.loadNoteFile(path));
+    EXPECT_EQ(reader.toPlainText(), QStringLiteral("Kept words"));
+    QTextCursor bold(reader.document());
+    bold.setPosition(7);
+    EXPECT_EQ(bold.charFormat().fontWeight(), QFont::Bold);
+    ASSERT_TRUE(reader.loadNoteFile(folder.filePath(QStringLiteral("missing.rtf"))));
+    EXPECT_TRUE(reader.toPlainText().isEmpty());
+}
+
+TEST(NoteEditorFiles, save_reportsAFolderThatCannotBeWritten)
+{
+    QTemporaryDir folder;
+    NoteEditor editor;
+    editor.showNoteBytes("{\\rtf1 new\\par}");
+    EXPECT_FALSE(editor.saveNoteFile(folder.filePath(QStringLiteral("no/such/folder/tab00001.rtf"))));
+}
+
+TEST(NoteEditorFiles, placeCaret_isClampedToTheText)
+{
+    NoteEditor editor;
+    editor.setPlainText(QStringLiteral("four"));
+    editor.placeCaret(2);
+    EXPECT_EQ(editor.textCursor().position(), 2);
+    EXPECT_FALSE(editor.textCursor().hasSelection());
+    editor.placeCaret(400);
+    EXPECT_EQ(editor.textCursor().position(), 4);
+}
+
+} // namespace
+} // namespace tabulet::ui
