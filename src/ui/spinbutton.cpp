@@ -12,15 +12,18 @@ namespace tabulet::ui {
 
 namespace {
 
-// A conventional disabled rendering: a light grey copy that keeps the picture's shapes.
-QImage greyed(const QImage &image)
+// A conventional disabled rendering: the picture in grey, faded halfway into what lies behind
+// it, so that its shape stays recognisable at a lower contrast.
+QImage greyed(const QImage &image, const QImage &backdrop)
 {
     QImage result = image.convertToFormat(QImage::Format_RGB32);
+    const QImage behind = backdrop.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < result.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
+        const auto *under = reinterpret_cast<const QRgb *>(behind.constScanLine(y));
         for (int x = 0; x < result.width(); ++x) {
-            const int grey = 128 + qGray(line[x]) / 2;
-            line[x] = qRgb(grey, grey, grey);
+            const int grey = qGray(line[x]);
+            line[x] = qRgb((grey + qRed(under[x])) / 2, (grey + qGreen(under[x])) / 2, (grey + qBlue(under[x])) / 2);
         }
     }
     return result;
@@ -125,12 +128,15 @@ void SpinButton::paintEvent(QPaintEvent *)
         const QRect &target = halves[half == Half::Left ? 0 : 1];
         if (target.isEmpty())
             continue;
-        // Each half is drawn on its own surface first, so that a greyed half greys its skin too.
-        QImage surface(target.size(), QImage::Format_RGB32);
-        surface.fill(palette().button().color());
+        // Each half is drawn on its own surface first: a greyed half fades into the skin behind it.
+        QImage backdrop(target.size(), QImage::Format_RGB32);
+        backdrop.fill(palette().button().color());
+        if (m_skin) {
+            QPainter backdropPainter(&backdrop);
+            m_skin->paint(backdropPainter, target.translated(here.topLeft()));
+        }
+        QImage surface = backdrop;
         QPainter halfPainter(&surface);
-        if (m_skin)
-            m_skin->paint(halfPainter, target.translated(here.topLeft()));
         const QString name = QStringLiteral("spin_%1_%2")
                                  .arg(half == Half::Left ? QStringLiteral("left") : QStringLiteral("right"),
                                       half == m_hovered ? QStringLiteral("mouseover") : QStringLiteral("normal"));
@@ -139,7 +145,7 @@ void SpinButton::paintEvent(QPaintEvent *)
         else
             drawPlainArrow(halfPainter, surface.rect(), half == Half::Left, palette().buttonText().color());
         halfPainter.end();
-        painter.drawImage(target.topLeft(), half == greyedOne ? greyed(surface) : surface);
+        painter.drawImage(target.topLeft(), half == greyedOne ? greyed(surface, backdrop) : surface);
     }
 }
 

@@ -69,10 +69,7 @@ void TabStrip::setSkin(const Skin *skin)
         disconnect(m_skin, nullptr, this, nullptr);
     m_skin = skin;
     if (m_skin) {
-        connect(m_skin, &Skin::activated, this, [this] {
-            const QColor background = m_skin->tabBackground();
-            setSelectedBackground(background.isValid() ? background : palette().button().color());
-        });
+        connect(m_skin, &Skin::activated, this, [this] { setSelectedBackground(m_skin->tabBackground()); });
     }
     if (m_spinButton)
         m_spinButton->setSkin(skin);
@@ -210,7 +207,7 @@ void TabStrip::setTabHeight(int pixels)
 
 void TabStrip::setSelectedBackground(const QColor &colour)
 {
-    m_selectedBackground = colour;
+    m_selectedBackground = colour.isValid() ? colour : palette().button().color();
     update();
 }
 

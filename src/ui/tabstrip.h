@@ -73,8 +73,8 @@ public:
     int tabHeight() const { return m_tabHeight; }
     void setTabHeight(int pixels);
 
-    // Fills the selected tab under its picture; the palette's button colour until set (the
-    // theme's "tabbg").
+    // Fills the selected tab under its picture: the theme's "tabbg", taken at each activation of
+    // the skin; the palette's button colour until then, or when set invalid.
     QColor selectedBackground() const { return m_selectedBackground; }
     void setSelectedBackground(const QColor &colour);
 
