@@ -13,7 +13,8 @@ namespace tabulet::rtf {
     X(atnauthor)                                                                                                       \
     X(atnid)                                                                                                           \
     X(author)                                                                                                          \
-    X(b) X(bin) X(blue) X(bullet) X(buptim) X(caps) X(cb) X(cell) X(cf) X(chcbpat) X(colorschememapping) X(colortbl)   \
+    X(b)                                                                                                               \
+    X(bin) X(blue) X(bullet) X(buptim) X(caps) X(cb) X(cell) X(cf) X(chcbpat) X(colorschememapping) X(colortbl)        \
         X(column) X(comment) X(company) X(cpg) X(creatim) X(datastore) X(deff) X(dn) X(doccomm) X(docvar) X(emdash) X( \
             emspace) X(endash) X(enspace) X(f) X(fcharset) X(fi) X(field) X(fldinst) X(fldrslt) X(fldtype) X(fonttbl)  \
             X(footer) X(footerf) X(footerl) X(footerr) X(footnote) X(fs) X(ftnsep) X(ftnsepc) X(generator) X(green)    \

@@ -1,6 +1,7 @@
 #include "rtf/rtfparser.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace tabulet::rtf {
@@ -390,7 +391,7 @@ void RtfParser::flushText()
 
 void RtfParser::appendCodePoint(char32_t c)
 {
-    char bytes[4];
+    std::array<char, 4> bytes{};
     int length = 0;
     if (c < 0x80) {
         bytes[length++] = static_cast<char>(c);
@@ -407,7 +408,7 @@ void RtfParser::appendCodePoint(char32_t c)
         bytes[length++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         bytes[length++] = static_cast<char>(0x80 | (c & 0x3F));
     }
-    appendUtf8(QByteArrayView(bytes, length));
+    appendUtf8(QByteArrayView(bytes.data(), length));
 }
 
 void RtfParser::flushFieldInstruction()

@@ -7,8 +7,8 @@
 namespace tabulet::rtf {
 
 // Bounds that keep hostile input from taking all memory.
-inline constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;
-inline constexpr qsizetype kMaxTotalPictureBytes = 128 * 1024 * 1024;
+inline constexpr qsizetype kMaxPictureBytes = qsizetype{32} * 1024 * 1024;
+inline constexpr qsizetype kMaxTotalPictureBytes = qsizetype{128} * 1024 * 1024;
 // Paragraphs plus runs of one document; past it, format changes are ignored and paragraph
 // breaks become line breaks, so all text is kept.
 inline constexpr qsizetype kMaxDocumentElements = qsizetype{1} << 20;

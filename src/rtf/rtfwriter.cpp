@@ -4,8 +4,10 @@
 #include "rtf/fieldinstruction.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace tabulet::rtf {
 
@@ -145,7 +147,7 @@ int Writer::colourIndex(const std::optional<Colour> &colour) const
 
 void Writer::writeHeader()
 {
-    m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
+    m_out += R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl)";
     for (std::size_t i = 0; i < m_fonts.size(); ++i) {
         m_out += "{";
         word("f", static_cast<int>(i));
@@ -201,7 +203,7 @@ void Writer::writeListTables()
         case Numbering::Bullet:
             word("levelnfc", 23);
             word("levelstartat", 1);
-            m_out += "{\\leveltext\\'01\\u8226?;}{\\levelnumbers;}";
+            m_out += R"({\leveltext\'01\u8226?;}{\levelnumbers;})";
             m_afterWord = false;
             word("f", m_symbolFont);
             break;
@@ -212,7 +214,7 @@ void Writer::writeListTables()
                              : format.numbering == Numbering::LowerLetter ? 4
                                                                           : 0);
             word("levelstartat", format.numberingStart);
-            m_out += "{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}";
+            m_out += R"({\leveltext\'02\'00.;}{\levelnumbers\'01;})";
             m_afterWord = false;
             break;
         }
@@ -330,9 +332,19 @@ QByteArray letters(int number, char first)
 
 QByteArray roman(int number, bool upper)
 {
-    static constexpr std::pair<int, const char *> kDigits[] = {
-        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
-        {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
+    static constexpr std::array<std::pair<int, const char *>, 13> kDigits{{{1000, "m"},
+                                                                           {900, "cm"},
+                                                                           {500, "d"},
+                                                                           {400, "cd"},
+                                                                           {100, "c"},
+                                                                           {90, "xc"},
+                                                                           {50, "l"},
+                                                                           {40, "xl"},
+                                                                           {10, "x"},
+                                                                           {9, "ix"},
+                                                                           {5, "v"},
+                                                                           {4, "iv"},
+                                                                           {1, "i"}}};
     QByteArray label;
     int n = std::clamp(number, 1, 3999);
     for (const auto &[value, digits] : kDigits) {
@@ -394,7 +406,7 @@ void Writer::writeRuns(const std::vector<Run> &runs)
 
 void Writer::writeField(const QString &target, const std::vector<Run> &runs, std::size_t from, std::size_t to)
 {
-    m_out += "{\\field{\\*\\fldinst{";
+    m_out += R"({\field{\*\fldinst{)";
     m_afterWord = false;
     text(hyperlinkInstruction(target));
     m_out += "}}{\\fldrslt{";
@@ -482,9 +494,9 @@ void Writer::word(const char *controlWord)
 void Writer::word(const char *controlWord, int parameter)
 {
     word(controlWord);
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, parameter).ptr;
-    m_out.append(digits, end - digits);
+    std::array<char, 16> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), parameter).ptr;
+    m_out.append(digits.data(), end - digits.data());
 }
 
 void Writer::text(const QByteArray &utf8)
@@ -527,7 +539,7 @@ void Writer::text(const QByteArray &utf8)
 
 void Writer::character(char32_t c)
 {
-    static constexpr char kHex[] = "0123456789abcdef";
+    static constexpr std::string_view kHex = "0123456789abcdef";
     switch (c) {
     case 0:
         return; // RTF has no way to carry a NUL
