@@ -12,12 +12,6 @@
 namespace tabulet::ui::test {
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kBlack(0, 0, 0);
-
 TEST(SkinPaint, reversedRectangleMirrorsThePicture)
 {
     SkinFixture f;

@@ -24,6 +24,12 @@ namespace tabulet::ui::test {
 
 using theme::test::Member;
 
+inline const QColor kRed(255, 0, 0);
+inline const QColor kBlue(0, 0, 255);
+inline const QColor kGreen(0, 255, 0);
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kBlack(0, 0, 0);
+
 inline QByteArray bmpOf(const QImage &image)
 {
     QByteArray bytes;

@@ -13,7 +13,6 @@ const QColor kSkin(128, 128, 128);
 const QColor kNormal(0, 160, 0);
 const QColor kHover(220, 220, 0);
 const QColor kSelected(0, 0, 200);
-const QColor kRed(255, 0, 0);
 
 QByteArray combined(const QByteArray &name, const QByteArray &member)
 {
