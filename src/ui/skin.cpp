@@ -154,12 +154,10 @@ void Skin::decode(theme::ThemeBitmap &bitmap)
         reportProblems({QString::fromUtf8(bitmap.imageMember) + QStringLiteral(": unable to open file")});
         return;
     }
-    if (!bitmap.picture->mask.isEmpty()) {
+    // A mask that cannot be decoded leaves the picture without one; picture and mask are each
+    // stretched to the drawing rectangle, so their sizes need not agree.
+    if (!bitmap.picture->mask.isEmpty())
         image.mask = decodeBmp(bitmap.picture->mask);
-        // A mask of another size than its picture would clear the wrong pixels.
-        if (image.mask.size() != image.picture.size())
-            image.mask = {};
-    }
     bitmap.picture->size = image.size();
     m_images.insert_or_assign(&bitmap, std::move(image));
 }

@@ -161,14 +161,6 @@ TEST(SkinButtons, onlyCommandsWithANormalLookGetAWindowPlacedByTheLayout)
     EXPECT_TRUE(f.window.findChildren<SkinnedButton *>().isEmpty());
 }
 
-TEST(SkinButtons, buttonsWaitHiddenForTheFirstLayout)
-{
-    SkinFixture f;
-    f.loadConfig(theme::test::configXml(theme::test::subthemeXml("full", kButtons)), buttonPictures());
-    f.skin.activate(f.themeData);
-    EXPECT_TRUE(f.skin.button(QStringLiteral("makeSelectionBold"))->isHidden());
-}
-
 struct LookCase
 {
     const char *name;
@@ -296,24 +288,6 @@ TEST(SkinButtons, windowDestroyedBeforeTheSkinLeavesNoDanglingButton)
     delete host;
     EXPECT_TRUE(hosted.buttons().empty());
     hosted.setButtonSelected(QStringLiteral("makeSelectionBold"), true);
-}
-
-TEST(SkinQueries, tabBackgroundAndColourKeyComeFromTheSubtheme)
-{
-    SkinFixture f;
-    EXPECT_FALSE(f.skin.tabBackground().isValid());
-    f.load(R"(<rects><rect name="textfield" x1="4" y1="30" x2="-5" y2="-5"/></rects>)");
-    EXPECT_FALSE(f.skin.transparencyEnabled());
-    EXPECT_EQ(f.skin.findRect(QStringLiteral("textfield")), QRect(4, 30, 192, 66));
-    EXPECT_EQ(f.skin.findRect(QStringLiteral("nothing")), std::nullopt);
-
-    SkinFixture keyed;
-    keyed.loadConfig(theme::test::configXml(
-        R"(<theme title="k"><config><tabbg color="ff0000"/><transparency enable="1"/></config>
-           <buttons/><combinedBitmaps/></theme>)"));
-    EXPECT_EQ(keyed.skin.tabBackground(), kRed);
-    EXPECT_TRUE(keyed.skin.transparencyEnabled());
-    EXPECT_EQ(keyed.skin.chromaKey(), kBlack) << "no chromakey keys out black";
 }
 
 } // namespace
