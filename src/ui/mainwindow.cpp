@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace tabulet::ui {
 
@@ -171,7 +172,12 @@ void MainWindow::restorePlacement()
         screens.append(screen->availableGeometry());
     if (const QScreen *primary = QGuiApplication::primaryScreen())
         screens.prepend(primary->availableGeometry());
-    setGeometry(keepOnScreen(wanted, screens));
+    const QRect place = keepOnScreen(wanted, screens);
+    setGeometry(place);
+    // Tells the window manager that the place was chosen, also when it is where the window is
+    // already (the origin, at a first start): otherwise it places the window by its own rules.
+    if (QWindow *window = windowHandle())
+        window->setPosition(place.topLeft());
 }
 
 void MainWindow::showAndActivate()
