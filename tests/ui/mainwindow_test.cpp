@@ -377,6 +377,30 @@ TEST_F(MainWindowTest, closing_writesTheNoteAndThePlaceAndSize)
     EXPECT_TRUE(configuration.contains("<option key=\"x\" val=\"40\"/>"));
 }
 
+TEST_F(MainWindowTest, alwaysOnTop_togglesTheWindowAndItsButton)
+{
+    open({{"A"}});
+    window->runCommand(CommandId::WindowOnTop);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->isVisible());
+    const SkinnedButton *onTop = window->skin().button(QStringLiteral("windowOnTop"));
+    ASSERT_NE(onTop, nullptr);
+    EXPECT_TRUE(onTop->isSelected());
+    window->runCommand(CommandId::WindowOnTop);
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(onTop->isSelected());
+}
+
+TEST_F(MainWindowTest, escape_neverClosesTheWindow)
+{
+    open({{"A"}});
+    QSignalSpy closed(window.get(), &MainWindow::closed);
+    QTest::keyClick(&window->editor(), Qt::Key_Escape);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(MainWindowTest, minimise_hidesAndSaves)
 {
     open({{"A", true, "a"}});
