@@ -187,35 +187,37 @@ const QImage *buttonPicture(const Images &images, const ButtonSource &button, co
     return picture("normal");
 }
 
+// At rest; with a button hovered, three selected and a tab hovered; with a selected button
+// hovered; with more tabs than fit and an arrow hovered; at the minimum size.
 std::vector<PreviewState> sampleStates(const SubthemeSource &subtheme)
 {
     const QStringList few{QStringLiteral("Shopping"), QStringLiteral("Ideas"), QStringLiteral("Call Ann")};
-    QStringList many = few;
-    many << QStringLiteral("Recipes") << QStringLiteral("Work") << QStringLiteral("Books") << QStringLiteral("Trip")
-         << QStringLiteral("Misc");
+    const QStringList many =
+        few + QStringList{QStringLiteral("Recipes"), QStringLiteral("Work"), QStringLiteral("Books"),
+                          QStringLiteral("Trip"),    QStringLiteral("Misc"), QStringLiteral("Garden"),
+                          QStringLiteral("Letters")};
+    const QString firstCommand = subtheme.buttons.empty() ? QString() : subtheme.buttons.front().command;
+    const QString secondCommand = subtheme.buttons.size() < 2 ? QString() : subtheme.buttons[1].command;
+
     PreviewState rest;
     rest.tabs = few;
-    PreviewState busy;
-    busy.tabs = few;
+    PreviewState busy = rest;
     busy.selectedTab = 1;
     busy.hoverTab = 2;
     busy.selectedCommands = {QStringLiteral("makeSelectionBold"), QStringLiteral("alignLeft"),
                              QStringLiteral("windowOnTop")};
-    busy.hoverCommand = subtheme.buttons.size() > 1 ? subtheme.buttons[1].command : QString();
-    PreviewState hoverSelected = busy;
-    hoverSelected.hoverTab = 0;
-    hoverSelected.hoverCommand = QStringLiteral("windowOnTop");
-    if (!subtheme.buttons.empty() && !hoverSelected.selectedCommands.contains(subtheme.buttons.front().command))
-        hoverSelected.selectedCommands.insert(subtheme.buttons.front().command);
-    hoverSelected.hoverCommand = subtheme.buttons.front().command;
+    busy.hoverCommand = secondCommand;
+    PreviewState selectedHovered = busy;
+    selectedHovered.hoverTab = -1;
+    selectedHovered.selectedCommands.insert(firstCommand);
+    selectedHovered.hoverCommand = firstCommand;
     PreviewState crowded;
     crowded.tabs = many;
     crowded.selectedTab = 2;
     crowded.hoverSpinRight = true;
-    PreviewState smallest;
+    PreviewState smallest = rest;
     smallest.size = QSize(subtheme.minWidth, subtheme.minHeight);
-    smallest.tabs = few;
-    return {rest, busy, hoverSelected, crowded, smallest};
+    return {rest, busy, selectedHovered, crowded, smallest};
 }
 
 } // namespace
