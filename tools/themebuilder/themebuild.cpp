@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 
-#include <algorithm>
 
 namespace tabulet::themebuilder {
 
@@ -36,7 +35,7 @@ bool rowsUniform(const QImage &image, const QRect &area)
     return true;
 }
 
-class ImageSet
+class ImageSet final
 {
 public:
     explicit ImageSet(QString *error) : m_error(error) {}
