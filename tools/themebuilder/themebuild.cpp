@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 
-
 namespace tabulet::themebuilder {
 
 namespace {
