@@ -1,0 +1,133 @@
+// The note window with large notes: showing a 1 MB note, switching between two of them (save
+// and load), and laying out and painting the skinned window at 1920 × 1080.
+#include "ui/applicationcontext.h"
+#include "ui/mainwindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace tabulet;
+
+namespace {
+
+QApplication &application()
+{
+    static int argc = 1;
+    static char name[] = "bench_note_window";
+    static char *argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// About a megabyte of formatted text: paragraphs of plain, bold, italic and coloured runs.
+QByteArray megabyteNote(char tag)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
+                     "{\\colortbl;\\red200\\green0\\blue0;}\\f0\\fs20 ";
+    for (int paragraph = 0; rtf.size() < 1024 * 1024; ++paragraph) {
+        rtf += "Note " + QByteArray(1, tag) + " paragraph " + QByteArray::number(paragraph) +
+               " with {\\b bold words}, {\\i some italics}, {\\cf1 a coloured run} and {\\f1 fixed text} "
+               "followed by plain text that fills the line.\\par\n";
+    }
+    return rtf + "}";
+}
+
+// A data folder with notes of about a megabyte each, and the shipped themes.
+struct NoteFolder
+{
+    explicit NoteFolder(int noteCount)
+    {
+        QByteArray notes;
+        for (int i = 1; i <= noteCount; ++i) {
+            const QString fileName = QStringLiteral("tab%1.rtf").arg(i, 5, 10, QLatin1Char('0'));
+            write(fileName, megabyteNote(static_cast<char>('A' + i - 1)));
+            notes += "<note id=\"" + QByteArray::number(i - 1) + "\" title=\"Note " + QByteArray::number(i) +
+                     "\" filename=\"" + fileName.toLatin1() + "\" visible=\"1\"/>\n";
+        }
+        write(QStringLiteral("tbu_config.xml"),
+              "<?xml version=\"1.0\" standalone=\"no\" ?>\n<config version=\"1.1\">\n<options>\n"
+              "<option key=\"showtipsonstartup\" val=\"0\"/>\n</options>\n<notes>\n" +
+                  notes + "</notes>\n</config>\n");
+        folders.dataFolder = data.path();
+        folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
+        folders.themesFolder = data.filePath(QStringLiteral("themes"));
+        folders.languagesFolder = data.filePath(QStringLiteral("languages"));
+        folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
+    }
+
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(data.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    QTemporaryDir data;
+    settings::FolderSet folders;
+};
+
+// From loading the configuration to the window shown with its 1 MB note.
+void BM_ShowMegabyteNote(benchmark::State &state)
+{
+    application();
+    const NoteFolder folder(1);
+    for (auto _ : state) {
+        ui::ApplicationContext context(folder.folders);
+        ui::MainWindow window(context);
+        if (!window.initialise())
+            state.SkipWithError("no theme");
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.isVisible());
+        state.PauseTiming();
+        window.closeWithoutAsking();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ShowMegabyteNote)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Leaving a changed 1 MB note (written) for another (read and shown).
+void BM_SwitchMegabyteNotes(benchmark::State &state)
+{
+    application();
+    const NoteFolder folder(2);
+    ui::ApplicationContext context(folder.folders);
+    ui::MainWindow window(context);
+    if (!window.initialise())
+        state.SkipWithError("no theme");
+    for (auto _ : state) {
+        window.tabs().markModified();
+        window.tabs().stepTab(1);
+        QApplication::processEvents();
+    }
+    window.closeWithoutAsking();
+}
+BENCHMARK(BM_SwitchMegabyteNotes)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A full layout of the skinned window and its repaint at full-screen size.
+void BM_RelayoutFullScreen(benchmark::State &state)
+{
+    application();
+    const NoteFolder folder(1);
+    ui::ApplicationContext context(folder.folders);
+    ui::MainWindow window(context);
+    if (!window.initialise())
+        state.SkipWithError("no theme");
+    window.resize(1920, 1080);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window.relayout();
+        window.repaint();
+    }
+    window.closeWithoutAsking();
+}
+BENCHMARK(BM_RelayoutFullScreen)->Unit(benchmark::kMillisecond);
+
+} // namespace
