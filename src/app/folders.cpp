@@ -7,13 +7,16 @@ namespace tabulet::app {
 
 QString applicationDataFolder()
 {
-    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
-        return QDir::cleanPath(xdg);
-    const QString home = qEnvironmentVariable("HOME");
-    if (home.isEmpty())
-        return {};
-    return QDir::cleanPath(home + QStringLiteral("/.local/share"));
+    QString folder = qEnvironmentVariable("XDG_DATA_HOME");
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty())
+            return {};
+        folder = home + QStringLiteral("/.local/share");
+    }
+    folder = QDir::cleanPath(folder);
+    QDir().mkpath(folder);
+    return folder;
 }
 
 settings::FolderSet computeFolderSet(const QString &executablePath, const QString &applicationData,

@@ -6,7 +6,8 @@
 
 namespace tabulet::app {
 
-// The per-user data location: $XDG_DATA_HOME, else ~/.local/share; empty when neither is known.
+// The per-user data location: $XDG_DATA_HOME, else ~/.local/share, created when missing (a fresh
+// account may not have it yet); empty when neither is known.
 QString applicationDataFolder();
 
 // The folder set of this run, before the command line is read. The program folder is the

@@ -82,3 +82,14 @@ TEST(EnsureFolder, aFolderWithoutWriteAccess_isReportedAsPermissionProblem)
     EXPECT_FALSE(app::ensureFolder(dir.filePath("locked"), [&](const char *key) { reported << key; }));
     EXPECT_EQ(reported, QStringList{"ARCHIVER_CREATEDIRPERMISSIONS"});
 }
+
+TEST(ApplicationDataFolder, isCreatedWhenMissing)
+{
+    QTemporaryDir dir;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.filePath("fresh/.local/share").toUtf8());
+    const QString folder = app::applicationDataFolder();
+    qputenv("XDG_DATA_HOME", saved);
+    EXPECT_EQ(folder, dir.filePath("fresh/.local/share"));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Start-up benchmark: exec to the first mapped window and resident memory 3 s later, for tabulet
+# with 100 formatted notes of 2-20 KiB and for a minimal Qt window program, measured alternately
+# in one run on one Xvfb display. Prints medians and the ratios; nothing passes or fails.
+#   bench/app/startup.sh BUILD_FOLDER [RUNS]
+set -euo pipefail
+build=$(cd "${1:?usage: startup.sh BUILD_FOLDER [RUNS]}" && pwd)
+runs=${2:-9}
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_DATA_HOME="$work/xdg" XDG_RUNTIME_DIR="$work/run" DBUS_SESSION_BUS_ADDRESS=disabled:
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+
+"$build/bench/app/bench_make_notes" "$work/notes" 100 2 20
+# A first run of each warms the file cache.
+"$build/bench/app/bench_mapwait" 0.5 "$build/tabulet" -homedir "$work/notes" >/dev/null
+"$build/bench/app/bench_mapwait" 0.5 "$build/bench/app/bench_minimal_window" >/dev/null
+for ((i = 0; i < runs; i++)); do
+    "$build/bench/app/bench_mapwait" 3 "$build/tabulet" -homedir "$work/notes" >>"$work/tabulet.txt"
+    "$build/bench/app/bench_mapwait" 3 "$build/bench/app/bench_minimal_window" >>"$work/minimal.txt"
+done
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+t_ms=$(cut -d' ' -f1 "$work/tabulet.txt" | median)
+m_ms=$(cut -d' ' -f1 "$work/minimal.txt" | median)
+t_kib=$(cut -d' ' -f2 "$work/tabulet.txt" | median)
+m_kib=$(cut -d' ' -f2 "$work/minimal.txt" | median)
+echo "runs: $runs each, alternating"
+printf 'tabulet (100 notes)   %8.1f ms %8.1f MiB\n' "$t_ms" "$(echo "$t_kib / 1024" | bc -l)"
+printf 'minimal Qt window     %8.1f ms %8.1f MiB\n' "$m_ms" "$(echo "$m_kib / 1024" | bc -l)"
+printf 'ratio                 %8.2f x  %8.2f x\n' "$(echo "$t_ms / $m_ms" | bc -l)" "$(echo "$t_kib / $m_kib" | bc -l)"
