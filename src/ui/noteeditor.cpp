@@ -45,6 +45,11 @@ NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent)
     setTabChangesFocus(false);
     // One tab stop every 720 twips, as the notes were written with.
     setTabStopDistance(toPixels(720));
+    watchContent();
+}
+
+void NoteEditor::watchContent()
+{
     // The content's every change, whatever made it: keys alone miss paste, drops and undo.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
         if (!m_showingNote && (removed != 0 || added != 0))
@@ -55,10 +60,25 @@ NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent)
 void NoteEditor::showNoteBytes(const QByteArray &bytes)
 {
     m_showingNote = true;
-    if (bytes.isEmpty())
+    if (isVisible()) {
+        // Emptying a long note's laid-out document and filling it again lays it out piece by
+        // piece; a document filled apart from the editor is laid out once, when it is shown.
+        auto *note = new QTextDocument(this);
+        const QTextDocument *previous = document();
+        note->setDefaultFont(previous->defaultFont());
+        note->setDefaultTextOption(previous->defaultTextOption());
+        note->setDocumentMargin(previous->documentMargin());
+        if (!bytes.isEmpty())
+            setRichText(*note, rtf::readRtf(bytes));
+        // The editor deletes its previous document, which it owns.
+        setDocument(note);
+        watchContent();
+    } else if (bytes.isEmpty()) {
         clear();
-    else
+    } else {
+        // Not shown yet: the editor lays the note out when it first shows it.
         setRichText(*document(), rtf::readRtf(bytes));
+    }
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     m_showingNote = false;
@@ -112,11 +132,11 @@ void NoteEditor::setWrapAtEdge(bool wrap)
 
 void NoteEditor::setDefaultCharFormat(const QTextCharFormat &format)
 {
-    document()->setDefaultFont(format.font());
-    QPalette colours = palette();
+    // A new default font lays the whole note out again: only when it changes.
+    if (document()->defaultFont() != format.font())
+        document()->setDefaultFont(format.font());
     if (format.hasProperty(QTextFormat::ForegroundBrush))
-        colours.setColor(QPalette::Text, format.foreground().color());
-    setPalette(colours);
+        setPaletteColour(QPalette::Text, format.foreground().color());
 }
 
 QColor NoteEditor::backgroundColour() const
@@ -126,8 +146,15 @@ QColor NoteEditor::backgroundColour() const
 
 void NoteEditor::setBackgroundColour(const QColor &colour)
 {
+    setPaletteColour(QPalette::Base, colour);
+}
+
+void NoteEditor::setPaletteColour(QPalette::ColorRole role, const QColor &colour)
+{
+    if (palette().color(role) == colour)
+        return;
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, colour);
+    colours.setColor(role, colour);
     setPalette(colours);
 }
 

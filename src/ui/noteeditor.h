@@ -50,6 +50,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void watchContent();
+    void setPaletteColour(QPalette::ColorRole role, const QColor &colour);
     void indentSelection(bool unindent);
 
     bool m_showingNote = false;

@@ -48,6 +48,18 @@ TEST_F(NoteEditorTest, showingANote_isNoChange)
     EXPECT_FALSE(editor.document()->isUndoAvailable());
 }
 
+// Each note shown keeps what the window set for unformatted text and the tab stops.
+TEST_F(NoteEditorTest, showingANote_keepsTheDefaultFontAndTabStops)
+{
+    QTextCharFormat format;
+    format.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    editor.setDefaultCharFormat(format);
+    editor.showNoteBytes("{\\rtf1 text\\par}");
+    EXPECT_EQ(editor.document()->defaultFont().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(editor.document()->defaultFont().pointSize(), 14);
+    EXPECT_EQ(editor.tabStopDistance(), 48.0);
+}
+
 // Changes that no key of the editor makes still change the note.
 TEST_F(NoteEditorTest, pasteUndoAndCut_changeTheNote)
 {
