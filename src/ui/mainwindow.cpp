@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -57,6 +58,11 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &MainWindow::syncFormatButtons);
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &MainWindow::syncFormatButtons);
+    connect(m_editor, &NoteEditor::linkActivated, this, [](const QUrl &url) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        QDesktopServices::openUrl(url);
+        QGuiApplication::restoreOverrideCursor();
+    });
     m_archiveTimer.setInterval(kArchiveCheckInterval);
     m_pluginTimer.setInterval(kPluginTimerInterval);
     connect(&m_archiveTimer, &QTimer::timeout, this, &MainWindow::archiveCheckDue);

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -156,6 +157,50 @@ void NoteEditor::setPaletteColour(QPalette::ColorRole role, const QColor &colour
     QPalette colours = palette();
     colours.setColor(role, colour);
     setPalette(colours);
+}
+
+QUrl NoteEditor::openableLink(const QString &target)
+{
+    static const QStringList schemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
+                                     QStringLiteral("mailto"), QStringLiteral("news")};
+    const QString trimmed = target.trimmed();
+    QUrl url(trimmed, QUrl::StrictMode);
+    if (url.scheme().isEmpty() && trimmed.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        url = QUrl(QStringLiteral("http://") + trimmed, QUrl::StrictMode);
+    if (!url.isValid() || !schemes.contains(url.scheme().toLower()))
+        return {};
+    return url;
+}
+
+void NoteEditor::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QUrl link = openableLink(anchorAt(event->position().toPoint()));
+        if (link.isValid()) {
+            m_pressedOnLink = true;
+            event->accept();
+            emit linkActivated(link);
+            return;
+        }
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressedOnLink && event->button() == Qt::LeftButton) {
+        m_pressedOnLink = false;
+        event->accept();
+        return;
+    }
+    QTextEdit::mouseReleaseEvent(event);
+}
+
+void NoteEditor::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool overLink = openableLink(anchorAt(event->position().toPoint())).isValid();
+    viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+    QTextEdit::mouseMoveEvent(event);
 }
 
 void NoteEditor::keyPressEvent(QKeyEvent *event)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QTextEdit>
+#include <QUrl>
 
 class QTextCharFormat;
 
@@ -41,13 +42,23 @@ public:
     QColor backgroundColour() const;
     void setBackgroundColour(const QColor &colour);
 
+    // A link's target as something the desktop may open: web, FTP, mail and news addresses
+    // ("www." addresses as web ones); nothing for any other scheme, so that a note cannot start
+    // programs or open local files by a click.
+    static QUrl openableLink(const QString &target);
+
 signals:
+    // A click on a link that may be opened.
+    void linkActivated(const QUrl &url);
     // The note changed: typing, paste, cut, drag and drop, undo, redo or a format change; also
     // every key press that is not a pure movement or modifier key.
     void noteChanged();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     void watchContent();
@@ -55,6 +66,7 @@ private:
     void indentSelection(bool unindent);
 
     bool m_showingNote = false;
+    bool m_pressedOnLink = false;
 };
 
 // Keys that never change a note: arrows, Page Up, Page Down, Home, End, Scroll Lock, Num Lock

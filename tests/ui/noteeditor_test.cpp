@@ -117,6 +117,50 @@ TEST_F(NoteEditorTest, tabWithoutSelection_typesATab_ctrlTabTypesNothing)
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("a\tb"));
 }
 
+TEST_F(NoteEditorTest, clickOnALink_asksToOpenItAndLeavesTheSelection)
+{
+    editor.showNoteBytes("{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"https://example.org/\"}"
+                         "{\\fldrslt the site}} now\\par}");
+    editor.placeCaret(0);
+    QSignalSpy opened(&editor, &NoteEditor::linkActivated);
+    QTextCursor link(editor.document());
+    link.setPosition(6);
+    const QPoint onLink = editor.cursorRect(link).center();
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, onLink);
+    ASSERT_EQ(opened.count(), 1);
+    EXPECT_EQ(opened.front().front().toUrl(), QUrl(QStringLiteral("https://example.org/")));
+    EXPECT_EQ(editor.textCursor().position(), 0);
+}
+
+struct LinkCase
+{
+    const char *name;
+    const char *target;
+    const char *opened; // empty: refused
+};
+
+class OpenableLink : public ::testing::TestWithParam<LinkCase>
+{
+};
+
+TEST_P(OpenableLink, of)
+{
+    EXPECT_EQ(NoteEditor::openableLink(QString::fromLatin1(GetParam().target)),
+              QUrl(QString::fromLatin1(GetParam().opened)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, OpenableLink,
+                         ::testing::Values(LinkCase{"web", "https://example.org/a?b=c", "https://example.org/a?b=c"},
+                                           LinkCase{"mail", "mailto:someone@example.org", "mailto:someone@example.org"},
+                                           LinkCase{"wwwWithoutScheme", "www.example.org", "http://www.example.org"},
+                                           LinkCase{"localFile_refused", "file:///usr/bin/xterm", ""},
+                                           LinkCase{"script_refused", "javascript:alert(1)", ""},
+                                           LinkCase{"customHandler_refused", "steam://run/1", ""},
+                                           LinkCase{"bareWord_refused", "notes", ""}),
+                         [](const ::testing::TestParamInfo<LinkCase> &caseInfo) {
+                             return std::string(caseInfo.param.name);
+                         });
+
 TEST(NoteEditorFiles, savedNoteReadsBack_missingFileShowsEmpty)
 {
     QTemporaryDir folder;
