@@ -55,6 +55,7 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     connect(m_skin, &Skin::commandTriggered, this,
             [this](int id) { runCommand(static_cast<commands::CommandId>(id)); });
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::updateTitle);
+    connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::syncFormatButtons);
     connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &MainWindow::syncFormatButtons);
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &MainWindow::syncFormatButtons);
