@@ -61,20 +61,19 @@ e2e_wait_for() { # seconds command...
 }
 
 e2e_start_display() {
-    local display=99 wm= tray=
+    local wm= tray=
     for option in "$@"; do
         case "$option" in
         --wm) wm=1 ;;
         --tray) tray=1 ;;
         esac
     done
-    while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-        display=$((display + 1))
-    done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
+    # Xvfb picks a free display itself and writes its number, so that tests can run side by side.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_PIDS+=($!)
-    export DISPLAY=":$display"
-    e2e_wait_for 20 xdpyinfo || e2e_fail "Xvfb did not start on $DISPLAY"
+    e2e_wait_for 20 test -s "$E2E_WORK/display" || e2e_fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$E2E_WORK/display")"
+    e2e_wait_for 20 xdpyinfo || e2e_fail "Xvfb did not answer on $DISPLAY"
     if [ -n "$wm" ]; then
         openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
         E2E_PIDS+=($!)
