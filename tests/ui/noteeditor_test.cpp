@@ -48,6 +48,17 @@ TEST_F(NoteEditorTest, showingANote_isNoChange)
     EXPECT_FALSE(editor.document()->isUndoAvailable());
 }
 
+TEST_F(NoteEditorTest, savedNote_namesTheDefaultFontForTextWithoutAFaceOfItsOwn)
+{
+    QTextCharFormat format;
+    format.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    editor.setDefaultCharFormat(format);
+    editor.showNoteBytes("{\\rtf1\\ansi plain {\\f0\\b bold}\\par}");
+    const QByteArray saved = editor.noteBytes();
+    EXPECT_TRUE(saved.contains("DejaVu Serif;")) << saved.toStdString();
+    EXPECT_FALSE(saved.contains("\\fcharset0;}")) << "no font entry without a name";
+}
+
 // Each note shown keeps what the window set for unformatted text and the tab stops.
 TEST_F(NoteEditorTest, showingANote_keepsTheDefaultFontAndTabStops)
 {
