@@ -4,6 +4,7 @@
 #include "settings/notefiles.h"
 #include "theme/tabfont.h"
 #include "ui/applicationcontext.h"
+#include "ui/editingcommands.h"
 #include "ui/mainwindowinstall.h"
 #include "ui/mainwindowplacement.h"
 #include "ui/mainwindowprompts.h"
@@ -59,6 +60,8 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &MainWindow::syncFormatButtons);
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &MainWindow::syncFormatButtons);
+    m_editing = new EditingCommands(m_context, *m_tabs, *m_editor, *this);
+    connect(m_editing, &EditingCommands::formatChanged, this, &MainWindow::syncFormatButtons);
     connect(m_editor, &NoteEditor::linkActivated, this, [](const QUrl &url) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         QDesktopServices::openUrl(url);

@@ -14,6 +14,7 @@
 namespace tabulet::ui {
 
 struct ApplicationContext;
+class EditingCommands;
 class NoteEditor;
 class Skin;
 class TabStrip;
@@ -71,6 +72,7 @@ public:
     NoteEditor &editor() { return *m_editor; }
     TabStrip &tabStrip() { return *m_strip; }
     Skin &skin() { return *m_skin; }
+    EditingCommands &editing() { return *m_editing; }
     const theme::Theme &theme() const { return m_theme; }
 
 signals:
@@ -117,6 +119,7 @@ private:
     NoteEditor *m_editor = nullptr;
     NoteTabs *m_tabs = nullptr;
     WindowShape *m_shape = nullptr;
+    EditingCommands *m_editing = nullptr;
     std::unique_ptr<WindowPrompts> m_prompts;
     std::function<void(const QPoint &)> m_showTabMenu;
     FrameDragger m_dragger{*this};

@@ -4,6 +4,7 @@
 #include "settings/notefiles.h"
 #include "settings/noterules.h"
 #include "ui/applicationcontext.h"
+#include "ui/editingcommands.h"
 #include "ui/mainwindowformat.h"
 #include "ui/mainwindowprompts.h"
 #include "ui/noteeditor.h"
@@ -79,8 +80,17 @@ void MainWindow::runCommand(CommandId id)
     case CommandId::Paste:
         m_editor->paste();
         break;
+    case CommandId::SelectFont:
+    case CommandId::SelectTextColor:
+    case CommandId::SelectBackgroundColor:
+    case CommandId::SaveCopy: {
+        const FlagCleared dialogOpen(m_acceptsIncoming);
+        m_editing->run(id);
+        break;
+    }
     default:
-        runFormatCommand(id);
+        if (!m_editing->run(id))
+            runFormatCommand(id);
         break;
     }
 }

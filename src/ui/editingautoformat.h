@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QTextEdit;
+
+namespace tabulet::ui {
+
+// Formats while the user types, on every move of the caret while `enabled` says so: "+-" before
+// the caret becomes "±"; a paragraph without numbering that holds only ". ", "1. ", "a. ", "A. ",
+// "i. " or "I. " before the caret becomes a bulleted or numbered one and the marker goes. Each is
+// one undoable step, and an undo is not formatted again (the marker it brings back stays).
+class AutoFormatter final : public QObject
+{
+    Q_OBJECT
+public:
+    AutoFormatter(QTextEdit &editor, std::function<bool()> enabled, QObject *parent = nullptr);
+
+    // Formats what stands before the caret now. True when something changed.
+    bool formatAtCaret();
+
+private:
+    void caretMoved();
+
+    QTextEdit &m_editor;
+    std::function<bool()> m_enabled;
+    int m_undoSteps = 0;
+    bool m_formatting = false;
+};
+
+} // namespace tabulet::ui
