@@ -50,6 +50,13 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_editor = new NoteEditor(this);
     m_tabs = new NoteTabs(m_context, *m_strip, *m_editor, this);
     m_shape = new WindowShape(*this, *m_skin);
+    m_menus = new NoteMenus(m_context, *this, {}, this);
+    m_showTabMenu = [this](const QPoint &position) {
+        m_menus->showTabMenu(position);
+    };
+    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_editor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) { m_menus->showEditorMenu(m_editor->viewport()->mapToGlobal(position)); });
     m_skin->setProblemReporter([this](const QString &text, const QString &caption) {
         m_prompts->tell(caption, text, WindowPrompts::Icon::Error);
     });
@@ -143,10 +150,45 @@ bool MainWindow::loadTheme()
     }
     if (!result.ok)
         return false;
+    activateTheme();
+    return true;
+}
+
+void MainWindow::activateTheme()
+{
     m_skin->activate(m_theme);
     setMinimumSize(m_theme.minimumSize());
     m_strip->setSelectedBackground(m_skin->tabBackground());
-    return true;
+}
+
+// After another theme or subtheme: the tab font, the layout and the window's shape anew.
+void MainWindow::redrawTheme()
+{
+    applyTabFont();
+    layout(size());
+    m_shape->apply();
+    m_context.configuration.save();
+}
+
+void MainWindow::loadThemeFromMenu(const QString &name)
+{
+    m_skin->release();
+    m_context.settings.value(QStringLiteral("theme")) = name;
+    if (loadTheme())
+        redrawTheme();
+}
+
+void MainWindow::selectSubthemeFromMenu(const QString &title)
+{
+    m_skin->release();
+    m_skin->reportProblems(m_theme.selectSubtheme(title, m_context.settings).problems);
+    activateTheme();
+    redrawTheme();
+}
+
+const QTextEdit &MainWindow::noteEditor() const
+{
+    return *m_editor;
 }
 
 void MainWindow::reportDamagedConfiguration(const QString &keptCopy)
@@ -335,6 +377,11 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
 
 void MainWindow::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::RightButton && frameAreaAt(event->position().toPoint()) != FrameArea::Client) {
+        event->accept();
+        m_menus->showWindowMenu(event->globalPosition().toPoint());
+        return;
+    }
     if (event->button() == Qt::LeftButton && m_dragger.release()) {
         event->accept();
         return;

@@ -4,6 +4,7 @@
 #include "theme/theme.h"
 #include "ui/mainwindowframe.h"
 #include "ui/mainwindowtabs.h"
+#include "ui/menus.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -23,7 +24,7 @@ class WindowShape;
 
 // The note window: a frameless window drawn by the theme, with the tab strip and the note
 // editor inside, that carries out the commands. It runs from initialise() until it closes.
-class MainWindow final : public QWidget, public commands::CommandTarget
+class MainWindow final : public QWidget, public commands::CommandTarget, public MenuHost
 {
     Q_OBJECT
 public:
@@ -44,6 +45,8 @@ public:
     bool initialise();
 
     void runCommand(commands::CommandId id) override;
+    // A menu item: its command, or the rename flow.
+    void runMenuItem(int id) override;
 
     // Asks for a name and adds a note with a tab of that name.
     void newTab();
@@ -74,6 +77,14 @@ public:
     Skin &skin() { return *m_skin; }
     EditingCommands &editing() { return *m_editing; }
     const theme::Theme &theme() const { return m_theme; }
+    NoteMenus &menus() { return *m_menus; }
+
+    // What the menus ask of the window.
+    bool isOnTop() const override { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+    const QTextEdit &noteEditor() const override;
+    const theme::Theme &currentTheme() const override { return m_theme; }
+    void loadThemeFromMenu(const QString &name) override;
+    void selectSubthemeFromMenu(const QString &title) override;
 
 signals:
     // The window has closed; the pass that runs it ends.
@@ -96,6 +107,8 @@ protected:
 
 private:
     bool loadTheme();
+    void activateTheme();
+    void redrawTheme();
     void reportDamagedConfiguration(const QString &keptCopy);
     void installHandedOverFiles();
     void restorePlacement();
@@ -119,6 +132,7 @@ private:
     NoteEditor *m_editor = nullptr;
     NoteTabs *m_tabs = nullptr;
     WindowShape *m_shape = nullptr;
+    NoteMenus *m_menus = nullptr;
     EditingCommands *m_editing = nullptr;
     std::unique_ptr<WindowPrompts> m_prompts;
     std::function<void(const QPoint &)> m_showTabMenu;

@@ -7,11 +7,13 @@
 #include "ui/editingcommands.h"
 #include "ui/mainwindowformat.h"
 #include "ui/mainwindowprompts.h"
+#include "ui/menuitems.h"
 #include "ui/noteeditor.h"
 #include "ui/skin.h"
 #include "ui/tabstrip.h"
 
 #include <QApplication>
+#include <QCursor>
 
 #include <map>
 
@@ -80,6 +82,9 @@ void MainWindow::runCommand(CommandId id)
     case CommandId::Paste:
         m_editor->paste();
         break;
+    case CommandId::ShowMenu:
+        m_menus->showMainMenu(QCursor::pos());
+        break;
     case CommandId::SelectFont:
     case CommandId::SelectTextColor:
     case CommandId::SelectBackgroundColor:
@@ -93,6 +98,14 @@ void MainWindow::runCommand(CommandId id)
             runFormatCommand(id);
         break;
     }
+}
+
+void MainWindow::runMenuItem(int id)
+{
+    if (const auto command = commandOfMenuItem(id))
+        runCommand(*command);
+    else if (id == kRenameTabItem)
+        renameTab();
 }
 
 void MainWindow::runFormatCommand(CommandId id)

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QMenu;
 class QTextEdit;
@@ -19,6 +20,7 @@ class Theme;
 namespace tabulet::ui {
 
 struct ApplicationContext;
+struct MenuEntry;
 class MenuStyle;
 
 // What the menus ask of the note window they belong to, and where their choices go.
@@ -67,9 +69,10 @@ public:
     // as the command of its id.
     QMenu *trayMenu();
 
-    // The plug-in host's part: filling the Plugins submenu (after its placeholder was removed)
-    // and running a chosen id (true when a plug-in entry ran). Without it the submenu shows the
-    // placeholder, a separator and the link to more plug-ins.
+    // The plug-in host's part: filling the Plugins submenu with the plug-ins' entries (its
+    // placeholder removed first; a separator and the link to more plug-ins follow) and running a
+    // chosen id (true when a plug-in entry ran). Until it is set the submenu shows the
+    // placeholder, a separator and the link.
     void setPluginMenus(std::function<void(QMenu &submenu)> fill, std::function<bool(int id)> run);
 
     // A choice of the main or the editor menu: offered to the plug-ins, then to the themes
@@ -78,6 +81,8 @@ public:
 
 private:
     void fillMenu(QMenu &menu, MenuKind kind);
+    void addEntries(QMenu &menu, const std::vector<MenuEntry> &entries);
+    QMenu *addSubmenu(QMenu &menu, const QString &title);
     void fillPluginsMenu(QMenu &submenu);
     void fillThemesMenu(QMenu &submenu);
     bool themeMenuCommand(int id);
