@@ -3,7 +3,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -13,11 +12,26 @@ namespace tabulet::ui {
 
 namespace {
 
+struct Piece
+{
+    QString text;
+    QTextCharFormat format;
+};
+
 struct Line
 {
     QByteArray key; // the text as UTF-8, whose byte order is the order of the characters
-    QTextDocumentFragment content;
+    std::vector<Piece> pieces;
 };
+
+// The line's text piece by piece with each piece's character format (pictures included).
+std::vector<Piece> piecesOf(const QTextBlock &block)
+{
+    std::vector<Piece> pieces;
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        pieces.push_back({it.fragment().text(), it.fragment().charFormat()});
+    return pieces;
+}
 
 QTextCursor contentOf(const QTextBlock &block)
 {
@@ -42,7 +56,7 @@ bool sortLines(QTextEdit &editor, SortOrder order)
     std::vector<Line> lines;
     for (QTextBlock block = first;; block = block.next()) {
         blocks.push_back(block);
-        lines.push_back({block.text().toUtf8(), contentOf(block).selection()});
+        lines.push_back({block.text().toUtf8(), piecesOf(block)});
         if (block == last)
             break;
     }
@@ -56,7 +70,8 @@ bool sortLines(QTextEdit &editor, SortOrder order)
     for (std::size_t i = blocks.size(); i-- > 0;) {
         QTextCursor content = contentOf(blocks[i]);
         content.removeSelectedText();
-        content.insertFragment(lines[i].content);
+        for (const Piece &piece : lines[i].pieces)
+            content.insertText(piece.text, piece.format);
     }
     edit.endEditBlock();
     const QTextBlock sortedLast = document.findBlockByNumber(first.blockNumber() + int(blocks.size()) - 1);

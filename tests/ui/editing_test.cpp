@@ -1,0 +1,301 @@
+#include "lang/texttable.h"
+#include "ui/editingautoformat.h"
+#include "ui/editingexport.h"
+#include "ui/editingsort.h"
+#include "ui/editingstyles.h"
+#include "ui/noteeditor.h"
+
+#include <gtest/gtest.h>
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextList>
+
+namespace tabulet::ui {
+namespace {
+
+class EditingTest : public ::testing::Test
+{
+protected:
+    void show(const QString &text, int selectionStart, int selectionEnd)
+    {
+        editor.setPlainText(text);
+        select(selectionStart, selectionEnd);
+    }
+    void select(int start, int end)
+    {
+        QTextCursor cursor(editor.document());
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        editor.setTextCursor(cursor);
+    }
+    QTextBlock block(int number) const { return editor.document()->findBlockByNumber(number); }
+
+    NoteEditor editor;
+};
+
+// --- sorting ---
+
+struct SortCase
+{
+    const char *name;
+    const char *text;
+    int selectionStart;
+    int selectionEnd;
+    SortOrder order;
+    const char *sorted;
+};
+
+class SortLinesCase : public EditingTest, public ::testing::WithParamInterface<SortCase>
+{
+};
+
+TEST_P(SortLinesCase, sortsTheLinesTouched)
+{
+    const SortCase &c = GetParam();
+    show(QString::fromUtf8(c.text), c.selectionStart, c.selectionEnd);
+    sortLines(editor, c.order);
+    EXPECT_EQ(editor.toPlainText(), QString::fromUtf8(c.sorted));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SortLinesCase,
+    ::testing::Values(
+        SortCase{"ascending_capitalsFirst", "c\nB\na", 0, 5, SortOrder::Ascending, "B\na\nc"},
+        SortCase{"descending", "c\nB\na", 0, 5, SortOrder::Descending, "c\na\nB"},
+        SortCase{"partlySelectedLines_sortWhole", "zeta\nalpha\nrest", 2, 7, SortOrder::Ascending, "alpha\nzeta\nrest"},
+        // The line whose first position ends the selection is sorted too.
+        SortCase{"endAtTheStartOfALine_includesIt", "b\nc\na\nd", 0, 4, SortOrder::Ascending, "a\nb\nc\nd"},
+        SortCase{"nothingSelected_nothingHappens", "b\na", 1, 1, SortOrder::Ascending, "b\na"},
+        SortCase{"withinOneLine_nothingHappens", "b a\nc", 0, 3, SortOrder::Ascending, "b a\nc"},
+        SortCase{"nonAscii_byCharacterOrder", "\xc3\xa4\nz\nA", 0, 5, SortOrder::Ascending, "A\nz\n\xc3\xa4"}),
+    [](const ::testing::TestParamInfo<SortCase> &sortCase) { return std::string(sortCase.param.name); });
+
+TEST_F(EditingTest, sortLines_keepsEachLinesFormatsAndSelectsTheLines_oneUndoStep)
+{
+    show(QStringLiteral("b plain\na bold\ncentred"), 0, 0);
+    select(8, 14);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    editor.textCursor().mergeCharFormat(bold);
+    QTextBlockFormat centre;
+    centre.setAlignment(Qt::AlignHCenter);
+    QTextCursor(block(0)).mergeBlockFormat(centre);
+    QTextCursor(block(1)).createList(QTextListFormat::ListDecimal);
+    editor.document()->clearUndoRedoStacks();
+    select(0, 10);
+    ASSERT_TRUE(sortLines(editor, SortOrder::Ascending));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("a bold\nb plain\ncentred"));
+    EXPECT_EQ(block(0).begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    EXPECT_NE(block(1).begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    // Paragraph formats stay in their places.
+    EXPECT_EQ(block(0).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(block(0).textList(), nullptr);
+    EXPECT_NE(block(1).textList(), nullptr);
+    EXPECT_EQ(editor.textCursor().selectionStart(), 0);
+    EXPECT_EQ(editor.textCursor().selectionEnd(), 14);
+    editor.undo();
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("b plain\na bold\ncentred"));
+}
+
+// --- clearing styles ---
+
+TEST_F(EditingTest, clearStyles_resetsParagraphsAndCharactersButKeepsRightIndent)
+{
+    show(QStringLiteral("one\ntwo"), 0, 7);
+    QTextCharFormat marked;
+    marked.setFontItalic(true);
+    marked.setForeground(Qt::red);
+    editor.textCursor().mergeCharFormat(marked);
+    QTextBlockFormat indented;
+    indented.setLeftMargin(30);
+    indented.setRightMargin(12);
+    indented.setTopMargin(5);
+    indented.setAlignment(Qt::AlignRight);
+    editor.textCursor().mergeBlockFormat(indented);
+    editor.textCursor().createList(QTextListFormat::ListDisc);
+    clearStyles(editor);
+    for (int i = 0; i < 2; ++i) {
+        const QTextBlock paragraph = block(i);
+        EXPECT_EQ(paragraph.textList(), nullptr);
+        EXPECT_EQ(paragraph.blockFormat().leftMargin(), 0);
+        EXPECT_EQ(paragraph.blockFormat().topMargin(), 0);
+        EXPECT_EQ(paragraph.blockFormat().rightMargin(), 12);
+        EXPECT_EQ(paragraph.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        const QTextCharFormat characters = paragraph.begin().fragment().charFormat();
+        EXPECT_FALSE(characters.fontItalic());
+        EXPECT_FALSE(characters.hasProperty(QTextFormat::ForegroundBrush));
+    }
+}
+
+TEST_F(EditingTest, clearStyles_keepsPicturesPictures)
+{
+    show(QStringLiteral("ab"), 1, 1);
+    QTextImageFormat picture;
+    picture.setName(QStringLiteral("picture"));
+    editor.textCursor().insertImage(picture);
+    select(0, 3);
+    clearStyles(editor);
+    QTextCursor at(editor.document());
+    at.setPosition(2);
+    EXPECT_TRUE(at.charFormat().isImageFormat());
+}
+
+// --- font and colours ---
+
+TEST(EditingColours, customColoursStartAsTheNotesWroteThem_andStayChanged)
+{
+    EXPECT_EQ(kInitialCustomColours.front(), QColor(0xec, 0xc6, 0xa0));
+    EXPECT_EQ(kInitialCustomColours.back(), QColor(0xd8, 0xd2, 0xb4));
+    installCustomColours();
+    EXPECT_EQ(QColorDialog::customColor(3), QColor(0xec, 0xec, 0xa0));
+    QColorDialog::setCustomColor(3, Qt::blue);
+    installCustomColours();
+    EXPECT_EQ(QColorDialog::customColor(3), QColor(Qt::blue));
+}
+
+TEST_F(EditingTest, fontAndColours_applyToTheSelectionOnly)
+{
+    show(QStringLiteral("abc"), 0, 1);
+    QFont font(QStringLiteral("DejaVu Serif"), 20);
+    font.setItalic(true);
+    applyFont(editor, font);
+    applyTextColour(editor, Qt::green);
+    applyFillColour(editor, Qt::yellow);
+    QTextCursor at(editor.document());
+    at.setPosition(1);
+    EXPECT_EQ(at.charFormat().fontFamilies().toStringList(), QStringList{QStringLiteral("DejaVu Serif")});
+    EXPECT_EQ(at.charFormat().fontPointSize(), 20);
+    EXPECT_TRUE(at.charFormat().fontItalic());
+    EXPECT_EQ(at.charFormat().foreground().color(), QColor(Qt::green));
+    EXPECT_EQ(at.charFormat().background().color(), QColor(Qt::yellow));
+    at.setPosition(2);
+    EXPECT_FALSE(at.charFormat().fontItalic());
+    EXPECT_FALSE(at.charFormat().hasProperty(QTextFormat::ForegroundBrush));
+}
+
+// --- automatic formatting ---
+
+class AutoFormatTest : public EditingTest
+{
+protected:
+    bool enabled = true;
+    AutoFormatter formatter{editor, [this] {
+                                return enabled;
+                            }};
+};
+
+struct MarkerCase
+{
+    const char *marker;
+    QTextListFormat::Style style;
+};
+
+class ListMarkerCase : public AutoFormatTest, public ::testing::WithParamInterface<MarkerCase>
+{
+};
+
+TEST_P(ListMarkerCase, typedAtTheStartOfAnEmptyParagraph_becomesTheList)
+{
+    show(QStringLiteral("first\n"), 6, 6);
+    QTest::keyClicks(&editor, QString::fromLatin1(GetParam().marker));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("first\n"));
+    ASSERT_NE(block(1).textList(), nullptr);
+    EXPECT_EQ(block(1).textList()->format().style(), GetParam().style);
+    EXPECT_EQ(block(0).textList(), nullptr);
+    QTest::keyClicks(&editor, "item");
+    EXPECT_EQ(block(1).text(), QStringLiteral("item"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Markers, ListMarkerCase,
+                         ::testing::Values(MarkerCase{". ", QTextListFormat::ListDisc},
+                                           MarkerCase{"1. ", QTextListFormat::ListDecimal},
+                                           MarkerCase{"a. ", QTextListFormat::ListLowerAlpha},
+                                           MarkerCase{"A. ", QTextListFormat::ListUpperAlpha},
+                                           MarkerCase{"i. ", QTextListFormat::ListLowerRoman},
+                                           MarkerCase{"I. ", QTextListFormat::ListUpperRoman}));
+
+TEST_F(AutoFormatTest, markerAfterOtherText_staysText)
+{
+    show(QString(), 0, 0);
+    QTest::keyClicks(&editor, "x1. ");
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("x1. "));
+    EXPECT_EQ(block(0).textList(), nullptr);
+}
+
+TEST_F(AutoFormatTest, markerInANumberedParagraph_staysText)
+{
+    show(QString(), 0, 0);
+    editor.textCursor().createList(QTextListFormat::ListDecimal);
+    QTest::keyClicks(&editor, ". ");
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral(". "));
+    EXPECT_EQ(block(0).textList()->format().style(), QTextListFormat::ListDecimal);
+}
+
+TEST_F(AutoFormatTest, plusMinus_anywhereBecomesTheSign_andUndoKeepsWhatWasTyped)
+{
+    show(QStringLiteral("x"), 1, 1);
+    QTest::keyClicks(&editor, " 5+-1");
+    EXPECT_EQ(editor.toPlainText(), QString::fromUtf8("x 5\xc2\xb1"
+                                                      "1"));
+    editor.undo();
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("x 5+-"));
+}
+
+TEST_F(AutoFormatTest, switchedOff_leavesTheTyping)
+{
+    enabled = false;
+    show(QString(), 0, 0);
+    QTest::keyClicks(&editor, "1. +-");
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("1. +-"));
+    EXPECT_EQ(block(0).textList(), nullptr);
+}
+
+// --- export ---
+
+TEST(EditingExport, formatFollowsTheNamesExtensionInAnyCase)
+{
+    EXPECT_EQ(exportFormatOf(QStringLiteral("/tmp/x.RTF")), ExportFormat::Rtf);
+    EXPECT_EQ(exportFormatOf(QStringLiteral("/tmp/x.rtf")), ExportFormat::Rtf);
+    EXPECT_EQ(exportFormatOf(QStringLiteral("/tmp/x.txt")), ExportFormat::PlainText);
+    EXPECT_EQ(exportFormatOf(QStringLiteral("/tmp/rtf")), ExportFormat::PlainText);
+}
+
+TEST(EditingExport, bytesAreRtfOrTheTextAsUtf8)
+{
+    NoteEditor editor;
+    editor.setPlainText(QString::fromUtf8("gr\xc3\xbc\xc3\x9f"));
+    EXPECT_TRUE(exportBytes(editor, ExportFormat::Rtf).startsWith("{\\rtf1"));
+    EXPECT_EQ(exportBytes(editor, ExportFormat::PlainText), QByteArray("gr\xc3\xbc\xc3\x9f"));
+}
+
+TEST(EditingExport, write_replacesTheFileWhole_failureLeavesItAsItWas)
+{
+    QTemporaryDir work;
+    const QString path = work.filePath(QStringLiteral("x.txt"));
+    EXPECT_TRUE(writeExport(path, QByteArray("a long first version")));
+    EXPECT_TRUE(writeExport(path, QByteArray("short")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("short"));
+    EXPECT_FALSE(writeExport(work.filePath(QStringLiteral("missing/x.txt")), QByteArray("x")));
+}
+
+TEST(EditingExport, filtersNameTheFormatsInTheLanguage_titlesBecomeSafeNames)
+{
+    lang::TextTable texts;
+    texts.loadLanguageText("RICHEDIT_FILE: Rich %s Text\nTEXT_FILE: Nur Text\n");
+    EXPECT_EQ(exportFilters(texts),
+              QStringList({QStringLiteral("Rich %s Text (RTF) (*.rtf)"), QStringLiteral("Nur Text (TXT) (*.txt)")}));
+    EXPECT_EQ(exportFileName(QStringLiteral("a/b\\c")), QStringLiteral("a_b_c"));
+    EXPECT_EQ(exportFileName(QStringLiteral("..")), QStringLiteral("note"));
+    EXPECT_EQ(exportFileName(QStringLiteral("Shopping")), QStringLiteral("Shopping"));
+}
+
+} // namespace
+} // namespace tabulet::ui
