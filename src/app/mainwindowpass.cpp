@@ -16,6 +16,8 @@ MainWindowPass::MainWindowPass(ui::ApplicationContext &context, const CommandLin
         m_closed = true;
         m_loop.quit();
     });
+    QObject::connect(&m_window, &ui::MainWindow::tipOfTheDayDue, &m_window,
+                     [this] { m_window.runCommand(commands::CommandId::ShowTips); });
 }
 
 MainWindowPass::~MainWindowPass()

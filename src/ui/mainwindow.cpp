@@ -30,6 +30,7 @@ namespace {
 
 constexpr int kArchiveCheckInterval = 60 * 1000;
 constexpr int kPluginTimerInterval = 1000;
+constexpr int kTipOfTheDayDelay = 100;
 // The window's size before its place is restored, when the options give none.
 constexpr QSize kTemplateSize(450, 200);
 const QString kDefaultTheme = QStringLiteral("default");
@@ -78,6 +79,9 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_pluginTimer.setInterval(kPluginTimerInterval);
     connect(&m_archiveTimer, &QTimer::timeout, this, &MainWindow::archiveCheckDue);
     connect(&m_pluginTimer, &QTimer::timeout, this, &MainWindow::pluginSecondElapsed);
+    m_tipTimer.setSingleShot(true);
+    m_tipTimer.setInterval(kTipOfTheDayDelay);
+    connect(&m_tipTimer, &QTimer::timeout, this, &MainWindow::tipOfTheDayDue);
 }
 
 MainWindow::~MainWindow()
@@ -130,6 +134,8 @@ bool MainWindow::initialise()
     restorePlacement();
     m_archiveTimer.start();
     m_pluginTimer.start();
+    if (settings.flag(QStringLiteral("showtipsonstartup")))
+        m_tipTimer.start();
     showAndActivate();
     m_editor->setFocus();
     m_shape->apply();
@@ -341,6 +347,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         saveAll();
     m_archiveTimer.stop();
     m_pluginTimer.stop();
+    m_tipTimer.stop();
     event->accept();
     emit closed();
 }

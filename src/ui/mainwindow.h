@@ -93,6 +93,8 @@ signals:
     void archiveCheckDue();
     // Every second: the plug-ins' timer event.
     void pluginSecondElapsed();
+    // Once, shortly after the window is shown, when the tip of the day is shown at start.
+    void tipOfTheDayDue();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -139,6 +141,7 @@ private:
     FrameDragger m_dragger{*this};
     QTimer m_archiveTimer;
     QTimer m_pluginTimer;
+    QTimer m_tipTimer;
     QString m_languageFileToInstall;
     QString m_themeFileToInstall;
     QSize m_lastClientSize;

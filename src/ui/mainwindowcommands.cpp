@@ -3,7 +3,9 @@
 
 #include "settings/notefiles.h"
 #include "settings/noterules.h"
+#include "ui/aboutdialog.h"
 #include "ui/applicationcontext.h"
+#include "ui/helppage.h"
 #include "ui/editingcommands.h"
 #include "ui/mainwindowformat.h"
 #include "ui/mainwindowprompts.h"
@@ -11,8 +13,11 @@
 #include "ui/noteeditor.h"
 #include "ui/skin.h"
 #include "ui/tabstrip.h"
+#include "ui/tipdialog.h"
+#include "ui/versioncheck.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QCursor>
 
 #include <map>
@@ -93,6 +98,27 @@ void MainWindow::runCommand(CommandId id)
         m_editing->run(id);
         break;
     }
+    case CommandId::About: {
+        const FlagCleared dialogOpen(m_acceptsIncoming);
+        AboutDialog(m_context.texts, m_context.folders.dataFolder, this).exec();
+        break;
+    }
+    case CommandId::ShowHelp:
+        if (!openHelpPage(m_context.folders.programFolder)) {
+            m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                            QDir::toNativeSeparators(helpPagePath(m_context.folders.programFolder)),
+                            WindowPrompts::Icon::Error);
+        }
+        break;
+    case CommandId::ShowTips:
+        showTipOfTheDay(m_context, this);
+        break;
+    case CommandId::CheckForNewVersion:
+        if (const auto message = checkForNewVersion(m_context.texts, false)) {
+            const FlagCleared checking(m_acceptsIncoming);
+            m_prompts->tell(message->caption, message->text, WindowPrompts::Icon::Warning);
+        }
+        break;
     default:
         if (!m_editing->run(id))
             runFormatCommand(id);

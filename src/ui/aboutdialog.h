@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+namespace tabulet::lang {
+class TextTable;
+}
+
+namespace tabulet::ui {
+
+// The About box: the program's name and version, what it is, who translated the texts, and where
+// this run keeps its notes.
+class AboutDialog final : public QDialog
+{
+    Q_OBJECT
+public:
+    AboutDialog(lang::TextTable &texts, const QString &dataFolder, QWidget *parent = nullptr);
+};
+
+// The window title of the About box: the "About..." menu text without its dots and accelerator.
+QString aboutCaption(lang::TextTable &texts);
+
+} // namespace tabulet::ui
