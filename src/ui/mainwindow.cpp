@@ -12,6 +12,7 @@
 #include "ui/noteeditor.h"
 #include "ui/skin.h"
 #include "ui/tabstrip.h"
+#include "ui/trayicon.h"
 #include "ui/windowshape.h"
 
 #include <QApplication>
@@ -51,6 +52,9 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_editor = new NoteEditor(this);
     m_tabs = new NoteTabs(m_context, *m_strip, *m_editor, this);
     m_shape = new WindowShape(*this, *m_skin);
+    m_tray = new TrayIcon(this);
+    connect(m_tray, &TrayIcon::leftDown, this, [this] { toggleVisible(ToggleForm::SingleClick); });
+    connect(m_tray, &TrayIcon::leftDoubleClick, this, [this] { toggleVisible(ToggleForm::Activating); });
     m_menus = new NoteMenus(m_context, *this, {}, this);
     m_showTabMenu = [this](const QPoint &position) {
         m_menus->showTabMenu(position);
@@ -124,6 +128,8 @@ bool MainWindow::initialise()
     const bool listWasEmpty = m_tabs->rebuildTabs();
     if (loaded.damaged || (listWasEmpty && !configuration.isFirstRun()))
         reportDamagedConfiguration(loaded.damagedCopy);
+    m_tray->chooseTrayPicture(settings.value(QStringLiteral("trayicon")), false);
+    m_tray->addTrayIcon();
     m_tabs->applyDefaultCharFormat();
     m_editor->setWrapAtEdge(settings.value(QStringLiteral("wordwrap")) == QLatin1String("1"));
     m_tabs->loadTab();
@@ -246,6 +252,16 @@ void MainWindow::showAndActivate()
     activateWindow();
 }
 
+void MainWindow::toggleVisible(ToggleForm form)
+{
+    if (toggleShows(form, m_hidden || !isVisible(), isMinimized(), isActiveWindow())) {
+        showAndActivate();
+        return;
+    }
+    m_hidden = true;
+    hide();
+}
+
 void MainWindow::saveAll()
 {
     m_tabs->saveTab();
@@ -294,6 +310,8 @@ void MainWindow::updateTitle()
     const QString name = note ? note->title : QString();
     QString title = lang::formatText(m_context.texts.text(QStringLiteral("ID_TRAY_TOOLTIP")), {name});
     setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    m_tray->setTrayTip(title);
+    m_tray->updateTrayIcon();
 }
 
 FrameArea MainWindow::frameAreaAt(QPoint position) const
@@ -334,6 +352,16 @@ void MainWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && m_initialised && !m_closed && !isActiveWindow())
         saveAll();
+    // Minimised by the window manager: hidden to the tray instead of iconic, once the event is over.
+    if (event->type() == QEvent::WindowStateChange && m_initialised && !m_closed && isMinimized()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                minimise();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -347,6 +375,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         saveAll();
     m_archiveTimer.stop();
     m_pluginTimer.stop();
+    m_tray->removeTrayIcon();
     m_tipTimer.stop();
     event->accept();
     emit closed();

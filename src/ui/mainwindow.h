@@ -4,6 +4,7 @@
 #include "theme/theme.h"
 #include "ui/mainwindowframe.h"
 #include "ui/mainwindowtabs.h"
+#include "ui/trayiconplacement.h"
 #include "ui/menus.h"
 
 #include <QTimer>
@@ -19,6 +20,7 @@ class EditingCommands;
 class NoteEditor;
 class Skin;
 class TabStrip;
+class TrayIcon;
 class WindowPrompts;
 class WindowShape;
 
@@ -58,6 +60,8 @@ public:
     // Saves the open note and then the configuration.
     void saveAll();
     void showAndActivate();
+    // Shows or hides the window, as the tray icon's clicks and the hotkey ask.
+    void toggleVisible(ToggleForm form);
     // Hidden by the minimise command (the window is then reached from the tray or the hotkey).
     bool isHiddenToTray() const { return m_hidden; }
     // False while a dialog of the window is open: received notes wait meanwhile.
@@ -75,6 +79,7 @@ public:
     NoteEditor &editor() { return *m_editor; }
     TabStrip &tabStrip() { return *m_strip; }
     Skin &skin() { return *m_skin; }
+    TrayIcon &trayIcon() { return *m_tray; }
     EditingCommands &editing() { return *m_editing; }
     const theme::Theme &theme() const { return m_theme; }
     NoteMenus &menus() { return *m_menus; }
@@ -134,6 +139,7 @@ private:
     NoteEditor *m_editor = nullptr;
     NoteTabs *m_tabs = nullptr;
     WindowShape *m_shape = nullptr;
+    TrayIcon *m_tray = nullptr;
     NoteMenus *m_menus = nullptr;
     EditingCommands *m_editing = nullptr;
     std::unique_ptr<WindowPrompts> m_prompts;

@@ -253,14 +253,8 @@ void MainWindow::toggleWordWrap()
 
 void MainWindow::toggleOnTop()
 {
-    const bool onTop = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    const QRect place = geometry();
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    setGeometry(place);
-    if (wasVisible)
-        show();
-    m_skin->setButtonSelected(QStringLiteral("windowOnTop"), onTop);
+    toggleTopmost(*this);
+    m_skin->setButtonSelected(QStringLiteral("windowOnTop"), isTopmost(*this));
 }
 
 void MainWindow::minimise()

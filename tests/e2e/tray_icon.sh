@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The tray icon in a real tray: the chosen picture shows there, one click hides the note window
+# and the next shows it again in front, a double click brings it forward from behind another
+# window, and the program ends as usual.
+source "$(dirname "$0")/lib.sh"
+e2e_start_display --wm --tray
+
+home="$E2E_WORK/notes"
+mkdir -p "$home"
+cat >"$home/tbu_config.xml" <<'XML'
+<?xml version="1.0" standalone="no" ?>
+<config version="1.1">
+<options>
+<option key="trayicon" val="14"/>
+<option key="confirmexit" val="0"/>
+</options>
+<notes>
+<note id="0" title="Shopping" filename="tab00001.rtf" visible="1"/>
+</notes>
+</config>
+XML
+e2e_start_tabulet -homedir "$home"
+window=$(e2e_wait_window "^Tabulet - Shopping$")
+xdotool windowactivate --sync "$window"
+
+# The icon is the program's small window that the tray took in.
+tray_icon() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" -le 32 ] && [ "$HEIGHT" -le 32 ] && [ "$WIDTH" -gt 4 ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+e2e_wait_for 20 tray_icon || e2e_fail "no icon appeared in the tray"
+icon=$(tray_icon)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+icon_x=$((X + WIDTH / 2))
+icon_y=$((Y + HEIGHT / 2))
+icon_box="${WIDTH}x${HEIGHT}+${X}+${Y}"
+
+# "trayicon" 14 is the green globe: the icon is mostly green.
+e2e_screenshot "$E2E_WORK/tray.png"
+convert "$E2E_WORK/tray.png" -crop "$icon_box" +repage "$E2E_WORK/icon.png"
+mean=$(convert "$E2E_WORK/icon.png" -alpha off -scale '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:)
+read -r red green blue <<<"$mean"
+[ "$green" -gt "$red" ] && [ "$green" -gt "$blue" ] || e2e_fail "the tray icon is not the green globe (mean $mean)"
+
+shown() { xwininfo -id "$window" | grep -q IsViewable; }
+hidden() { xwininfo -id "$window" | grep -q IsUnMapped; }
+
+xdotool mousemove --sync "$icon_x" "$icon_y" click 1
+e2e_wait_for 10 hidden || e2e_fail "one click on the tray icon did not hide the window"
+e2e_screenshot "$E2E_WORK/hidden.png"
+sleep 0.6
+xdotool mousemove --sync "$icon_x" "$icon_y" click 1
+e2e_wait_for 10 shown || e2e_fail "a second click on the tray icon did not show the window"
+e2e_wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" || e2e_fail "the shown window is not active"
+
+# Behind another window, a double click brings the note window forward.
+xmessage -name other -geometry 600x400+0+0 "another program" &
+E2E_PIDS+=($!)
+other=$(e2e_wait_window "^other$")
+xdotool windowactivate --sync "$other"
+sleep 0.6
+xdotool mousemove --sync "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
+e2e_wait_for 10 shown || e2e_fail "a double click left the window hidden"
+e2e_wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" || e2e_fail "a double click did not activate the window"
+e2e_screenshot "$E2E_WORK/shown.png"
+
+e2e_stop_tabulet
+[ "$E2E_STATUS" -eq 0 ] || e2e_fail "tabulet ended with $E2E_STATUS"
+echo "tray icon: ok"
