@@ -179,6 +179,9 @@ void MainWindow::redrawTheme()
     applyTabFont();
     layout(size());
     m_shape->apply();
+    // The new buttons show the selection's format and the window's place on top as before.
+    syncFormatButtons();
+    m_skin->setButtonSelected(QStringLiteral("windowOnTop"), isOnTop());
     m_context.configuration.save();
 }
 
