@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +17,7 @@ namespace {
 
 const QString kProgramName = QStringLiteral("Tabulet");
 const QString kVersion = QStringLiteral("2.1.23");
+constexpr int kTextWidth = 340;
 
 QLabel *plainLabel(const QString &text, const QString &name, QWidget *parent)
 {
@@ -25,10 +27,33 @@ QLabel *plainLabel(const QString &text, const QString &name, QWidget *parent)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setMinimumWidth(kTextWidth);
     return label;
 }
 
+class ParentWatcher final : public QObject
+{
+public:
+    explicit ParentWatcher(QDialog &dialog) : QObject(&dialog), m_dialog(dialog) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_dialog.parentWidget() && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
+            m_dialog.reject();
+        return false;
+    }
+
+private:
+    QDialog &m_dialog;
+};
+
 } // namespace
+
+void closeWithParentWindow(QDialog &dialog)
+{
+    if (QWidget *parent = dialog.parentWidget())
+        parent->installEventFilter(new ParentWatcher(dialog));
+}
 
 QString aboutCaption(lang::TextTable &texts)
 {
@@ -44,14 +69,17 @@ AboutDialog::AboutDialog(lang::TextTable &texts, const QString &dataFolder, QWid
     setWindowTitle(aboutCaption(texts));
     auto *layout = new QVBoxLayout(this);
     auto *header = new QHBoxLayout;
-    auto *icon = new QLabel(this);
-    icon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+    const QIcon programIcon = QApplication::windowIcon();
+    if (!programIcon.isNull()) {
+        auto *icon = new QLabel(this);
+        icon->setPixmap(programIcon.pixmap(48, 48));
+        header->addWidget(icon);
+    }
     auto *name = plainLabel(kProgramName + QLatin1Char(' ') + kVersion, QStringLiteral("name"), this);
     QFont bigger = name->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.5);
     bigger.setBold(true);
     name->setFont(bigger);
-    header->addWidget(icon);
     header->addWidget(name, 1);
     layout->addLayout(header);
     layout->addWidget(plainLabel(
@@ -68,6 +96,7 @@ AboutDialog::AboutDialog(lang::TextTable &texts, const QString &dataFolder, QWid
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    closeWithParentWindow(*this);
 }
 
 } // namespace tabulet::ui

@@ -378,6 +378,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         saveAll();
     m_archiveTimer.stop();
     m_pluginTimer.stop();
+    m_tipTimer.stop();
     m_tray->removeTrayIcon();
     m_tipTimer.stop();
     event->accept();

@@ -1,6 +1,7 @@
 #include "ui/tipdialog.h"
 
 #include "lang/texttable.h"
+#include "ui/aboutdialog.h"
 #include "ui/applicationcontext.h"
 
 #include <QCheckBox>
@@ -102,6 +103,7 @@ TipDialog::TipDialog(TipList tips, lang::TextTable &texts, const QString &curren
     layout->addWidget(m_tip, 1);
     layout->addWidget(m_showOnStartup);
     layout->addWidget(buttons);
+    closeWithParentWindow(*this);
     showNextTip();
 }
 

@@ -225,6 +225,30 @@ TEST(TipDialog, markupInATip_isShownAsWritten)
     EXPECT_EQ(label->text(), QStringLiteral("<b>bold</b> & <img src=x>"));
 }
 
+// --- About ----------------------------------------------------------------------------------
+
+TEST(AboutDialog, captionIsTheMenuTextWithoutDotsOrAccelerator)
+{
+    lang::TextTable texts;
+    EXPECT_EQ(aboutCaption(texts), QStringLiteral("Tabulet"));
+    texts.loadLanguageText("IDC_ABOUT: &\xc3\x9c"
+                           "ber Tabulet...\n");
+    EXPECT_EQ(aboutCaption(texts), QStringLiteral("\u00dcber Tabulet"));
+}
+
+// A window that ends (on a termination signal too) must not wait for its dialog.
+TEST(AboutDialog, endsWhenItsWindowHides)
+{
+    QWidget window;
+    window.show();
+    lang::TextTable texts;
+    AboutDialog dialog(texts, QStringLiteral("/data"), &window);
+    QTimer::singleShot(50, &window, &QWidget::hide);
+    // Should the dialog stay, it is accepted later, and the test fails instead of hanging.
+    QTimer::singleShot(5000, &dialog, &QDialog::accept);
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+}
+
 // --- the window's commands -------------------------------------------------------------------
 
 settings::FolderSet foldersIn(const QTemporaryDir &work)
