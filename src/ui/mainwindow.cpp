@@ -52,9 +52,6 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_editor = new NoteEditor(this);
     m_tabs = new NoteTabs(m_context, *m_strip, *m_editor, this);
     m_shape = new WindowShape(*this, *m_skin);
-    m_tray = new TrayIcon(this);
-    connect(m_tray, &TrayIcon::leftDown, this, [this] { toggleVisible(ToggleForm::SingleClick); });
-    connect(m_tray, &TrayIcon::leftDoubleClick, this, [this] { toggleVisible(ToggleForm::Activating); });
     m_menus = new NoteMenus(m_context, *this, {}, this);
     m_showTabMenu = [this](const QPoint &position) {
         m_menus->showTabMenu(position);
@@ -62,6 +59,10 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &position) { m_menus->showEditorMenu(m_editor->viewport()->mapToGlobal(position)); });
+    m_tray = new TrayIcon(this);
+    connect(m_tray, &TrayIcon::leftDown, this, [this] { toggleVisible(ToggleForm::SingleClick); });
+    connect(m_tray, &TrayIcon::leftDoubleClick, this, [this] { toggleVisible(ToggleForm::Activating); });
+    m_tray->setMenu(m_menus->trayMenu());
     m_skin->setProblemReporter([this](const QString &text, const QString &caption) {
         m_prompts->tell(caption, text, WindowPrompts::Icon::Error);
     });

@@ -132,6 +132,8 @@ void MainWindow::runMenuItem(int id)
         runCommand(*command);
     else if (id == kRenameTabItem)
         renameTab();
+    else if (id == kResetPositionItem)
+        resetPosition(*this);
 }
 
 void MainWindow::runFormatCommand(CommandId id)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The tray icon in a real tray: the chosen picture shows there, one click hides the note window
 # and the next shows it again in front, a double click brings it forward from behind another
-# window, and the program ends as usual.
+# window, a right click opens the translated tray menu whose "Reset Position" puts the window back
+# near the corner of the work area, and the program ends as usual.
 source "$(dirname "$0")/lib.sh"
 e2e_start_display --wm --tray
 
@@ -13,6 +14,8 @@ cat >"$home/tbu_config.xml" <<'XML'
 <options>
 <option key="trayicon" val="14"/>
 <option key="confirmexit" val="0"/>
+<option key="showtipsonstartup" val="0"/>
+<option key="languagefile" val="deutsch.tabulang"/>
 </options>
 <notes>
 <note id="0" title="Shopping" filename="tab00001.rtf" visible="1"/>
@@ -70,6 +73,22 @@ xdotool mousemove --sync "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
 e2e_wait_for 10 shown || e2e_fail "a double click left the window hidden"
 e2e_wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" || e2e_fail "a double click did not activate the window"
 e2e_screenshot "$E2E_WORK/shown.png"
+
+windows() { xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null | wc -l; }
+xdotool windowmove --sync "$window" 400 300
+before=$(windows)
+xdotool mousemove --sync "$icon_x" "$icon_y" click 3
+e2e_wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --pid $E2E_TABULET_PID | wc -l) -gt $before ]" ||
+    e2e_fail "a right click on the tray icon opened no menu"
+sleep 0.3
+e2e_screenshot "$E2E_WORK/traymenu.png"
+# Print, then past the separator Check For New Version, then Reset Position.
+xdotool key Down Down Down Return
+read -r area_x area_y _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g')"
+reset_place="Position: $((area_x + 10)),$((area_y + 10))"
+e2e_wait_for 10 sh -c "xdotool getwindowgeometry $window | grep -q '$reset_place'" ||
+    e2e_fail "Reset Position left the window at $(xdotool getwindowgeometry "$window" | tr '\n' ' ')"
+xdotool getwindowgeometry "$window" | grep -q "Geometry: 450x300" || e2e_fail "Reset Position did not size the window"
 
 e2e_stop_tabulet
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "tabulet ended with $E2E_STATUS"
