@@ -1,21 +1,29 @@
 #include "ui/menus.h"
 
 #include "fakekeynames.h"
+#include "fakeprompts.h"
 #include "theme/theme.h"
 #include "ui/applicationcontext.h"
+#include "ui/mainwindow.h"
 #include "ui/mainwindowformat.h"
 #include "ui/menuitems.h"
 #include "ui/menustyle.h"
+#include "ui/noteeditor.h"
+#include "ui/tabstrip.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace tabulet::ui {
 namespace {
@@ -382,6 +390,121 @@ TEST_F(MenusTest, menuStyle_drawsTheStripAndNeverHighlightsAGreyedItem)
     const QColor strip = image.pixelColor(pasteRect.left() + 1, pasteRect.top() + 1);
     EXPECT_EQ(strip.red(), (background.red() + grey.red()) / 2);
     EXPECT_EQ(strip.blue(), (background.blue() + grey.blue()) / 2);
+}
+
+// The note window with one note "hello world", opened on the shipped default theme.
+class WindowMenusTest : public ::testing::Test
+{
+protected:
+    WindowMenusTest()
+    {
+        folders.dataFolder = work.filePath(QStringLiteral("data"));
+        folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
+        folders.themesFolder = work.filePath(QStringLiteral("themes"));
+        QDir().mkpath(folders.dataFolder);
+        context = std::make_unique<ApplicationContext>(folders);
+        writeFile(QStringLiteral("tbu_config.xml"),
+                  "<?xml version=\"1.0\" standalone=\"no\" ?>\n<config version=\"1.1\">\n<options/>\n<notes>\n"
+                  "<note id=\"0\" title=\"One\" filename=\"tab00001.rtf\" visible=\"1\"/>\n"
+                  "<note id=\"1\" title=\"Two\" filename=\"tab00002.rtf\" visible=\"1\"/>\n</notes>\n</config>\n");
+        writeFile(QStringLiteral("tab00001.rtf"), "{\\rtf1\\ansi hello world\\par}");
+        window = std::make_unique<MainWindow>(*context);
+        auto fake = std::make_unique<FakePrompts>(log);
+        prompts = fake.get();
+        window->setPrompts(std::move(fake));
+        EXPECT_TRUE(window->initialise());
+    }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(QDir(folders.dataFolder).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Runs open(); once the popup it opens is up, records its entries and chooses the top-level
+    // item of that id by the keyboard (0: closes the menu without a choice).
+    QStringList whileMenuOpen(const std::function<void()> &open, int choice = 0)
+    {
+        QStringList seen;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            poll.stop();
+            seen = outline(*menu);
+            const QList<QAction *> actions = menu->actions();
+            const auto chosen = std::find_if(actions.begin(), actions.end(), [&](const QAction *action) {
+                return choice != 0 && !action->menu() && action->data().toInt() == choice;
+            });
+            if (chosen == actions.end()) {
+                menu->close();
+                return;
+            }
+            menu->setActiveAction(*chosen);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        poll.start();
+        open();
+        return seen;
+    }
+
+    QTemporaryDir work;
+    settings::FolderSet folders;
+    std::unique_ptr<ApplicationContext> context;
+    std::unique_ptr<MainWindow> window;
+    FakePrompts::Log log;
+    FakePrompts *prompts = nullptr;
+};
+
+TEST_F(WindowMenusTest, rightClickInTheEditor_opensTheEditorMenuAndRunsItsChoice)
+{
+    NoteEditor &editor = window->editor();
+    QTextCursor cursor(editor.document());
+    cursor.setPosition(0);
+    cursor.setPosition(6, QTextCursor::KeepAnchor);
+    editor.setTextCursor(cursor);
+    const QStringList seen = whileMenuOpen(
+        [&] {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(40, 10),
+                                    editor.viewport()->mapToGlobal(QPoint(40, 10)));
+            QApplication::sendEvent(editor.viewport(), &click);
+        },
+        156);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.mid(0, 4).join(QLatin1Char(' ')), QStringLiteral("155 156 157 158"));
+    // Cut from the menu: the selection left the note.
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("world"));
+}
+
+TEST_F(WindowMenusTest, showMenuCommand_opensTheMainMenuWhoseChoiceRunsAsCommand)
+{
+    ASSERT_FALSE(window->isOnTop());
+    const QStringList seen = whileMenuOpen([&] { window->runCommand(CommandId::ShowMenu); }, 173);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.first(), QStringLiteral("167"));
+    EXPECT_TRUE(window->isOnTop());
+}
+
+TEST_F(WindowMenusTest, rightClickOnATab_opensTheTabMenuActingOnThatTab)
+{
+    prompts->names.push_back(QStringLiteral("Renamed"));
+    const QStringList seen =
+        whileMenuOpen([&] { emit window->tabStrip().tabRightClicked(1, QPoint()); }, kRenameTabItem);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.join(QLatin1Char(' ')), QStringLiteral("133 137 - 32782 135 - 32807 32780"));
+    ASSERT_EQ(window->tabStrip().count(), 2);
+    EXPECT_EQ(log.namesOffered, QStringList{QStringLiteral("Two")});
+    EXPECT_EQ(window->tabStrip().tabText(1), QStringLiteral("Renamed"));
+}
+
+TEST_F(WindowMenusTest, rightButtonUpOnTheFrame_opensTheWindowMenu)
+{
+    const QStringList seen =
+        whileMenuOpen([&] { QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(1, window->height() / 2)); });
+    EXPECT_EQ(seen.join(QLatin1Char(' ')), QStringLiteral("133 - 170 - 1010 1008 - 1015 1009"));
 }
 
 } // namespace
