@@ -5,33 +5,16 @@
 source "$(dirname "$0")/lib.sh"
 e2e_start_display --wm
 
-home="$E2E_WORK/notes"
-mkdir -p "$home"
-cat >"$home/tbu_config.xml" <<'XML'
-<?xml version="1.0" standalone="no" ?>
-<config version="1.1">
-    <options>
-        <option key="showtipsonstartup" val="0"/>
-        <option key="languagefile" val="english.tabulang"/>
-    </options>
-    <notes>
-        <note id="0" title="tab1" filename="tab00001.rtf" visible="1"/>
-    </notes>
-</config>
-XML
+source "$(dirname "$0")/menus_lib.sh"
 
 # Opens the editor menu, keeps a screenshot of it as $1.png and prints "labelWidth menuHeight":
 # the ink width of the first item's label and the menu's height.
 editor_menu() { # name
-    local window menu
-    window=$(e2e_wait_window "^Tabulet - tab1$")
-    xdotool windowactivate --sync "$window"
+    local menu
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove $((X + 100)) $((Y + 70)) click 3
-    e2e_wait_for 10 sh -c "xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -q -v -x $window" ||
-        e2e_fail "no menu opened"
-    sleep 0.5
-    menu=$(xdotool search --onlyvisible --pid "$E2E_TABULET_PID" | grep -v -x "$window" | head -n 1)
+    menus_wait_open 1
+    menu=$(menus_open | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$menu")"
     e2e_screenshot "$E2E_WORK/screen.png"
     convert "$E2E_WORK/screen.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$E2E_WORK/$1.png"
@@ -43,12 +26,12 @@ editor_menu() { # name
     xdotool key Escape
 }
 
-e2e_start_tabulet -homedir "$home"
+menus_start languagefile=english.tabulang
 read -r englishWidth englishHeight <<<"$(editor_menu english)"
 e2e_stop_tabulet TERM
 
 sed -i 's/val="english.tabulang"/val="deutsch.tabulang"/' "$home/tbu_config.xml"
-e2e_start_tabulet -homedir "$home"
+menus_restart
 read -r germanWidth germanHeight <<<"$(editor_menu german)"
 e2e_stop_tabulet TERM
 

@@ -4,37 +4,11 @@
 source "$(dirname "$0")/lib.sh"
 e2e_start_display --wm
 
-home="$E2E_WORK/notes"
-mkdir -p "$home"
-cat >"$home/tbu_config.xml" <<'XML'
-<?xml version="1.0" standalone="no" ?>
-<config version="1.1">
-    <options>
-        <option key="showtipsonstartup" val="0"/>
-        <option key="theme" val="default"/>
-        <option key="subtheme" val="full"/>
-    </options>
-    <notes>
-        <note id="0" title="tab1" filename="tab00001.rtf" visible="1"/>
-    </notes>
-</config>
-XML
-e2e_start_tabulet -homedir "$home"
-window=$(e2e_wait_window "^Tabulet - tab1$")
-xdotool windowactivate --sync "$window"
-sleep 0.3
+source "$(dirname "$0")/menus_lib.sh"
+menus_start theme=default subtheme=full
 
 option() { # key: its value in the saved configuration
     sed -n "s/.*<option key=\"$1\" val=\"\([^\"]*\)\".*/\1/p" "$home/tbu_config.xml"
-}
-wait_menus() { # count
-    e2e_wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -v -x $window | wc -l) -ge $1 ]" ||
-        e2e_fail "no menu opened"
-    sleep 0.3
-}
-wait_menus_closed() {
-    e2e_wait_for 10 sh -c "[ -z \"\$(xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -v -x $window)\" ]" ||
-        e2e_fail "the menu stayed open"
 }
 window_shot() { # file
     sleep 0.5
@@ -54,11 +28,11 @@ window_shot "$E2E_WORK/default-full.png"
 # menu the Themes submenu is the fifth entry; its first item is the first installed theme, "dark".
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 12)) $((Y + 12)) click 1
-wait_menus 1
+menus_wait_open 1
 xdotool key Down Down Down Down Down Right
-wait_menus 2
+menus_wait_open 2
 xdotool key Return
-wait_menus_closed
+menus_wait_closed
 e2e_wait_for 10 sh -c "grep -q '<option key=\"theme\" val=\"dark\"/>' '$home/tbu_config.xml'" ||
     e2e_fail "the theme chosen from the menu was not kept (theme is '$(option theme)')"
 window_shot "$E2E_WORK/dark.png"
@@ -69,9 +43,9 @@ before=$(option subtheme)
 # subthemes in title order, "compact" then "full": take the one that is not current.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 100)) $((Y + 70)) click 3
-wait_menus 1
+menus_wait_open 1
 xdotool key Up Up Up Up Right
-wait_menus 2
+menus_wait_open 2
 if [ "$before" = "compact" ]; then
     wanted=full
     xdotool key Down Down Down Return
@@ -79,7 +53,7 @@ else
     wanted=compact
     xdotool key Down Down Return
 fi
-wait_menus_closed
+menus_wait_closed
 e2e_wait_for 10 sh -c "grep -q '<option key=\"subtheme\" val=\"$wanted\"/>' '$home/tbu_config.xml'" ||
     e2e_fail "the subtheme chosen from the menu was not kept (subtheme is '$(option subtheme)', wanted $wanted)"
 window_shot "$E2E_WORK/dark-$wanted.png"
