@@ -193,6 +193,51 @@ xdotool type --delay 20 "Y"
 save_note Other Edit
 [ "$(note_as text tab00002.rtf)" = "Y dog X" ] || e2e_fail "find next: $(note_as text tab00002.rtf)"
 
+# From the editor menu: sorting, bold, and the text colour dialog cancelled. The menu is opened
+# with a right click below the text (the selection stays) and walked with the arrow keys; Paste
+# and Paste Text Only are greyed with the clipboard empty and skipped.
+editor_menu() { # keys...
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + 200)) $((Y + 140)) click 3
+    sleep 0.5
+    xdotool key "$@"
+    sleep 0.3
+}
+menu_down() { # count: keys that reach the count-th enabled item
+    local keys=() i
+    for ((i = 0; i < $1; i++)); do keys+=(Down); done
+    echo "${keys[@]}"
+}
+xdotool key ctrl+a
+xdotool type --delay 20 "c"
+xdotool key Return
+xdotool type --delay 20 "B"
+xdotool key Return
+xdotool type --delay 20 "a"
+xdotool key ctrl+a
+# Sort is the ninth enabled item; Ascending the first of its submenu.
+editor_menu $(menu_down 9) Right Return
+save_note Other Edit
+[ "$(note_as text tab00002.rtf)" = $'B\na\nc' ] || e2e_fail "menu sort: $(note_as text tab00002.rtf)"
+xdotool key ctrl+a
+editor_menu $(menu_down 9) Right Down Return
+save_note Other Edit
+[ "$(note_as text tab00002.rtf)" = $'c\na\nB' ] || e2e_fail "menu sort descending: $(note_as text tab00002.rtf)"
+# Character is the sixth; Bold the first of it, Text Color the fifth.
+xdotool key ctrl+a
+editor_menu $(menu_down 6) Right Return
+xdotool key ctrl+a
+editor_menu $(menu_down 6) Right Down Down Down Down Return
+wait_dialog >/dev/null
+sleep 0.5
+e2e_screenshot "$E2E_WORK/colour-dialog.png"
+xdotool key Escape
+wait_dialog_gone
+save_note Other Edit
+html=$(note_as html tab00002.rtf)
+expect_in "$html" "<b>c</b>"
+grep -q "color:" <<<"$html" && e2e_fail "the cancelled colour dialog changed the colour: $html"
+
 # Export by the chosen name's extension, whichever filter is shown.
 export_to() { # path
     xdotool key ctrl+alt+8
@@ -206,7 +251,7 @@ export_to() { # path
 export_to "$E2E_WORK/out/x.RTF"
 head -c 6 "$E2E_WORK/out/x.RTF" | grep -q '{\\rtf1' || e2e_fail "x.RTF is not RTF"
 export_to "$E2E_WORK/out/x.txt"
-[ "$(cat "$E2E_WORK/out/x.txt")" = "Y dog X" ] || e2e_fail "x.txt: $(cat "$E2E_WORK/out/x.txt")"
+[ "$(cat "$E2E_WORK/out/x.txt")" = $'c\na\nB' ] || e2e_fail "x.txt: $(cat "$E2E_WORK/out/x.txt")"
 
 xdotool key ctrl+q
 e2e_wait_exit
