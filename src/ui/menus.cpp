@@ -25,9 +25,8 @@ namespace tabulet::ui {
 
 namespace {
 
-// The resource texts of the two submenus before they are filled; never translated.
+// What the Plugins submenu shows until the plug-in host fills it; never translated.
 const QString kNoPluginsPlaceholder = QStringLiteral("No plugins installed");
-const QString kNoThemesPlaceholder = QStringLiteral("No themes installed");
 
 // Every action of the menu and its submenus with that item id.
 QList<QAction *> actionsWithId(const QMenu &menu, int id)
@@ -173,12 +172,9 @@ void NoteMenus::addEntries(QMenu &menu, const std::vector<MenuEntry> &entries)
             fillPluginsMenu(*submenu);
             break;
         }
-        case MenuEntry::Kind::Themes: {
-            QMenu *submenu = addSubmenu(menu, texts.text(textKey));
-            submenu->addAction(kNoThemesPlaceholder);
-            fillThemesMenu(*submenu);
+        case MenuEntry::Kind::Themes:
+            fillThemesMenu(*addSubmenu(menu, texts.text(textKey)));
             break;
-        }
         }
     }
 }
@@ -194,7 +190,7 @@ QMenu *NoteMenus::addSubmenu(QMenu &menu, const QString &title)
 void NoteMenus::fillPluginsMenu(QMenu &submenu)
 {
     if (m_fillPlugins) {
-        submenu.removeAction(submenu.actions().constFirst());
+        delete submenu.actions().constFirst();
         m_fillPlugins(submenu);
     }
     submenu.addSeparator();
@@ -203,7 +199,6 @@ void NoteMenus::fillPluginsMenu(QMenu &submenu)
 
 void NoteMenus::fillThemesMenu(QMenu &submenu)
 {
-    submenu.clear();
     const theme::Theme &current = m_host.currentTheme();
     const auto items = theme::themesMenuItems(theme::listThemes(m_context.folders), current.name(),
                                               current.listSubthemes(), current.currentTitle());
