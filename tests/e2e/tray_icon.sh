@@ -44,6 +44,8 @@ eval "$(xdotool getwindowgeometry --shell "$icon")"
 icon_x=$((X + WIDTH / 2))
 icon_y=$((Y + HEIGHT / 2))
 icon_box="${WIDTH}x${HEIGHT}+${X}+${Y}"
+# No --sync: it waits for a pointer motion that never comes when the pointer is there already.
+click_icon() { xdotool mousemove "$icon_x" "$icon_y" sleep 0.1 click "$@"; }
 
 # "trayicon" 14 is the green globe: the icon is mostly green.
 e2e_screenshot "$E2E_WORK/tray.png"
@@ -55,11 +57,11 @@ read -r red green blue <<<"$mean"
 shown() { xwininfo -id "$window" | grep -q IsViewable; }
 hidden() { xwininfo -id "$window" | grep -q IsUnMapped; }
 
-xdotool mousemove --sync "$icon_x" "$icon_y" click 1
+click_icon 1
 e2e_wait_for 10 hidden || e2e_fail "one click on the tray icon did not hide the window"
 e2e_screenshot "$E2E_WORK/hidden.png"
 sleep 0.6
-xdotool mousemove --sync "$icon_x" "$icon_y" click 1
+click_icon 1
 e2e_wait_for 10 shown || e2e_fail "a second click on the tray icon did not show the window"
 e2e_wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" || e2e_fail "the shown window is not active"
 
@@ -69,7 +71,7 @@ E2E_PIDS+=($!)
 other=$(e2e_wait_window "^other$")
 xdotool windowactivate --sync "$other"
 sleep 0.6
-xdotool mousemove --sync "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
+click_icon --repeat 2 --delay 80 1
 e2e_wait_for 10 shown || e2e_fail "a double click left the window hidden"
 e2e_wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" || e2e_fail "a double click did not activate the window"
 e2e_screenshot "$E2E_WORK/shown.png"
@@ -77,7 +79,7 @@ e2e_screenshot "$E2E_WORK/shown.png"
 windows() { xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null | wc -l; }
 xdotool windowmove --sync "$window" 400 300
 before=$(windows)
-xdotool mousemove --sync "$icon_x" "$icon_y" click 3
+click_icon 3
 e2e_wait_for 10 sh -c "[ \$(xdotool search --onlyvisible --pid $E2E_TABULET_PID | wc -l) -gt $before ]" ||
     e2e_fail "a right click on the tray icon opened no menu"
 sleep 0.3
