@@ -305,6 +305,15 @@ TEST_F(DialogCommands, checkForNewVersion_reportsTheSiteUnreachable)
     EXPECT_FALSE(checkForNewVersion(context.texts, true));
 }
 
+TEST_F(DialogCommands, showHelp_withoutTheShippedPage_namesTheMissingFile)
+{
+    open();
+    QTemporaryDir elsewhere;
+    context.folders.programFolder = elsewhere.path();
+    window->runCommand(CommandId::ShowHelp);
+    EXPECT_EQ(log.told, QStringList({QDir::toNativeSeparators(elsewhere.path() + QStringLiteral("/help/index.html"))}));
+}
+
 TEST_F(DialogCommands, about_showsNameVersionAndTranslation_withReceivedNotesWaiting)
 {
     open();
