@@ -65,7 +65,7 @@ void AutoFormatter::caretMoved()
     const int steps = m_editor.document()->availableUndoSteps();
     const bool undone = steps < m_undoSteps;
     m_undoSteps = steps;
-    if (m_formatting || undone || !m_enabled())
+    if (m_formatting || m_paused > 0 || undone || !m_enabled())
         return;
     if (formatAtCaret())
         m_undoSteps = m_editor.document()->availableUndoSteps();

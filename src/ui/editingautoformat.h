@@ -21,6 +21,19 @@ public:
     // Formats what stands before the caret now. True when something changed.
     bool formatAtCaret();
 
+    // Text put in by a command (a replacement, sorted lines) stays exactly as the command made it.
+    class Pause final
+    {
+    public:
+        explicit Pause(AutoFormatter &formatter) : m_formatter(formatter) { ++m_formatter.m_paused; }
+        ~Pause() { --m_formatter.m_paused; }
+        Pause(const Pause &) = delete;
+        Pause &operator=(const Pause &) = delete;
+
+    private:
+        AutoFormatter &m_formatter;
+    };
+
 private:
     void caretMoved();
 
@@ -28,6 +41,7 @@ private:
     std::function<bool()> m_enabled;
     int m_undoSteps = 0;
     bool m_formatting = false;
+    int m_paused = 0;
 };
 
 } // namespace tabulet::ui

@@ -74,8 +74,7 @@ EditingCommands::EditingCommands(ApplicationContext &context, NoteTabs &tabs, No
     : QObject(&window), m_context(context), m_tabs(tabs), m_editor(editor), m_window(window),
       m_dialogs(std::make_unique<StandardEditingDialogs>(&window)), m_sound([] { QApplication::beep(); })
 {
-    // Typing runs it; it lives as long as these commands.
-    new AutoFormatter(
+    m_autoFormatter = new AutoFormatter(
         editor, [this] { return m_context.settings.flag(QStringLiteral("autoformat")); }, this);
 }
 
@@ -112,6 +111,10 @@ bool EditingCommands::run(CommandId id)
     }
     if (!m_tabs.selectedNote())
         return true;
+    // Only what the user types or pastes is formatted on the way.
+    std::optional<AutoFormatter::Pause> pause;
+    if (id != CommandId::PasteTextOnly)
+        pause.emplace(*m_autoFormatter);
     switch (id) {
     case CommandId::ClearAllStyles:
         clearStyles(m_editor);
@@ -208,6 +211,7 @@ void EditingCommands::searchOnce(SearchOptions options)
 
 void EditingCommands::replaceOnce()
 {
+    const AutoFormatter::Pause pause(*m_autoFormatter);
     takeDialogChoices();
     const SearchOptions options = SearchOptions::fromFlags(m_search.flags);
     if (replaceSelection(m_editor, m_search.findText, m_search.replaceText, options))
@@ -217,6 +221,7 @@ void EditingCommands::replaceOnce()
 
 void EditingCommands::replaceEverywhere()
 {
+    const AutoFormatter::Pause pause(*m_autoFormatter);
     takeDialogChoices();
     if (replaceAll(m_editor, m_search.findText, m_search.replaceText, SearchOptions::fromFlags(m_search.flags)) > 0)
         m_tabs.markModified();

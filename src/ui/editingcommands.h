@@ -19,6 +19,7 @@ class QWidget;
 namespace tabulet::ui {
 
 struct ApplicationContext;
+class AutoFormatter;
 class NoteEditor;
 class NoteTabs;
 
@@ -95,6 +96,7 @@ private:
     QWidget &m_window;
     std::unique_ptr<EditingDialogs> m_dialogs;
     std::function<void()> m_sound;
+    AutoFormatter *m_autoFormatter = nullptr;
     SearchState m_search;
     QPointer<FindDialog> m_findDialog;
 };

@@ -42,6 +42,39 @@ int documentEnd(const QTextDocument &document)
     return document.characterCount() - 1;
 }
 
+// The search step on a cursor of the document: moves it onto the match.
+SearchResult searchFrom(const QTextDocument &document, QTextCursor &selection, const QString &findText,
+                        SearchOptions options)
+{
+    if (findText.isEmpty())
+        return SearchResult::NotFound;
+    const int from = options.downward ? selection.selectionEnd() : selection.selectionStart();
+    SearchResult result = SearchResult::Found;
+    QTextCursor found = findFrom(document, findText, from, options);
+    if (found.isNull()) {
+        result = SearchResult::FoundWrapped;
+        found = findFrom(document, findText, options.downward ? 0 : documentEnd(document), options);
+    }
+    if (found.isNull())
+        return SearchResult::NotFound;
+    selection = found;
+    return result;
+}
+
+bool replaceIn(QTextCursor &selection, const QString &findText, const QString &replaceText, SearchOptions options)
+{
+    if (findText.isEmpty() || !selection.hasSelection())
+        return false;
+    const Qt::CaseSensitivity sensitivity = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (selection.selectedText().compare(findText, sensitivity) != 0)
+        return false;
+    const int start = selection.selectionStart();
+    selection.insertText(replaceText);
+    selection.setPosition(start);
+    selection.setPosition(start + int(replaceText.size()), QTextCursor::KeepAnchor);
+    return true;
+}
+
 } // namespace
 
 int SearchOptions::flags() const
@@ -56,59 +89,41 @@ SearchOptions SearchOptions::fromFlags(int flags)
 
 SearchResult searchStep(QTextEdit &editor, const QString &findText, SearchOptions options)
 {
-    if (findText.isEmpty())
-        return SearchResult::NotFound;
-    const QTextDocument &document = *editor.document();
-    const QTextCursor selection = editor.textCursor();
-    const int from = options.downward ? selection.selectionEnd() : selection.selectionStart();
-    SearchResult result = SearchResult::Found;
-    QTextCursor found = findFrom(document, findText, from, options);
-    if (found.isNull()) {
-        result = SearchResult::FoundWrapped;
-        found = findFrom(document, findText, options.downward ? 0 : documentEnd(document), options);
-    }
-    if (found.isNull())
-        return SearchResult::NotFound;
-    editor.setTextCursor(found);
+    QTextCursor selection = editor.textCursor();
+    const SearchResult result = searchFrom(*editor.document(), selection, findText, options);
+    if (result != SearchResult::NotFound)
+        editor.setTextCursor(selection);
     return result;
 }
 
 bool replaceSelection(QTextEdit &editor, const QString &findText, const QString &replaceText, SearchOptions options)
 {
-    QTextCursor cursor = editor.textCursor();
-    if (findText.isEmpty() || !cursor.hasSelection())
+    QTextCursor selection = editor.textCursor();
+    if (!replaceIn(selection, findText, replaceText, options))
         return false;
-    const Qt::CaseSensitivity sensitivity = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    if (cursor.selectedText().compare(findText, sensitivity) != 0)
-        return false;
-    const int start = cursor.selectionStart();
-    cursor.insertText(replaceText);
-    cursor.setPosition(start);
-    cursor.setPosition(start + int(replaceText.size()), QTextCursor::KeepAnchor);
-    editor.setTextCursor(cursor);
+    editor.setTextCursor(selection);
     return true;
 }
 
 int replaceAll(QTextEdit &editor, const QString &findText, const QString &replaceText, SearchOptions options)
 {
-    QTextCursor start = editor.textCursor();
-    start.setPosition(options.downward ? 0 : documentEnd(*editor.document()));
-    editor.setTextCursor(start);
-    if (searchStep(editor, findText, options) == SearchResult::NotFound)
+    const QTextDocument &document = *editor.document();
+    QTextCursor selection(editor.document());
+    selection.setPosition(options.downward ? 0 : documentEnd(document));
+    if (searchFrom(document, selection, findText, options) == SearchResult::NotFound)
         return 0;
     int count = 0;
     QTextCursor lastReplaced;
-    QTextCursor edit(editor.document());
-    edit.beginEditBlock();
+    selection.beginEditBlock();
     // The first match is the one nearest to where replace all began; a later search that has to
     // wrap round has passed that point again.
     do {
-        if (replaceSelection(editor, findText, replaceText, options)) {
+        if (replaceIn(selection, findText, replaceText, options)) {
             ++count;
-            lastReplaced = editor.textCursor();
+            lastReplaced = selection;
         }
-    } while (searchStep(editor, findText, options) == SearchResult::Found);
-    edit.endEditBlock();
+    } while (searchFrom(document, selection, findText, options) == SearchResult::Found);
+    selection.endEditBlock();
     if (!lastReplaced.isNull())
         editor.setTextCursor(lastReplaced);
     return count;

@@ -192,6 +192,19 @@ TEST_F(EditingCommandsTest, replaceDialog_replaceAllInBanana_endsWithTheSound)
     EXPECT_EQ(window->editing().searchState().replaceText, QStringLiteral("b"));
 }
 
+// The automatic formatting is for typing: a replacement stays as the user wrote it.
+TEST_F(EditingCommandsTest, replacementEndingInPlusMinus_staysAsWritten)
+{
+    open("x and x");
+    window->runCommand(CommandId::Replace);
+    FindDialog *dialog = window->editing().findDialog();
+    dialog->findChild<QLineEdit *>(QStringLiteral("findText"))->setText(QStringLiteral("x"));
+    dialog->findChild<QLineEdit *>(QStringLiteral("replaceText"))->setText(QStringLiteral("+-"));
+    emit dialog->replaceAllRequested();
+    EXPECT_EQ(editor().toPlainText(), QStringLiteral("+- and +-"));
+    dialog->close();
+}
+
 TEST_F(EditingCommandsTest, replaceOnce_replacesTheMatchAndSelectsTheNext)
 {
     open("one one");
