@@ -2,7 +2,7 @@
 # The tray icon in a real tray: the chosen picture shows there, one click hides the note window
 # and the next shows it again in front, a double click brings it forward from behind another
 # window, a right click opens the translated tray menu whose "Reset Position" puts the window back
-# near the corner of the work area, and the program ends as usual.
+# near the corner of the work area, minimising goes to the tray, and the program ends as usual.
 source "$(dirname "$0")/lib.sh"
 e2e_start_display --wm --tray
 
@@ -91,6 +91,15 @@ reset_place="Position: $((area_x + 10)),$((area_y + 10))"
 e2e_wait_for 10 sh -c "xdotool getwindowgeometry $window | grep -q '$reset_place'" ||
     e2e_fail "Reset Position left the window at $(xdotool getwindowgeometry "$window" | tr '\n' ' ')"
 xdotool getwindowgeometry "$window" | grep -q "Geometry: 450x300" || e2e_fail "Reset Position did not size the window"
+
+# Minimised by the window manager, the window goes to the tray as well, and one click brings it back.
+xdotool windowminimize "$window"
+withdrawn() { hidden && ! xprop -id "$window" WM_STATE | grep -q Iconic; }
+e2e_wait_for 10 withdrawn ||
+    e2e_fail "the minimised window did not go to the tray ($(xprop -id "$window" WM_STATE | tr '\n' ' '))"
+sleep 0.6
+click_icon 1
+e2e_wait_for 10 shown || e2e_fail "a click did not bring back the minimised window"
 
 e2e_stop_tabulet
 [ "$E2E_STATUS" -eq 0 ] || e2e_fail "tabulet ended with $E2E_STATUS"

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -208,6 +209,17 @@ TEST(KeepOnDesktop, movesTheWindowBackKeepingItsSize)
     EXPECT_EQ(keepOnDesktop(QRect(300, 300, 1200, 900), desktop), QRect(0, 0, 1200, 900));
 }
 
+TEST(ResetPosition, movesAndSizesTheWindowOnItsScreen)
+{
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window.setGeometry(300, 250, 200, 100);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    resetPosition(window);
+    const QRect workArea = window.screen()->availableGeometry();
+    EXPECT_EQ(window.geometry(), QRect(workArea.topLeft() + QPoint(10, 10), QSize(450, 300)));
+}
+
 TEST(Topmost, togglesWithoutMovingTheWindow)
 {
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
@@ -297,6 +309,17 @@ TEST_F(NoteWindowTray, aDoubleClickShowsAMinimisedWindowAgain)
     emit window->trayIcon().leftDoubleClick();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isHiddenToTray());
+}
+
+TEST_F(NoteWindowTray, minimisedByTheWindowManagerItGoesToTheTray)
+{
+    open("Second");
+    window->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isHiddenToTray(); }, 3000));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized()) << "shown again, it comes back in its normal state";
+    emit window->trayIcon().leftDown();
+    EXPECT_TRUE(window->isVisible());
 }
 
 } // namespace
