@@ -21,19 +21,6 @@ namespace tabulet::ui {
 
 using commands::CommandId;
 
-namespace {
-
-// A menu caption as a window title: without its ellipsis and its mnemonic mark.
-QString titleOfCaption(QString caption)
-{
-    caption.remove(QLatin1Char('&'));
-    if (caption.endsWith(QLatin1String("...")))
-        caption.chop(3);
-    return caption.trimmed();
-}
-
-} // namespace
-
 std::optional<QFont> StandardEditingDialogs::askFont(const QFont &initial)
 {
     bool ok = false;
@@ -182,9 +169,7 @@ void EditingCommands::openFindDialog(FindDialog::Mode mode)
 {
     if (m_findDialog)
         return;
-    const QString caption = mode == FindDialog::Mode::Find ? QStringLiteral("ID_BUTTONMENU_SEARCH")
-                                                           : QStringLiteral("ID_BUTTONMENU_REPLACE");
-    m_findDialog = new FindDialog(mode, m_search, titleOfCaption(m_context.texts.text(caption)), &m_window);
+    m_findDialog = new FindDialog(mode, m_search, m_context.texts, &m_window);
     connect(m_findDialog, &FindDialog::findNextRequested, this, [this] {
         takeDialogChoices();
         searchOnce(SearchOptions::fromFlags(m_search.flags));

@@ -1,5 +1,7 @@
 #include "ui/finddialog.h"
 
+#include "lang/texttable.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -11,31 +13,50 @@
 
 namespace tabulet::ui {
 
-FindDialog::FindDialog(Mode mode, const SearchState &last, const QString &title, QWidget *parent)
+namespace {
+
+// A menu caption as a window title: without its ellipsis and its mnemonic mark.
+QString titleOfCaption(QString caption)
+{
+    caption.remove(QLatin1Char('&'));
+    if (caption.endsWith(QLatin1String("...")))
+        caption.chop(3);
+    return caption.trimmed();
+}
+
+} // namespace
+
+FindDialog::FindDialog(Mode mode, const SearchState &last, lang::TextTable &texts, QWidget *parent)
     : QDialog(parent), m_mode(mode)
 {
+    const auto label = [&texts](const char *key, const QString &english) {
+        const QString text = texts.text(QString::fromLatin1(key));
+        return text.isEmpty() ? english : text;
+    };
+    const QString title = mode == Mode::Find ? texts.text(QStringLiteral("ID_BUTTONMENU_SEARCH"))
+                                             : texts.text(QStringLiteral("ID_BUTTONMENU_REPLACE"));
     setObjectName(mode == Mode::Find ? QStringLiteral("findDialog") : QStringLiteral("replaceDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(title);
+    setWindowTitle(titleOfCaption(title));
     const SearchOptions options = SearchOptions::fromFlags(last.flags);
 
     auto *fields = new QFormLayout;
     m_find = new QLineEdit(last.findText, this);
     m_find->setObjectName(QStringLiteral("findText"));
-    fields->addRow(tr("Fi&nd what:"), m_find);
+    fields->addRow(label("FINDDIALOG_FINDWHAT", tr("Fi&nd what:")), m_find);
     if (mode == Mode::Replace) {
         m_replace = new QLineEdit(last.replaceText, this);
         m_replace->setObjectName(QStringLiteral("replaceText"));
-        fields->addRow(tr("Re&place with:"), m_replace);
+        fields->addRow(label("FINDDIALOG_REPLACEWITH", tr("Re&place with:")), m_replace);
     }
-    m_wholeWord = new QCheckBox(tr("Match &whole word only"), this);
+    m_wholeWord = new QCheckBox(label("FINDDIALOG_WHOLEWORD", tr("Match &whole word only")), this);
     m_wholeWord->setChecked(options.wholeWord);
-    m_matchCase = new QCheckBox(tr("Match &case"), this);
+    m_matchCase = new QCheckBox(label("FINDDIALOG_MATCHCASE", tr("Match &case")), this);
     m_matchCase->setChecked(options.matchCase);
-    auto *direction = new QGroupBox(tr("Direction"), this);
-    auto *up = new QRadioButton(tr("&Up"), direction);
-    m_down = new QRadioButton(tr("&Down"), direction);
+    auto *direction = new QGroupBox(label("FINDDIALOG_DIRECTION", tr("Direction")), this);
+    auto *up = new QRadioButton(label("FINDDIALOG_UP", tr("&Up")), direction);
+    m_down = new QRadioButton(label("FINDDIALOG_DOWN", tr("&Down")), direction);
     (options.downward ? m_down : up)->setChecked(true);
     auto *directionLayout = new QHBoxLayout(direction);
     directionLayout->addWidget(up);
@@ -49,19 +70,19 @@ FindDialog::FindDialog(Mode mode, const SearchState &last, const QString &title,
     choices->addWidget(direction);
 
     auto *buttons = new QVBoxLayout;
-    m_findNext = new QPushButton(tr("&Find Next"), this);
+    m_findNext = new QPushButton(label("FINDDIALOG_FINDNEXT", tr("&Find Next")), this);
     m_findNext->setDefault(true);
     buttons->addWidget(m_findNext);
     connect(m_findNext, &QPushButton::clicked, this, &FindDialog::findNextRequested);
     if (mode == Mode::Replace) {
-        m_replaceOne = new QPushButton(tr("&Replace"), this);
-        m_replaceAll = new QPushButton(tr("Replace &All"), this);
+        m_replaceOne = new QPushButton(label("FINDDIALOG_REPLACE", tr("&Replace")), this);
+        m_replaceAll = new QPushButton(label("FINDDIALOG_REPLACEALL", tr("Replace &All")), this);
         buttons->addWidget(m_replaceOne);
         buttons->addWidget(m_replaceAll);
         connect(m_replaceOne, &QPushButton::clicked, this, &FindDialog::replaceRequested);
         connect(m_replaceAll, &QPushButton::clicked, this, &FindDialog::replaceAllRequested);
     }
-    auto *cancel = new QPushButton(tr("Cancel"), this);
+    auto *cancel = new QPushButton(label("FINDDIALOG_CANCEL", tr("Cancel")), this);
     buttons->addWidget(cancel);
     buttons->addStretch();
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);

@@ -9,6 +9,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace tabulet::lang {
+class TextTable;
+}
+
 namespace tabulet::ui {
 
 // The modeless find dialog, and with a replacement field the replace dialog. It only asks: the
@@ -19,8 +23,9 @@ class FindDialog final : public QDialog
 public:
     enum class Mode { Find, Replace };
 
-    // Filled from the last search. Deletes itself when closed.
-    FindDialog(Mode mode, const SearchState &last, const QString &title, QWidget *parent);
+    // Filled from the last search; its labels in the language where it has them (keys
+    // "FINDDIALOG_..."), else in English. Deletes itself when closed.
+    FindDialog(Mode mode, const SearchState &last, lang::TextTable &texts, QWidget *parent);
 
     Mode mode() const { return m_mode; }
     QString findText() const;

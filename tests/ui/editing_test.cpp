@@ -3,13 +3,17 @@
 #include "ui/editingexport.h"
 #include "ui/editingsort.h"
 #include "ui/editingstyles.h"
+#include "ui/finddialog.h"
 #include "ui/noteeditor.h"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -254,6 +258,28 @@ TEST_F(AutoFormatTest, switchedOff_leavesTheTyping)
     QTest::keyClicks(&editor, "1. +-");
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("1. +-"));
     EXPECT_EQ(block(0).textList(), nullptr);
+}
+
+// --- the find dialog ---
+
+TEST(EditingFindDialog, showsTheLanguagesLabelsWhereItHasThem_andTheLastSearch)
+{
+    lang::TextTable texts;
+    texts.loadLanguageText("ID_BUTTONMENU_REPLACE: &Ersetzen...\nFINDDIALOG_MATCHCASE: Gro\xc3\x9f/klein\n");
+    SearchState last{QStringLiteral("was"), QStringLiteral("womit"), 4};
+    FindDialog dialog(FindDialog::Mode::Replace, last, texts, nullptr);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ersetzen"));
+    QStringList boxes;
+    for (const QCheckBox *box : dialog.findChildren<QCheckBox *>())
+        boxes << box->text();
+    EXPECT_EQ(boxes, QStringList({QStringLiteral("Match &whole word only"), QString::fromUtf8("Gro\xc3\x9f/klein")}));
+    EXPECT_EQ(dialog.findText(), QStringLiteral("was"));
+    EXPECT_EQ(dialog.replaceText(), QStringLiteral("womit"));
+    EXPECT_EQ(dialog.options().flags(), 4);
+    // Nothing to look for: the buttons wait for a text.
+    dialog.findChild<QLineEdit *>(QStringLiteral("findText"))->clear();
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+        EXPECT_EQ(button->isEnabled(), button->text() == QStringLiteral("Cancel"));
 }
 
 // --- export ---
