@@ -6,6 +6,8 @@
 #include "ui/finddialog.h"
 #include "ui/noteeditor.h"
 
+#include "editingtestsupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -28,16 +30,9 @@ class EditingTest : public ::testing::Test
 protected:
     void show(const QString &text, int selectionStart, int selectionEnd)
     {
-        editor.setPlainText(text);
-        select(selectionStart, selectionEnd);
+        showText(editor, text, selectionStart, selectionEnd);
     }
-    void select(int start, int end)
-    {
-        QTextCursor cursor(editor.document());
-        cursor.setPosition(start);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        editor.setTextCursor(cursor);
-    }
+    void select(int start, int end) { selectRange(editor, start, end); }
     QTextBlock block(int number) const { return editor.document()->findBlockByNumber(number); }
 
     NoteEditor editor;

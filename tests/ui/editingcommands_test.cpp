@@ -1,5 +1,6 @@
 #include "ui/editingcommands.h"
 
+#include "editingtestsupport.h"
 #include "fakeprompts.h"
 #include "ui/applicationcontext.h"
 #include "ui/mainwindow.h"
@@ -88,13 +89,7 @@ protected:
     }
 
     NoteEditor &editor() { return window->editor(); }
-    void select(int start, int end)
-    {
-        QTextCursor cursor(editor().document());
-        cursor.setPosition(start);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        editor().setTextCursor(cursor);
-    }
+    void select(int start, int end) { selectRange(editor(), start, end); }
     QTextCharFormat formatAt(int position)
     {
         QTextCursor cursor(editor().document());

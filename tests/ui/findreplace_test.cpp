@@ -1,5 +1,7 @@
 #include "ui/findreplace.h"
 
+#include "editingtestsupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QTextCursor>
@@ -13,16 +15,9 @@ class FindReplaceTest : public ::testing::Test
 protected:
     void show(const QString &text, int selectionStart, int selectionEnd)
     {
-        editor.setPlainText(text);
-        select(selectionStart, selectionEnd);
+        showText(editor, text, selectionStart, selectionEnd);
     }
-    void select(int start, int end)
-    {
-        QTextCursor cursor(editor.document());
-        cursor.setPosition(start);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        editor.setTextCursor(cursor);
-    }
+    void select(int start, int end) { selectRange(editor, start, end); }
     std::pair<int, int> selection() const
     {
         return {editor.textCursor().selectionStart(), editor.textCursor().selectionEnd()};
