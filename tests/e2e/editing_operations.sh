@@ -193,6 +193,22 @@ xdotool type --delay 20 "Y"
 save_note Other Edit
 [ "$(note_as text tab00002.rtf)" = "Y dog X" ] || e2e_fail "find next: $(note_as text tab00002.rtf)"
 
+# Tab types a tab; Shift+Tab over three lines takes the leading tab off the two that have one,
+# and the lines stay selected (bold reaches all three).
+xdotool key ctrl+a Delete Tab
+xdotool type --delay 20 "one"
+xdotool key Return
+xdotool type --delay 20 "two"
+xdotool key Return Tab
+xdotool type --delay 20 "three"
+save_note Other Edit
+[ "$(note_as text tab00002.rtf)" = $'\tone\ntwo\n\tthree' ] || e2e_fail "tabs: $(note_as text tab00002.rtf)"
+xdotool key ctrl+a shift+Tab ctrl+shift+b
+save_note Other Edit
+[ "$(note_as text tab00002.rtf)" = $'one\ntwo\nthree' ] || e2e_fail "shift+tab: $(note_as text tab00002.rtf)"
+html=$(note_as html tab00002.rtf)
+for line in one two three; do expect_in "$html" "<b>$line</b>"; done
+
 # From the editor menu: sorting, bold, and the text colour dialog cancelled. The menu is opened
 # with a right click below the text (the selection stays) and walked with the arrow keys; Paste
 # and Paste Text Only are greyed with the clipboard empty and skipped.
@@ -208,12 +224,15 @@ menu_down() { # count: keys that reach the count-th enabled item
     for ((i = 0; i < $1; i++)); do keys+=(Down); done
     echo "${keys[@]}"
 }
-xdotool key ctrl+a
+# Clear styles at the caret (Ctrl+Alt+7): the bold above does not go on into the new text.
+xdotool key ctrl+a Delete ctrl+alt+7
 xdotool type --delay 20 "c"
 xdotool key Return
 xdotool type --delay 20 "B"
 xdotool key Return
 xdotool type --delay 20 "a"
+save_note Other Edit
+grep -q "<b>" <<<"$(note_as html tab00002.rtf)" && e2e_fail "clear styles left bold: $(note_as html tab00002.rtf)"
 xdotool key ctrl+a
 # Sort is the ninth enabled item; Ascending the first of its submenu.
 editor_menu $(menu_down 9) Right Return
