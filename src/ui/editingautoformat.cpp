@@ -27,6 +27,8 @@ constexpr std::array kListMarkers{
     ListMarker{"i. ", rtf::Numbering::LowerRoman},  ListMarker{"I. ", rtf::Numbering::UpperRoman},
 };
 
+constexpr int kLongestMarker = 3;
+
 std::optional<rtf::Numbering> numberingOfMarker(const QString &text)
 {
     for (const ListMarker &marker : kListMarkers) {
@@ -78,10 +80,15 @@ bool AutoFormatter::formatAtCaret()
     m_formatting = true;
     const QTextCursor selection = m_editor.textCursor();
     const int end = selection.selectionEnd();
-    const QTextBlock line = m_editor.document()->findBlock(end);
-    const QString before = line.text().left(end - line.position());
+    const QTextDocument &document = *m_editor.document();
+    const QTextBlock line = document.findBlock(end);
+    // Only the last two characters or a short line start matter: a long paragraph is not copied
+    // on every key.
+    const int offset = end - line.position();
+    const QString before = offset <= kLongestMarker ? line.text().left(offset) : QString();
     bool changed = false;
-    if (before.endsWith(QLatin1String("+-"))) {
+    if (offset >= 2 && document.characterAt(end - 2) == QLatin1Char('+') &&
+        document.characterAt(end - 1) == QLatin1Char('-')) {
         QTextCursor sign(m_editor.document());
         sign.setPosition(end - 2);
         sign.setPosition(end, QTextCursor::KeepAnchor);
