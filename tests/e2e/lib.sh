@@ -82,7 +82,7 @@ e2e_start_display() {
     if [ -n "$tray" ]; then
         trayer --edge top --align right --widthtype request --height 24 >"$E2E_WORK/trayer.log" 2>&1 &
         E2E_PIDS+=($!)
-        e2e_wait_for 10 sh -c 'xprop -root | grep -q _NET_SYSTEM_TRAY' || true
+        e2e_wait_for 10 sh -c 'xdotool search --classname trayer | grep -q .' || e2e_fail "trayer did not start"
     fi
 }
 
