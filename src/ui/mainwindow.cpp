@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -275,6 +276,11 @@ void MainWindow::saveAll()
 void MainWindow::closeWithoutAsking()
 {
     close();
+    // A question or dialog still open keeps its own event loop, and with it the program, running.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible())
+            dialog->reject();
+    }
 }
 
 void MainWindow::relayout()

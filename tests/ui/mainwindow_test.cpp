@@ -14,9 +14,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -375,6 +377,16 @@ TEST_F(MainWindowTest, closing_writesTheNoteAndThePlaceAndSize)
     const QByteArray configuration = readFile(QStringLiteral("tbu_config.xml"));
     EXPECT_TRUE(configuration.contains("<option key=\"w\" val=\"500\"/>"));
     EXPECT_TRUE(configuration.contains("<option key=\"x\" val=\"40\"/>"));
+}
+
+TEST_F(MainWindowTest, closingWithoutAsking_endsADialogThatIsOpen)
+{
+    open({{"A", true, "a"}});
+    QMessageBox question(QMessageBox::Question, QString(), QStringLiteral("really?"), QMessageBox::Yes | QMessageBox::No);
+    QTimer::singleShot(0, window.get(), [this] { window->closeWithoutAsking(); });
+    question.exec();
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, alwaysOnTop_togglesTheWindowAndItsButton)
