@@ -158,34 +158,13 @@ TEST(EditingColours, customColoursStartAsTheNotesWroteThem_andStayChanged)
     EXPECT_EQ(QColorDialog::customColor(3), QColor(Qt::blue));
 }
 
-TEST_F(EditingTest, fontAndColours_applyToTheSelectionOnly)
-{
-    show(QStringLiteral("abc"), 0, 1);
-    QFont font(QStringLiteral("DejaVu Serif"), 20);
-    font.setItalic(true);
-    applyFont(editor, font);
-    applyTextColour(editor, Qt::green);
-    applyFillColour(editor, Qt::yellow);
-    QTextCursor at(editor.document());
-    at.setPosition(1);
-    EXPECT_EQ(at.charFormat().fontFamilies().toStringList(), QStringList{QStringLiteral("DejaVu Serif")});
-    EXPECT_EQ(at.charFormat().fontPointSize(), 20);
-    EXPECT_TRUE(at.charFormat().fontItalic());
-    EXPECT_EQ(at.charFormat().foreground().color(), QColor(Qt::green));
-    EXPECT_EQ(at.charFormat().background().color(), QColor(Qt::yellow));
-    at.setPosition(2);
-    EXPECT_FALSE(at.charFormat().fontItalic());
-    EXPECT_FALSE(at.charFormat().hasProperty(QTextFormat::ForegroundBrush));
-}
-
 // --- automatic formatting ---
 
 class AutoFormatTest : public EditingTest
 {
 protected:
-    bool enabled = true;
-    AutoFormatter formatter{editor, [this] {
-                                return enabled;
+    AutoFormatter formatter{editor, [] {
+                                return true;
                             }};
 };
 
@@ -246,15 +225,6 @@ TEST_F(AutoFormatTest, plusMinus_anywhereBecomesTheSign_andUndoKeepsWhatWasTyped
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("x 5+-"));
 }
 
-TEST_F(AutoFormatTest, switchedOff_leavesTheTyping)
-{
-    enabled = false;
-    show(QString(), 0, 0);
-    QTest::keyClicks(&editor, "1. +-");
-    EXPECT_EQ(editor.toPlainText(), QStringLiteral("1. +-"));
-    EXPECT_EQ(block(0).textList(), nullptr);
-}
-
 // --- the find dialog ---
 
 TEST(EditingFindDialog, showsTheLanguagesLabelsWhereItHasThem_andTheLastSearch)
@@ -285,14 +255,6 @@ TEST(EditingExport, formatFollowsTheNamesExtensionInAnyCase)
     EXPECT_EQ(exportFormatOf(QStringLiteral("/tmp/x.rtf")), ExportFormat::Rtf);
     EXPECT_EQ(exportFormatOf(QStringLiteral("/tmp/x.txt")), ExportFormat::PlainText);
     EXPECT_EQ(exportFormatOf(QStringLiteral("/tmp/rtf")), ExportFormat::PlainText);
-}
-
-TEST(EditingExport, bytesAreRtfOrTheTextAsUtf8)
-{
-    NoteEditor editor;
-    editor.setPlainText(QString::fromUtf8("gr\xc3\xbc\xc3\x9f"));
-    EXPECT_TRUE(exportBytes(editor, ExportFormat::Rtf).startsWith("{\\rtf1"));
-    EXPECT_EQ(exportBytes(editor, ExportFormat::PlainText), QByteArray("gr\xc3\xbc\xc3\x9f"));
 }
 
 TEST(EditingExport, write_replacesTheFileWhole_failureLeavesItAsItWas)
