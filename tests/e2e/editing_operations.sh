@@ -257,6 +257,33 @@ html=$(note_as html tab00002.rtf)
 expect_in "$html" "<b>c</b>"
 grep -q "color:" <<<"$html" && e2e_fail "the cancelled colour dialog changed the colour: $html"
 
+# The other toggles, lists and alignments from the editor menu, each on a fresh one-line note:
+# the path into the menu (Character is the sixth enabled item, Paragraph the seventh) and what
+# the saved note shows.
+from_menu() { # word expected keys...
+    local word=$1 expected=$2
+    shift 2
+    xdotool key ctrl+a Delete ctrl+alt+7
+    xdotool type --delay 20 "$word"
+    xdotool key shift+Home
+    editor_menu "$@"
+    save_note Other Edit
+    expect_in "$(note_as html tab00002.rtf)" "$expected"
+}
+character=$(menu_down 6)
+paragraph=$(menu_down 7)
+from_menu italic "<i>italic</i>" $character Right $(menu_down 1) Return
+from_menu under "<u>under</u>" $character Right $(menu_down 2) Return
+from_menu strike "<s>strike</s>" $character Right $(menu_down 6) Return
+from_menu sup "<sup>sup</sup>" $character Right $(menu_down 7) Return
+from_menu sub "<sub>sub</sub>" $character Right $(menu_down 8) Return
+from_menu caps 'uppercase">caps' $character Right $(menu_down 9) Return
+from_menu small 'small-caps">small' $character Right $(menu_down 10) Return
+from_menu bullets "<ul>" $paragraph Right Return
+from_menu numbers '<ol type="1" start="1">' $paragraph Right Down Return
+from_menu centre '<p style="text-align:center">' $paragraph Right Down Down Right Down Return
+from_menu right '<p style="text-align:right">' $paragraph Right Down Down Right Down Down Return
+
 # Export by the chosen name's extension, whichever filter is shown.
 export_to() { # path
     xdotool key ctrl+alt+8
@@ -270,7 +297,7 @@ export_to() { # path
 export_to "$E2E_WORK/out/x.RTF"
 head -c 6 "$E2E_WORK/out/x.RTF" | grep -q '{\\rtf1' || e2e_fail "x.RTF is not RTF"
 export_to "$E2E_WORK/out/x.txt"
-[ "$(cat "$E2E_WORK/out/x.txt")" = $'c\na\nB' ] || e2e_fail "x.txt: $(cat "$E2E_WORK/out/x.txt")"
+[ "$(cat "$E2E_WORK/out/x.txt")" = right ] || e2e_fail "x.txt: $(cat "$E2E_WORK/out/x.txt")"
 
 xdotool key ctrl+q
 e2e_wait_exit
