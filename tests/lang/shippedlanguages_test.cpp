@@ -48,11 +48,15 @@ protected:
     TextTable table;
 };
 
-TEST_P(ShippedLanguage, hasATextForExactlyTheProgramsKeys)
+TEST_P(ShippedLanguage, hasATextForExactlyTheProgramsKeysAndItsFindDialog)
 {
-    EXPECT_EQ(table.keys(), allTextKeys());
-    for (const QLatin1StringView key : kTextKeys)
-        EXPECT_FALSE(table.text(QString(key)).isEmpty()) << key.data();
+    QStringList expected = allTextKeys();
+    for (const QLatin1StringView key : kFindDialogTextKeys)
+        expected.append(key);
+    expected.sort();
+    EXPECT_EQ(table.keys(), expected);
+    for (const QString &key : expected)
+        EXPECT_FALSE(table.text(key).isEmpty()) << key.toStdString();
 }
 
 TEST_P(ShippedLanguage, formattedTextsTakeWhatTheProgramSupplies)
