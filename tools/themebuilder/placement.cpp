@@ -1,5 +1,7 @@
 #include "themebuilder/placement.h"
 
+#include "theme/layout.h"
+
 #include <algorithm>
 
 namespace tabulet::themebuilder {
@@ -13,44 +15,17 @@ QRect Edges::normalised() const
 
 int placeValue(int value, int low, int high)
 {
-    return value >= 0 ? low + value : high + 1 + value;
+    return theme::resolveCoordinate(value, low, high);
 }
 
-namespace {
-
-// Centres [low, high) in the reference span keeping the sign of its extent; halvings truncate
-// toward zero, as the program's layout does.
-void centre(int &low, int &high, int referenceLow, int referenceHigh, int extent)
-{
-    const int half = (referenceHigh - referenceLow) / 2;
-    const int sign = high >= low ? 1 : -1;
-    const int w = (extent * sign) / 2;
-    low = referenceLow + half - w;
-    high = referenceLow + half + w;
-}
-
-} // namespace
-
+// The program's own layout rule, so that the builder places pieces exactly as the window will.
 Edges resolvePlacement(const Placement &placement, const Edges &reference, std::optional<QSize> pictureSize)
 {
-    Edges edges{placeValue(placement.x1, reference.left, reference.right),
-                placeValue(placement.y1, reference.top, reference.bottom),
-                placeValue(placement.x2, reference.left, reference.right),
-                placeValue(placement.y2, reference.top, reference.bottom)};
-    if (edges.width() > reference.width()) {
-        edges.left = reference.left;
-        edges.right = reference.right;
-    }
-    if (edges.height() > reference.height()) {
-        edges.top = reference.top;
-        edges.bottom = reference.bottom;
-    }
-    const QSize size = pictureSize.value_or(QSize(edges.width(), edges.height()));
-    if (placement.flags & CentreX)
-        centre(edges.left, edges.right, reference.left, reference.right, size.width());
-    if (placement.flags & CentreY)
-        centre(edges.top, edges.bottom, reference.top, reference.bottom, size.height());
-    return edges;
+    const theme::Coordinates coordinates{placement.x1, placement.y1, placement.x2, placement.y2,
+                                         {(placement.flags & CentreX) != 0, (placement.flags & CentreY) != 0}};
+    const theme::Rect resolved = theme::resolveRect(
+        coordinates, theme::Rect{reference.left, reference.top, reference.right, reference.bottom}, pictureSize);
+    return Edges{resolved.left, resolved.top, resolved.right, resolved.bottom};
 }
 
 bool fixedWidth(const Placement &placement)
