@@ -44,6 +44,7 @@ bool Startup::runPass()
                               QStringLiteral("Unable to open language file. Program will exit"));
         return false;
     }
+    m_qtTranslation.apply(m_context.texts.text(QStringLiteral("LOCALE")));
     if (m_termination.isTerminationRequested())
         return false;
 

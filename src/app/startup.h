@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/notewindow.h"
+#include "app/qttranslation.h"
 
 #include <QMetaObject>
 
@@ -35,6 +36,7 @@ private:
     TerminationWatcher &m_termination;
     // The window of the running pass; empty between passes and during shut-down.
     NoteWindow *m_window = nullptr;
+    QtTranslation m_qtTranslation;
     QMetaObject::Connection m_terminationConnection;
     QMetaObject::Connection m_sessionEndConnection;
 };

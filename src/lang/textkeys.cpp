@@ -207,13 +207,13 @@ const std::array<FormattedTextKey, 4> kFormattedTextKeys = {{
     {"THEME_USE"_L1, "s"_L1},             // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 11> kFindDialogTextKeys = {
+const std::array<QLatin1StringView, 12> kOwnTextKeys = {
     QLatin1StringView("FINDDIALOG_CANCEL"),    QLatin1StringView("FINDDIALOG_DIRECTION"),
     QLatin1StringView("FINDDIALOG_DOWN"),      QLatin1StringView("FINDDIALOG_FINDNEXT"),
     QLatin1StringView("FINDDIALOG_FINDWHAT"),  QLatin1StringView("FINDDIALOG_MATCHCASE"),
     QLatin1StringView("FINDDIALOG_REPLACE"),   QLatin1StringView("FINDDIALOG_REPLACEALL"),
     QLatin1StringView("FINDDIALOG_REPLACEWITH"), QLatin1StringView("FINDDIALOG_UP"),
-    QLatin1StringView("FINDDIALOG_WHOLEWORD"),
+    QLatin1StringView("FINDDIALOG_WHOLEWORD"), QLatin1StringView("LOCALE"),
 };
 
 bool isTextKey(QStringView key)

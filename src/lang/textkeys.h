@@ -11,9 +11,10 @@ namespace tabulet::lang {
 // each; the UI names its texts from this list.
 extern const std::array<QLatin1StringView, 191> kTextKeys;
 
-// Keys of the program's own find and replace dialog, which stands where the Windows version used
-// the system's; a language file without them leaves the dialog in English. Alphabetical order.
-extern const std::array<QLatin1StringView, 11> kFindDialogTextKeys;
+// Keys of our own beyond those of the Windows version, in alphabetical order: the texts of the
+// find and replace dialog, which stands where that version used the system's, and "LOCALE", the
+// language's code for Qt's own texts ("de"). A file without them leaves those parts in English.
+extern const std::array<QLatin1StringView, 12> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);

@@ -1,3 +1,4 @@
+#include "app/qttranslation.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "printers.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -126,4 +128,25 @@ TEST_F(Startup, terminationSignal_closesTheWindowWithoutAskingAndEndsThePasses)
     }});
     EXPECT_EQ(passes, 1);
     EXPECT_TRUE(termination.isTerminationRequested());
+}
+
+TEST_F(Startup, languageWithALocale_translatesQtsOwnTexts)
+{
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        GTEST_SKIP() << "Qt's translations are not installed";
+    writeFile(folders.programLanguagesFolder() + "/english.tabulang", "IDOK: OK\nLOCALE: de\n");
+    QString yes;
+    runPasses({[&](ui::ApplicationContext &) {
+        yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+        return false;
+    }});
+    EXPECT_EQ(yes, "&Ja");
+}
+
+TEST(QtTranslation, aLocaleThatIsNoCode_isNotLoaded)
+{
+    app::QtTranslation translation;
+    EXPECT_FALSE(translation.apply("../../tmp/x"));
+    EXPECT_FALSE(translation.apply(""));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }

@@ -48,10 +48,10 @@ protected:
     TextTable table;
 };
 
-TEST_P(ShippedLanguage, hasATextForExactlyTheProgramsKeysAndItsFindDialog)
+TEST_P(ShippedLanguage, hasATextForExactlyTheProgramsKeysAndOurOwn)
 {
     QStringList expected = allTextKeys();
-    for (const QLatin1StringView key : kFindDialogTextKeys)
+    for (const QLatin1StringView key : kOwnTextKeys)
         expected.append(key);
     expected.sort();
     EXPECT_EQ(table.keys(), expected);
