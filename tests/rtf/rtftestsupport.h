@@ -1,23 +1,12 @@
 #pragma once
 
+#include "printers.h"
 #include "rtf/richtextdocument.h"
 
 #include <QByteArray>
 
-#include <ostream>
 #include <random>
 #include <vector>
-
-// Readable values in test failures.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QByteArray &bytes, std::ostream *out)
-{
-    *out << '"' << bytes.toStdString() << '"';
-}
 
 // Helpers shared by the RTF tests.
 namespace tabulet::rtf::test {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qtprinters.h"
+#include "printers.h"
 
 #include <settings/configurationfile.h>
 #include <settings/folderset.h>
