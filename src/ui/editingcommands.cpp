@@ -181,10 +181,13 @@ void EditingCommands::openFindDialog(FindDialog::Mode mode)
 
 void EditingCommands::takeDialogChoices()
 {
-    m_search.findText = m_findDialog->findText();
-    if (m_findDialog->mode() == FindDialog::Mode::Replace)
-        m_search.replaceText = m_findDialog->replaceText();
-    m_search.flags = m_findDialog->options().flags();
+    const FindDialog *dialog = m_findDialog;
+    if (!dialog)
+        return;
+    m_search.findText = dialog->findText();
+    if (dialog->mode() == FindDialog::Mode::Replace)
+        m_search.replaceText = dialog->replaceText();
+    m_search.flags = dialog->options().flags();
 }
 
 void EditingCommands::searchOnce(SearchOptions options)

@@ -2,6 +2,7 @@
 
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
+#include "ui/notedocumentcache.h"
 #include "ui/richtextbridge.h"
 #include "ui/textformats.h"
 
@@ -14,6 +15,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace tabulet::ui {
 
@@ -46,6 +48,7 @@ NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent)
     setTabChangesFocus(false);
     // One tab stop every 720 twips, as the notes were written with.
     setTabStopDistance(toPixels(720));
+    m_keptNotes = new NoteDocumentCache(this);
     watchContent();
 }
 
@@ -53,36 +56,73 @@ void NoteEditor::watchContent()
 {
     // The content's every change, whatever made it: keys alone miss paste, drops and undo.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (!m_showingNote && (removed != 0 || added != 0))
-            emit noteChanged();
+        if (m_showingNote || (removed == 0 && added == 0))
+            return;
+        m_differsFromFile = true;
+        emit noteChanged();
     });
 }
 
 void NoteEditor::showNoteBytes(const QByteArray &bytes)
 {
+    m_shownFile.clear();
+    m_shownStamp.reset();
+    showNote(bytes);
+}
+
+void NoteEditor::showNote(const QByteArray &bytes)
+{
     m_showingNote = true;
-    if (isVisible()) {
+    if (isVisible() || document()->parent() == m_keptNotes) {
         // Emptying a long note's laid-out document and filling it again lays it out piece by
         // piece; a document filled apart from the editor is laid out once, when it is shown.
         auto *note = new QTextDocument(this);
-        const QTextDocument *previous = document();
-        note->setDefaultFont(previous->defaultFont());
-        note->setDefaultTextOption(previous->defaultTextOption());
-        note->setDocumentMargin(previous->documentMargin());
+        configureLikeShown(*note);
         if (!bytes.isEmpty())
             setRichText(*note, rtf::readRtf(bytes));
-        // The editor deletes its previous document, which it owns.
-        setDocument(note);
-        watchContent();
+        install(note);
     } else if (bytes.isEmpty()) {
         clear();
     } else {
         // Not shown yet: the editor lays the note out when it first shows it.
         setRichText(*document(), rtf::readRtf(bytes));
     }
+    startAfresh();
+}
+
+void NoteEditor::configureLikeShown(QTextDocument &note) const
+{
+    const QTextDocument *shown = document();
+    // A new default font lays the whole note out again: only when it differs.
+    if (note.defaultFont() != shown->defaultFont())
+        note.setDefaultFont(shown->defaultFont());
+    note.setDefaultTextOption(shown->defaultTextOption());
+    note.setDocumentMargin(shown->documentMargin());
+}
+
+void NoteEditor::install(QTextDocument *note)
+{
+    disconnect(document(), &QTextDocument::contentsChange, this, nullptr);
+    // The editor deletes its previous document when it owns it; a kept one is the cache's.
+    setDocument(note);
+    watchContent();
+}
+
+void NoteEditor::startAfresh()
+{
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     m_showingNote = false;
+    m_differsFromFile = false;
+}
+
+void NoteEditor::setShownNoteAside(const QString &nextPath)
+{
+    const QString left = std::exchange(m_shownFile, {});
+    const std::optional<NoteFileStamp> stamp = std::exchange(m_shownStamp, std::nullopt);
+    if (left.isEmpty() || left == nextPath || !stamp || m_differsFromFile || NoteFileStamp::of(left) != stamp)
+        return;
+    m_keptNotes->keep(left, document(), *stamp);
 }
 
 QByteArray NoteEditor::noteBytes() const
@@ -104,20 +144,32 @@ QByteArray NoteEditor::noteBytes() const
 
 bool NoteEditor::loadNoteFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists()) {
-        showNoteBytes({});
+    setShownNoteAside(path);
+    const std::optional<NoteFileStamp> stamp = NoteFileStamp::of(path);
+    if (!stamp) {
+        showNote({});
         return true;
     }
-    if (file.size() > kMaxNoteFileSize || !file.open(QIODevice::ReadOnly)) {
-        showNoteBytes({});
-        return false;
+    if (QTextDocument *kept = m_keptNotes->take(path)) {
+        m_showingNote = true;
+        kept->setParent(this);
+        configureLikeShown(*kept);
+        install(kept);
+        startAfresh();
+    } else {
+        QFile file(path);
+        if (stamp->size > kMaxNoteFileSize || !file.open(QIODevice::ReadOnly)) {
+            showNote({});
+            return false;
+        }
+        showNote(file.readAll());
     }
-    showNoteBytes(file.readAll());
+    m_shownFile = path;
+    m_shownStamp = stamp;
     return true;
 }
 
-bool NoteEditor::saveNoteFile(const QString &path) const
+bool NoteEditor::saveNoteFile(const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -127,14 +179,19 @@ bool NoteEditor::saveNoteFile(const QString &path) const
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    m_shownFile = path;
+    m_shownStamp = NoteFileStamp::of(path);
+    m_differsFromFile = false;
+    return true;
 }
 
 void NoteEditor::placeCaret(int position)
 {
+    // Moving a cursor to the end would lay the whole note out; the count alone does not.
     QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.setPosition(std::clamp(position, 0, cursor.position()));
+    cursor.setPosition(std::clamp(position, 0, document()->characterCount() - 1));
     setTextCursor(cursor);
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ui/notedocumentcache.h"
+
 #include <QByteArray>
 #include <QTextEdit>
 #include <QUrl>
+
+#include <optional>
 
 class QTextCharFormat;
 
@@ -27,10 +31,11 @@ public:
     QByteArray noteBytes() const;
 
     // Shows the note file at the path; a missing or empty file shows an empty note. False when
-    // the file exists but cannot be read (the editor is emptied).
+    // the file exists but cannot be read (the editor is emptied). The last notes left unchanged
+    // are kept laid out, and shown again at once while their files stay as they were.
     bool loadNoteFile(const QString &path);
     // Writes the note to the path, replacing the file only once everything was written.
-    bool saveNoteFile(const QString &path) const;
+    bool saveNoteFile(const QString &path);
 
     // Puts the caret at a character position, with an empty selection; clamped to the text.
     void placeCaret(int position);
@@ -62,9 +67,20 @@ protected:
 
 private:
     void watchContent();
+    void showNote(const QByteArray &bytes);
+    void configureLikeShown(QTextDocument &note) const;
+    void install(QTextDocument *note);
+    void startAfresh();
+    void setShownNoteAside(const QString &nextPath);
     void setPaletteColour(QPalette::ColorRole role, const QColor &colour);
     void indentSelection(bool unindent);
 
+    NoteDocumentCache *m_keptNotes = nullptr;
+    // The file the shown note was read from or written to last, as it was then, and whether the
+    // note changed since.
+    QString m_shownFile;
+    std::optional<NoteFileStamp> m_shownStamp;
+    bool m_differsFromFile = false;
     bool m_showingNote = false;
     bool m_pressedOnLink = false;
 };

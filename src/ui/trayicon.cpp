@@ -151,15 +151,16 @@ void TrayIcon::setMenu(QMenu *menu)
 
 void TrayIcon::popUpMenu(const QPoint &globalPosition)
 {
-    if (!m_menu)
+    QMenu *menu = m_menu;
+    if (!menu)
         return;
-    const QSize size = m_menu->sizeHint();
+    const QSize size = menu->sizeHint();
     QPoint topLeft(globalPosition.x(), globalPosition.y() - size.height());
     const QScreen *screen = QGuiApplication::screenAt(globalPosition);
     // A tray along the top of the screen leaves no room above the pointer.
     if (screen && topLeft.y() < screen->geometry().top())
         topLeft.setY(globalPosition.y());
-    m_menu->popup(topLeft);
+    menu->popup(topLeft);
 }
 
 } // namespace tabulet::ui

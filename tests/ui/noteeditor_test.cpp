@@ -1,16 +1,20 @@
 #include "ui/noteeditor.h"
 
 #include "settings/notefiles.h"
+#include "ui/notedocumentcache.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace tabulet::ui {
 namespace {
@@ -188,6 +192,99 @@ TEST(NoteEditorFiles, savedNoteReadsBack_missingFileShowsEmpty)
     EXPECT_EQ(bold.charFormat().fontWeight(), QFont::Bold);
     ASSERT_TRUE(reader.loadNoteFile(folder.filePath(QStringLiteral("missing.rtf"))));
     EXPECT_TRUE(reader.toPlainText().isEmpty());
+}
+
+// Going back and forth between notes: a note left unchanged is shown again from memory, but
+// never once its file changed, and never with changes that were not written.
+class NoteEditorSwitching : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        editor.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+        write(first, "{\\rtf1 first note\\par}");
+        write(second, "{\\rtf1 second note\\par}");
+    }
+
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir folder;
+    const QString first = folder.filePath(QStringLiteral("tab00001.rtf"));
+    const QString second = folder.filePath(QStringLiteral("tab00002.rtf"));
+    NoteEditor editor;
+};
+
+TEST_F(NoteEditorSwitching, unchangedNote_comesBackAsItWasWithoutAChangeOrUndo)
+{
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    const QTextDocument *firstDocument = editor.document();
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(editor.loadNoteFile(second));
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("second note"));
+        ASSERT_TRUE(editor.loadNoteFile(first));
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("first note"));
+    }
+    EXPECT_EQ(editor.document(), firstDocument) << "kept, not read again";
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_FALSE(editor.document()->isUndoAvailable());
+}
+
+TEST_F(NoteEditorSwitching, savedChanges_comeBack_unsavedOnesAreNotKept)
+{
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    editor.moveCursor(QTextCursor::End);
+    editor.insertPlainText(QStringLiteral(" saved"));
+    ASSERT_TRUE(editor.saveNoteFile(first));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    editor.moveCursor(QTextCursor::End);
+    editor.insertPlainText(QStringLiteral(" never written"));
+
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("first note saved"));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("second note")) << "read from its file";
+}
+
+TEST_F(NoteEditorSwitching, fileChangedOrReplacedMeanwhile_isReadAfresh)
+{
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    write(first, "{\\rtf1 written by someone else, longer\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("written by someone else, longer"));
+
+    // A note deleted while shown, and a new one created under its file name.
+    ASSERT_TRUE(QFile::remove(first));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    write(first, "{\\rtf1 new\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("new"));
+}
+
+TEST_F(NoteEditorSwitching, onlyTheLastFewNotesAreKept)
+{
+    QStringList paths;
+    for (int i = 1; i <= NoteDocumentCache::kKeptDocuments + 3; ++i) {
+        paths << folder.filePath(QStringLiteral("note%1.rtf").arg(i));
+        write(paths.back(), "{\\rtf1 note " + QByteArray::number(i) + "\\par}");
+    }
+    QList<QPointer<QTextDocument>> shown;
+    for (const QString &path : paths) {
+        ASSERT_TRUE(editor.loadNoteFile(path));
+        shown << editor.document();
+    }
+    const auto alive = std::count_if(shown.begin(), shown.end(), [](const auto &document) { return !document.isNull(); });
+    EXPECT_EQ(alive, NoteDocumentCache::kKeptDocuments + 1) << "the kept ones and the shown one";
+    EXPECT_TRUE(shown.front().isNull()) << "the oldest went";
+    ASSERT_TRUE(editor.loadNoteFile(paths.front()));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("note 1"));
 }
 
 TEST(NoteEditorFiles, save_reportsAFolderThatCannotBeWritten)
