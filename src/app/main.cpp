@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "platform/desktopregistration.h"
+#include "platform/fontwarmup.h"
 #include "ui/applicationcontext.h"
 #include "ui/keyboardfilter.h"
 
@@ -50,7 +51,9 @@ int main(int argc, char *argv[])
         break;
     }
 
+    platform::FontConfigurationWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.finish();
     QApplication::setApplicationName(QStringLiteral("Tabulet"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.tabulet.Tabulet"));

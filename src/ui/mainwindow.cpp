@@ -63,7 +63,7 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_tray = new TrayIcon(this);
     connect(m_tray, &TrayIcon::leftDown, this, [this] { toggleVisible(ToggleForm::SingleClick); });
     connect(m_tray, &TrayIcon::leftDoubleClick, this, [this] { toggleVisible(ToggleForm::Activating); });
-    m_tray->setMenu(m_menus->trayMenu());
+    m_tray->setMenuSource([this] { return m_menus->trayMenu(); });
     m_skin->setProblemReporter([this](const QString &text, const QString &caption) {
         m_prompts->tell(caption, text, WindowPrompts::Icon::Error);
     });

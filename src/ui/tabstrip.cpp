@@ -79,7 +79,7 @@ void TabStrip::setSkin(const Skin *skin)
 int TabStrip::addTab(const QString &text, int noteSerial, const QColor &tabColour)
 {
     m_tabs.push_back(Tab{text, noteSerial, tabColour, 0});
-    measureTabs();
+    measureTab(m_tabs.back(), fontMetrics());
     updateScrolling();
     update();
     return count() - 1;
@@ -120,8 +120,9 @@ void TabStrip::setTabText(int index, const QString &text)
 {
     if (index < 0 || index >= count())
         return;
-    m_tabs[static_cast<std::size_t>(index)].text = text;
-    measureTabs();
+    Tab &tab = m_tabs[static_cast<std::size_t>(index)];
+    tab.text = text;
+    measureTab(tab, fontMetrics());
     updateScrolling();
     update();
 }
@@ -215,7 +216,12 @@ void TabStrip::measureTabs()
 {
     const QFontMetrics metrics = fontMetrics();
     for (Tab &tab : m_tabs)
-        tab.width = std::max(kMinTabWidth, metrics.horizontalAdvance(tab.text) + 2 * kTextPadding);
+        measureTab(tab, metrics);
+}
+
+void TabStrip::measureTab(Tab &tab, const QFontMetrics &metrics)
+{
+    tab.width = std::max(kMinTabWidth, metrics.horizontalAdvance(tab.text) + 2 * kTextPadding);
 }
 
 int TabStrip::spinWidth() const

@@ -106,6 +106,7 @@ private:
         int width = 0;
     };
     void measureTabs();
+    static void measureTab(Tab &tab, const QFontMetrics &metrics);
     void updateScrolling();
     void scrollTo(int firstTab);
     void ensureVisible(int index);

@@ -1,5 +1,7 @@
 #include "ui/trayicon.h"
 
+#include <utility>
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -144,14 +146,14 @@ void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
     }
 }
 
-void TrayIcon::setMenu(QMenu *menu)
+void TrayIcon::setMenuSource(std::function<QMenu *()> source)
 {
-    m_menu = menu;
+    m_menuSource = std::move(source);
 }
 
 void TrayIcon::popUpMenu(const QPoint &globalPosition)
 {
-    QMenu *menu = m_menu;
+    QMenu *menu = m_menuSource ? m_menuSource() : nullptr;
     if (!menu)
         return;
     const QSize size = menu->sizeHint();

@@ -5,9 +5,10 @@
 #include <QMenu>
 #include <QObject>
 #include <QPoint>
-#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+
+#include <functional>
 
 namespace tabulet::ui {
 
@@ -31,9 +32,10 @@ public:
     void updateTrayIcon();
     bool iconShown() const { return m_iconShown; }
 
-    // The menu a right click opens, its bottom edge at the pointer (its top when there is no
-    // room above). The menu's owner carries out its choices; it may be deleted at any time.
-    void setMenu(QMenu *menu);
+    // Where the menu a right click opens comes from, asked at each click so that the menu is
+    // made only when first wanted. It opens with its bottom edge at the pointer (its top when
+    // there is no room above); the menu's owner carries out its choices.
+    void setMenuSource(std::function<QMenu *()> source);
 
     // The tip: the text cut to 63 characters, "[empty tray]" for an empty text.
     void setTrayTip(const QString &text);
@@ -68,7 +70,7 @@ private:
     void popUpMenu(const QPoint &globalPosition);
 
     QSystemTrayIcon m_icon;
-    QPointer<QMenu> m_menu;
+    std::function<QMenu *()> m_menuSource;
     QTimer m_blinkTimer;
     QTimer m_retryTimer;
     QString m_tip = QStringLiteral("[empty tray]");
