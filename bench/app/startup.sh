@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up benchmark: exec to the first mapped window and resident memory 3 s later, for tabulet
 # with 100 formatted notes of 2-20 KiB and for a minimal Qt window program, measured alternately
-# in one run on one Xvfb display. Prints medians and the ratios; nothing passes or fails.
+# in one run on one Xvfb display; xpad too when it is installed, as a desktop note program to
+# compare with (each run a first start in a fresh home). Prints medians and the ratios; nothing
+# passes or fails.
 #   bench/app/startup.sh BUILD_FOLDER [RUNS]
 set -euo pipefail
 build=$(cd "${1:?usage: startup.sh BUILD_FOLDER [RUNS]}" && pwd)
@@ -24,6 +26,12 @@ until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 for ((i = 0; i < runs; i++)); do
     "$build/bench/app/bench_mapwait" 3 "$build/tabulet" -homedir "$work/notes" >>"$work/tabulet.txt"
     "$build/bench/app/bench_mapwait" 3 "$build/bench/app/bench_minimal_window" >>"$work/minimal.txt"
+    if command -v xpad >/dev/null; then
+        home=$(mktemp -d -p "$work")
+        HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
+            timeout 30 "$build/bench/app/bench_mapwait" 3 xpad >>"$work/xpad.txt" 2>/dev/null || true
+        pkill -x xpad || true
+    fi
 done
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 t_ms=$(cut -d' ' -f1 "$work/tabulet.txt" | median)
@@ -34,3 +42,8 @@ echo "runs: $runs each, alternating"
 printf 'tabulet (100 notes)   %8.1f ms %8.1f MiB\n' "$t_ms" "$(echo "$t_kib / 1024" | bc -l)"
 printf 'minimal Qt window     %8.1f ms %8.1f MiB\n' "$m_ms" "$(echo "$m_kib / 1024" | bc -l)"
 printf 'ratio                 %8.2f x  %8.2f x\n' "$(echo "$t_ms / $m_ms" | bc -l)" "$(echo "$t_kib / $m_kib" | bc -l)"
+if [ -s "$work/xpad.txt" ]; then
+    x_ms=$(cut -d' ' -f1 "$work/xpad.txt" | median)
+    x_kib=$(cut -d' ' -f2 "$work/xpad.txt" | median)
+    printf 'xpad (first start)    %8.1f ms %8.1f MiB\n' "$x_ms" "$(echo "$x_kib / 1024" | bc -l)"
+fi
