@@ -23,27 +23,38 @@ until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 # A first run of each warms the file cache.
 "$build/bench/app/bench_mapwait" 0.5 "$build/tabulet" -homedir "$work/notes" >/dev/null
 "$build/bench/app/bench_mapwait" 0.5 "$build/bench/app/bench_minimal_window" >/dev/null
-for ((i = 0; i < runs; i++)); do
-    "$build/bench/app/bench_mapwait" 3 "$build/tabulet" -homedir "$work/notes" >>"$work/tabulet.txt"
-    "$build/bench/app/bench_mapwait" 3 "$build/bench/app/bench_minimal_window" >>"$work/minimal.txt"
+# Each program in turn: "<ms> <KiB>" lines in PROGRAM.time (a short wait after the window, so that
+# the next start finds the machine awake: after seconds of idling, a virtual machine answers the
+# next process slowly) and in PROGRAM.memory (the resident memory 3 s after the window).
+measure() { # time|memory SETTLE_SECONDS
+    local kind=$1
+    "$build/bench/app/bench_mapwait" "$2" "$build/tabulet" -homedir "$work/notes" >>"$work/tabulet.$kind"
+    "$build/bench/app/bench_mapwait" "$2" "$build/bench/app/bench_minimal_window" >>"$work/minimal.$kind"
     if command -v xpad >/dev/null; then
+        local home
         home=$(mktemp -d -p "$work")
         HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
-            timeout 30 "$build/bench/app/bench_mapwait" 3 xpad >>"$work/xpad.txt" 2>/dev/null || true
+            timeout 30 "$build/bench/app/bench_mapwait" "$2" xpad >>"$work/xpad.$kind" 2>/dev/null || true
         pkill -x xpad || true
     fi
+}
+for ((i = 0; i < runs; i++)); do
+    measure time 0.3
+done
+for ((i = 0; i < runs; i++)); do
+    measure memory 3
 done
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-t_ms=$(cut -d' ' -f1 "$work/tabulet.txt" | median)
-m_ms=$(cut -d' ' -f1 "$work/minimal.txt" | median)
-t_kib=$(cut -d' ' -f2 "$work/tabulet.txt" | median)
-m_kib=$(cut -d' ' -f2 "$work/minimal.txt" | median)
-echo "runs: $runs each, alternating"
+t_ms=$(cut -d' ' -f1 "$work/tabulet.time" | median)
+m_ms=$(cut -d' ' -f1 "$work/minimal.time" | median)
+t_kib=$(cut -d' ' -f2 "$work/tabulet.memory" | median)
+m_kib=$(cut -d' ' -f2 "$work/minimal.memory" | median)
+echo "runs: $runs each for time and for memory, alternating"
 printf 'tabulet (100 notes)   %8.1f ms %8.1f MiB\n' "$t_ms" "$(echo "$t_kib / 1024" | bc -l)"
 printf 'minimal Qt window     %8.1f ms %8.1f MiB\n' "$m_ms" "$(echo "$m_kib / 1024" | bc -l)"
 printf 'ratio                 %8.2f x  %8.2f x\n' "$(echo "$t_ms / $m_ms" | bc -l)" "$(echo "$t_kib / $m_kib" | bc -l)"
-if [ -s "$work/xpad.txt" ]; then
-    x_ms=$(cut -d' ' -f1 "$work/xpad.txt" | median)
-    x_kib=$(cut -d' ' -f2 "$work/xpad.txt" | median)
+if [ -s "$work/xpad.time" ]; then
+    x_ms=$(cut -d' ' -f1 "$work/xpad.time" | median)
+    x_kib=$(cut -d' ' -f2 "$work/xpad.memory" | median)
     printf 'xpad (first start)    %8.1f ms %8.1f MiB\n' "$x_ms" "$(echo "$x_kib / 1024" | bc -l)"
 fi
