@@ -200,20 +200,28 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 4> kFormattedTextKeys = {{
-    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1}, // number of files copied, archive folder
-    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},       // title of the current note
-    {"LANGUAGE_USE"_L1, "s"_L1},          // name of the installed language file
-    {"THEME_USE"_L1, "s"_L1},             // name of the installed theme file
+const std::array<FormattedTextKey, 5> kFormattedTextKeys = {{
+    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
+    {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1}, // path of the note file
+    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},          // title of the current note
+    {"LANGUAGE_USE"_L1, "s"_L1},             // name of the installed language file
+    {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 12> kOwnTextKeys = {
-    QLatin1StringView("FINDDIALOG_CANCEL"),    QLatin1StringView("FINDDIALOG_DIRECTION"),
-    QLatin1StringView("FINDDIALOG_DOWN"),      QLatin1StringView("FINDDIALOG_FINDNEXT"),
-    QLatin1StringView("FINDDIALOG_FINDWHAT"),  QLatin1StringView("FINDDIALOG_MATCHCASE"),
-    QLatin1StringView("FINDDIALOG_REPLACE"),   QLatin1StringView("FINDDIALOG_REPLACEALL"),
-    QLatin1StringView("FINDDIALOG_REPLACEWITH"), QLatin1StringView("FINDDIALOG_UP"),
-    QLatin1StringView("FINDDIALOG_WHOLEWORD"), QLatin1StringView("LOCALE"),
+const std::array<QLatin1StringView, 13> kOwnTextKeys = {
+    QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
+    QLatin1StringView("FINDDIALOG_CANCEL"),
+    QLatin1StringView("FINDDIALOG_DIRECTION"),
+    QLatin1StringView("FINDDIALOG_DOWN"),
+    QLatin1StringView("FINDDIALOG_FINDNEXT"),
+    QLatin1StringView("FINDDIALOG_FINDWHAT"),
+    QLatin1StringView("FINDDIALOG_MATCHCASE"),
+    QLatin1StringView("FINDDIALOG_REPLACE"),
+    QLatin1StringView("FINDDIALOG_REPLACEALL"),
+    QLatin1StringView("FINDDIALOG_REPLACEWITH"),
+    QLatin1StringView("FINDDIALOG_UP"),
+    QLatin1StringView("FINDDIALOG_WHOLEWORD"),
+    QLatin1StringView("LOCALE"),
 };
 
 bool isTextKey(QStringView key)

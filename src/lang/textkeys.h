@@ -12,9 +12,10 @@ namespace tabulet::lang {
 extern const std::array<QLatin1StringView, 191> kTextKeys;
 
 // Keys of our own beyond those of the Windows version, in alphabetical order: the texts of the
-// find and replace dialog, which stands where that version used the system's, and "LOCALE", the
-// language's code for Qt's own texts ("de"). A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 12> kOwnTextKeys;
+// find and replace dialog, which stands where that version used the system's, the message for a
+// note file that cannot be read, and "LOCALE", the language's code for Qt's own texts ("de").
+// A file without them leaves those parts in English.
+extern const std::array<QLatin1StringView, 13> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -27,6 +28,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 4> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 5> kFormattedTextKeys;
 
 } // namespace tabulet::lang

@@ -69,6 +69,12 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     });
     connect(m_skin, &Skin::commandTriggered, this,
             [this](int id) { runCommand(static_cast<commands::CommandId>(id)); });
+    connect(m_tabs, &NoteTabs::noteUnreadable, this, [this](const QString &path) {
+        m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                        lang::formatText(m_context.texts.text(QStringLiteral("ERROR_NOTEFILEUNREADABLE")),
+                                         {QDir::toNativeSeparators(path)}),
+                        WindowPrompts::Icon::Error);
+    });
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::updateTitle);
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::syncFormatButtons);
     connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);

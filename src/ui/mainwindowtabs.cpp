@@ -70,15 +70,20 @@ void NoteTabs::loadTab()
     const settings::Note *note = selectedNote();
     if (!note || isSavingBlocked())
         return;
-    m_editor.loadNoteFile(settings::noteFilePath(m_context.folders.dataFolder, note->fileName));
+    const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
+    m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
+    m_editor.setReadOnly(m_shownNoteUnreadable);
     applyBackground();
     m_editor.placeCaret(note->selection);
+    if (m_shownNoteUnreadable)
+        emit noteUnreadable(path);
 }
 
 bool NoteTabs::saveTab()
 {
     settings::Note *note = selectedNote();
-    if (!note || !note->modified || isSavingBlocked())
+    // A note whose file could not be read was shown empty: writing it would destroy the file.
+    if (!note || !note->modified || isSavingBlocked() || m_shownNoteUnreadable)
         return true;
     note->selection = m_editor.textCursor().selectionStart();
     const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);

@@ -71,6 +71,9 @@ public:
 signals:
     // Another note is shown (or the shown note was renamed): the window title follows it.
     void selectedNoteChanged();
+    // The shown note's file is there but could not be read: the note shows empty, cannot be
+    // edited, and is not saved over its file.
+    void noteUnreadable(const QString &path);
 
 private:
     void onStripSelection(int tab);
@@ -85,6 +88,7 @@ private:
     int m_contextTab = -1;
     bool m_suppressSelChange = false;
     bool m_savingBlocked = false;
+    bool m_shownNoteUnreadable = false;
 };
 
 } // namespace tabulet::ui

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -181,6 +182,32 @@ TEST_F(MainWindowTest, failedSave_keepsTheNoteMarkedChanged)
     QDir(context.folders.dataFolder).mkdir(QStringLiteral("tab00001.rtf"));
     EXPECT_FALSE(window->tabs().saveTab());
     EXPECT_TRUE(window->tabs().selectedNote()->modified);
+}
+
+// A note file that is there but cannot be read (here: beyond the size the editor reads) is
+// shown empty and read-only, the user is told, and nothing typed or formatted replaces it.
+TEST_F(MainWindowTest, unreadableNoteFile_isToldAndNeverWrittenOver)
+{
+    context.texts.loadLanguageText("ERROR_NOTEFILEUNREADABLE: unreadable %s\n");
+    open({{"A", true, "a"}, {"B", true, "b"}});
+    const QString path = QDir(context.folders.dataFolder).filePath(QStringLiteral("tab00002.rtf"));
+    {
+        QFile huge(path);
+        ASSERT_TRUE(huge.resize(NoteEditor::kMaxNoteFileSize + 1)) << "a sparse file takes no room";
+    }
+    window->runCommand(CommandId::ChangeToNextTab);
+    ASSERT_EQ(log.told.size(), 1);
+    EXPECT_TRUE(log.told.front().startsWith(QStringLiteral("unreadable ")));
+    EXPECT_TRUE(log.told.front().endsWith(QStringLiteral("tab00002.rtf")));
+    EXPECT_TRUE(window->editor().isReadOnly());
+    EXPECT_TRUE(shownText().isEmpty());
+
+    window->runCommand(CommandId::MakeSelectionBold);
+    window->tabs().markModified();
+    window->runCommand(CommandId::ChangeToPrevTab);
+    EXPECT_EQ(QFileInfo(path).size(), NoteEditor::kMaxNoteFileSize + 1);
+    EXPECT_FALSE(window->editor().isReadOnly()) << "the readable note can be edited again";
+    EXPECT_EQ(shownText(), QStringLiteral("a"));
 }
 
 TEST_F(MainWindowTest, newTab_createsTheNoteFileAndSavesTheNoteLeft)

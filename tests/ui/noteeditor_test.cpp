@@ -280,7 +280,8 @@ TEST_F(NoteEditorSwitching, onlyTheLastFewNotesAreKept)
         ASSERT_TRUE(editor.loadNoteFile(path));
         shown << editor.document();
     }
-    const auto alive = std::count_if(shown.begin(), shown.end(), [](const auto &document) { return !document.isNull(); });
+    const auto alive =
+        std::count_if(shown.begin(), shown.end(), [](const auto &document) { return !document.isNull(); });
     EXPECT_EQ(alive, NoteDocumentCache::kKeptDocuments + 1) << "the kept ones and the shown one";
     EXPECT_TRUE(shown.front().isNull()) << "the oldest went";
     ASSERT_TRUE(editor.loadNoteFile(paths.front()));
