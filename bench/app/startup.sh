@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Start-up benchmark: exec to the first mapped window and resident memory 3 s later, for tabulet
-# with 100 formatted notes of 2-20 KiB and for a minimal Qt window program, measured alternately
-# in one run on one Xvfb display; xpad too when it is installed, as a desktop note program to
-# compare with (each run a first start in a fresh home). Prints medians and the ratios; nothing
-# passes or fails.
+# with 100 formatted notes of 2-20 KiB, for a minimal Qt window program and for a minimal one
+# that shows a line of text in the notes' four faces, measured alternately in one run on one
+# Xvfb display; xpad too when it is installed, as a desktop note program to compare with (each
+# run a first start in a fresh home). Prints medians and the ratios; nothing passes or fails.
 #   bench/app/startup.sh BUILD_FOLDER [RUNS]
 set -euo pipefail
 build=$(cd "${1:?usage: startup.sh BUILD_FOLDER [RUNS]}" && pwd)
@@ -23,6 +23,7 @@ until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
 # A first run of each warms the file cache.
 "$build/bench/app/bench_mapwait" 0.5 "$build/tabulet" -homedir "$work/notes" >/dev/null
 "$build/bench/app/bench_mapwait" 0.5 "$build/bench/app/bench_minimal_window" >/dev/null
+"$build/bench/app/bench_mapwait" 0.5 "$build/bench/app/bench_minimal_text_window" >/dev/null
 # Each program in turn: "<ms> <KiB>" lines in PROGRAM.time (a short wait after the window, so that
 # the next start finds the machine awake: after seconds of idling, a virtual machine answers the
 # next process slowly) and in PROGRAM.memory (the resident memory 3 s after the window).
@@ -30,6 +31,7 @@ measure() { # time|memory SETTLE_SECONDS
     local kind=$1
     "$build/bench/app/bench_mapwait" "$2" "$build/tabulet" -homedir "$work/notes" >>"$work/tabulet.$kind"
     "$build/bench/app/bench_mapwait" "$2" "$build/bench/app/bench_minimal_window" >>"$work/minimal.$kind"
+    "$build/bench/app/bench_mapwait" "$2" "$build/bench/app/bench_minimal_text_window" >>"$work/text.$kind"
     if command -v xpad >/dev/null; then
         local home
         home=$(mktemp -d -p "$work")
@@ -53,6 +55,10 @@ echo "runs: $runs each for time and for memory, alternating"
 printf 'tabulet (100 notes)   %8.1f ms %8.1f MiB\n' "$t_ms" "$(echo "$t_kib / 1024" | bc -l)"
 printf 'minimal Qt window     %8.1f ms %8.1f MiB\n' "$m_ms" "$(echo "$m_kib / 1024" | bc -l)"
 printf 'ratio                 %8.2f x  %8.2f x\n' "$(echo "$t_ms / $m_ms" | bc -l)" "$(echo "$t_kib / $m_kib" | bc -l)"
+x_ms=$(cut -d' ' -f1 "$work/text.time" | median)
+x_kib=$(cut -d' ' -f2 "$work/text.memory" | median)
+printf 'minimal Qt text window%8.1f ms %8.1f MiB\n' "$x_ms" "$(echo "$x_kib / 1024" | bc -l)"
+printf 'tabulet against it    %8.2f x  %8.2f x\n' "$(echo "$t_ms / $x_ms" | bc -l)" "$(echo "$t_kib / $x_kib" | bc -l)"
 if [ -s "$work/xpad.time" ]; then
     x_ms=$(cut -d' ' -f1 "$work/xpad.time" | median)
     x_kib=$(cut -d' ' -f2 "$work/xpad.memory" | median)
