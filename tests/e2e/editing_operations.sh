@@ -10,18 +10,7 @@ home="$E2E_WORK/notes"
 mkdir -p "$home" "$E2E_WORK/out"
 # The commands without a default shortcut get Ctrl+Alt+1 to 8 (Windows key codes 49 to 56).
 bind() { echo "<command name=\"$1\" key=\"$2\" mod=\"AC\"/>"; }
-cat >"$home/tbu_config.xml" <<XML
-<?xml version="1.0" standalone="no" ?>
-<config version="1.1">
-<options>
-<option key="confirmexit" val="0"/>
-<option key="showtipsonstartup" val="0"/>
-</options>
-<notes>
-<note id="0" title="Edit" filename="tab00001.rtf" visible="1"/>
-<note id="1" title="Other" filename="tab00002.rtf" visible="1"/>
-</notes>
-<commands>
+E2E_CONFIG_EXTRA="<commands>
 $(bind makeSelectionSuperscript 49)
 $(bind makeSelectionSubscript 50)
 $(bind makeSelectionAllcaps 51)
@@ -30,9 +19,7 @@ $(bind sortAscending 53)
 $(bind sortDescending 54)
 $(bind clearAllStyles 55)
 $(bind saveCopy 56)
-</commands>
-</config>
-XML
+</commands>" e2e_write_config "$home" confirmexit=0 showtipsonstartup=0 -- Edit Other
 for n in 1 2; do printf '{\\rtf1\\ansi \\par}' >"$home/tab0000$n.rtf"; done
 
 e2e_start_tabulet -homedir "$home"

@@ -5,18 +5,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display
 
 home="$E2E_WORK/notes"
-mkdir -p "$home"
-cat >"$home/tbu_config.xml" <<'XML'
-<?xml version="1.0" standalone="no" ?>
-<config version="1.1">
-    <options>
-        <option key="languagefile" val="missing.tabulang"/>
-    </options>
-    <notes>
-        <note id="0" title="Einkauf" filename="tab00001.rtf" visible="1"/>
-    </notes>
-</config>
-XML
+e2e_write_config "$home" languagefile=missing.tabulang -- Einkauf
 # The first listed file is the first by name of the per-user folder: put a known one there.
 mkdir -p "$XDG_DATA_HOME/Tabulet/languages"
 printf 'ID_TRAY_TOOLTIP: Probe - %%s\n' >"$XDG_DATA_HOME/Tabulet/languages/aaa.tabulang"

@@ -7,6 +7,10 @@
 #   e2e_screenshot FILE                 the whole screen as PNG
 #   e2e_stop_tabulet [SIGNAL]           end tabulet (default SIGTERM) and wait; sets E2E_STATUS
 #   e2e_fail MESSAGE                    report and exit non-zero
+#   e2e_write_config FOLDER [KEY=VALUE...] -- TITLE...
+#                                       make FOLDER with a tbu_config.xml of these options and
+#                                       one visible note per title (tab00001.rtf on); XML in
+#                                       E2E_CONFIG_EXTRA (a <commands> list) is added to it
 #
 # Environment: TABULET_BINARY (path of the executable), E2E_WORK (scratch folder, made here).
 
@@ -105,6 +109,27 @@ e2e_wait_window() {
         sleep 0.1
     done
     e2e_fail "no window named '$name' appeared"
+}
+
+e2e_write_config() {
+    local folder=$1 number=0
+    shift
+    mkdir -p "$folder"
+    {
+        printf '<?xml version="1.0" standalone="no" ?>\n<config version="1.1">\n<options>\n'
+        while [ $# -gt 0 ] && [ "$1" != -- ]; do
+            printf '<option key="%s" val="%s"/>\n' "${1%%=*}" "${1#*=}"
+            shift
+        done
+        printf '</options>\n<notes>\n'
+        shift
+        for title in "$@"; do
+            printf '<note id="%d" title="%s" filename="tab%05d.rtf" visible="1"/>\n' $number "$title" $((number + 1))
+            number=$((number + 1))
+        done
+        printf '</notes>\n%s</config>\n' "${E2E_CONFIG_EXTRA:+$E2E_CONFIG_EXTRA
+}"
+    } >"$folder/tbu_config.xml"
 }
 
 e2e_screenshot() {

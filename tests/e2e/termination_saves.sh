@@ -4,19 +4,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display
 
 home="$E2E_WORK/notes"
-mkdir -p "$home"
-cat >"$home/tbu_config.xml" <<'XML'
-<?xml version="1.0" standalone="no" ?>
-<config version="1.1">
-    <options>
-        <option key="selectedtab" val="1"/>
-    </options>
-    <notes>
-        <note id="0" title="First" filename="tab00001.rtf" visible="1"/>
-        <note id="1" title="Second" filename="tab00002.rtf" visible="1"/>
-    </notes>
-</config>
-XML
+e2e_write_config "$home" selectedtab=1 -- First Second
 for signal in INT TERM; do
     e2e_start_tabulet -homedir "$home"
     e2e_wait_window "Second" >/dev/null

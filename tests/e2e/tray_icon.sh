@@ -7,21 +7,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display --wm --tray
 
 home="$E2E_WORK/notes"
-mkdir -p "$home"
-cat >"$home/tbu_config.xml" <<'XML'
-<?xml version="1.0" standalone="no" ?>
-<config version="1.1">
-<options>
-<option key="trayicon" val="14"/>
-<option key="confirmexit" val="0"/>
-<option key="showtipsonstartup" val="0"/>
-<option key="languagefile" val="deutsch.tabulang"/>
-</options>
-<notes>
-<note id="0" title="Shopping" filename="tab00001.rtf" visible="1"/>
-</notes>
-</config>
-XML
+e2e_write_config "$home" trayicon=14 confirmexit=0 showtipsonstartup=0 languagefile=deutsch.tabulang -- Shopping
 e2e_start_tabulet -homedir "$home"
 window=$(e2e_wait_window "^Tabulet - Shopping$")
 xdotool windowactivate --sync "$window"

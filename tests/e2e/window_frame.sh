@@ -5,21 +5,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display
 
 home="$E2E_WORK/notes"
-mkdir -p "$home"
-cat >"$home/tbu_config.xml" <<'XML'
-<?xml version="1.0" standalone="no" ?>
-<config version="1.1">
-    <options>
-        <option key="x" val="40"/>
-        <option key="y" val="30"/>
-        <option key="w" val="450"/>
-        <option key="h" val="220"/>
-    </options>
-    <notes>
-        <note id="0" title="Frame" filename="tab00001.rtf" visible="1"/>
-    </notes>
-</config>
-XML
+e2e_write_config "$home" x=40 y=30 w=450 h=220 -- Frame
 e2e_start_tabulet -homedir "$home"
 window=$(e2e_wait_window "Frame")
 geometry() { xdotool getwindowgeometry "$window" | tr -d '\n' | sed 's/.*Position: \([0-9,]*\).*Geometry: \([0-9x]*\).*/\1 \2/'; }
