@@ -1,18 +1,22 @@
 #include "ui/notedocumentcache.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QTextDocument>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace tabulet::ui {
 
 std::optional<NoteFileStamp> NoteFileStamp::of(const QString &path)
 {
-    const QFileInfo file(path);
-    if (!file.isFile())
+    struct stat file = {};
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0 || !S_ISREG(file.st_mode))
         return std::nullopt;
-    return NoteFileStamp{file.size(), file.lastModified()};
+    return NoteFileStamp{static_cast<qint64>(file.st_size),
+                         static_cast<qint64>(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec,
+                         static_cast<quint64>(file.st_dev), static_cast<quint64>(file.st_ino)};
 }
 
 NoteDocumentCache::NoteDocumentCache(QObject *parent) : QObject(parent) {}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -11,11 +10,14 @@ class QTextDocument;
 
 namespace tabulet::ui {
 
-// What a note file looked like when its document was read from it or written to it.
+// What a note file looked like when its document was read from it or written to it: a file
+// replaced by another (a new inode) or written in place (a new time to the nanosecond) differs.
 struct NoteFileStamp
 {
     qint64 size = 0;
-    QDateTime modified;
+    qint64 modifiedNanoseconds = 0;
+    quint64 device = 0;
+    quint64 inode = 0;
 
     friend bool operator==(const NoteFileStamp &, const NoteFileStamp &) = default;
 

@@ -260,6 +260,15 @@ TEST_F(NoteEditorSwitching, fileChangedOrReplacedMeanwhile_isReadAfresh)
     ASSERT_TRUE(editor.loadNoteFile(first));
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("written by someone else, longer"));
 
+    // Replaced at once by a file of the same size, as programs that save safely do.
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    const QString replacement = folder.filePath(QStringLiteral("replacement.rtf"));
+    write(replacement, "{\\rtf1 WRITTEN BY SOMEONE ELSE, LONGER\\par}");
+    ASSERT_TRUE(QFile::remove(first));
+    ASSERT_TRUE(QFile::rename(replacement, first));
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("WRITTEN BY SOMEONE ELSE, LONGER"));
+
     // A note deleted while shown, and a new one created under its file name.
     ASSERT_TRUE(QFile::remove(first));
     ASSERT_TRUE(editor.loadNoteFile(second));
