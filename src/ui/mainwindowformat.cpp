@@ -14,27 +14,12 @@ namespace tabulet::ui {
 
 namespace {
 
-// The character formats over the selection, one per fragment it touches; the caret's format
-// when nothing is selected.
+// As the fragments' formats, with the caret's format for a selection that touches none.
 std::vector<rtf::CharacterFormat> selectedCharacterFormats(const QTextEdit &editor)
 {
-    const QTextCursor cursor = editor.textCursor();
-    const QFont defaultFont = editor.document()->defaultFont();
-    if (!cursor.hasSelection())
-        return {toCharacterFormat(editor.currentCharFormat(), defaultFont)};
-    std::vector<rtf::CharacterFormat> formats;
-    const int start = cursor.selectionStart();
-    const int end = cursor.selectionEnd();
-    for (QTextBlock block = editor.document()->findBlock(start); block.isValid() && block.position() < end;
-         block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.position() < end && fragment.position() + fragment.length() > start)
-                formats.push_back(toCharacterFormat(fragment.charFormat(), defaultFont));
-        }
-    }
+    std::vector<rtf::CharacterFormat> formats = selectedFragmentFormats(editor);
     if (formats.empty())
-        formats.push_back(toCharacterFormat(cursor.charFormat(), defaultFont));
+        formats.push_back(toCharacterFormat(editor.textCursor().charFormat(), editor.document()->defaultFont()));
     return formats;
 }
 
@@ -155,6 +140,26 @@ std::vector<QTextBlock> selectedBlocks(const QTextEdit &editor)
 }
 
 } // namespace
+
+std::vector<rtf::CharacterFormat> selectedFragmentFormats(const QTextEdit &editor)
+{
+    const QTextCursor cursor = editor.textCursor();
+    const QFont defaultFont = editor.document()->defaultFont();
+    if (!cursor.hasSelection())
+        return {toCharacterFormat(editor.currentCharFormat(), defaultFont)};
+    std::vector<rtf::CharacterFormat> formats;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    for (QTextBlock block = editor.document()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() < end && fragment.position() + fragment.length() > start)
+                formats.push_back(toCharacterFormat(fragment.charFormat(), defaultFont));
+        }
+    }
+    return formats;
+}
 
 void toggleCharacter(QTextEdit &editor, CharacterToggle toggle)
 {

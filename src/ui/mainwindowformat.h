@@ -3,10 +3,15 @@
 #include "rtf/richtextdocument.h"
 
 #include <optional>
+#include <vector>
 
 class QTextEdit;
 
 namespace tabulet::ui {
+
+// The character formats of the fragments the selection touches; the caret's format, alone, when
+// nothing is selected.
+std::vector<rtf::CharacterFormat> selectedFragmentFormats(const QTextEdit &editor);
 
 // The character attributes the format commands switch on and off.
 enum class CharacterToggle { Bold, Italic, Underline, StrikeOut, Superscript, Subscript, AllCapitals, SmallCapitals };

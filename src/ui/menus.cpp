@@ -10,16 +10,14 @@
 #include "ui/menuicons.h"
 #include "ui/menuitems.h"
 #include "ui/menustyle.h"
-#include "ui/textformats.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QMenu>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace tabulet::ui {
 
@@ -59,23 +57,8 @@ void setEnabled(const QMenu &menu, int id, bool enabled)
 // format that typing would use.
 bool wholeSelection(const QTextEdit &editor, bool (*has)(const rtf::CharacterFormat &))
 {
-    const QTextCursor cursor = editor.textCursor();
-    const QFont defaultFont = editor.document()->defaultFont();
-    if (!cursor.hasSelection())
-        return has(toCharacterFormat(editor.currentCharFormat(), defaultFont));
-    const int start = cursor.selectionStart();
-    const int end = cursor.selectionEnd();
-    for (QTextBlock block = editor.document()->findBlock(start); block.isValid() && block.position() < end;
-         block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.position() < end && fragment.position() + fragment.length() > start &&
-                !has(toCharacterFormat(fragment.charFormat(), defaultFont))) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const std::vector<rtf::CharacterFormat> formats = selectedFragmentFormats(editor);
+    return std::all_of(formats.begin(), formats.end(), has);
 }
 
 // The editor menu's check marks and greyed items for the editor as it is now.
