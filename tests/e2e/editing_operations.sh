@@ -39,21 +39,11 @@ note_as() { # html|text file
 expect_in() { # what text
     grep -qF -- "$2" <<<"$1" || e2e_fail "expected '$2' in: $1"
 }
-dialog_of_program() {
-    xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null | grep -v -x "$window" | head -n 1
-}
 wait_dialog() {
-    local dialog= deadline=$((SECONDS + 20))
-    until dialog=$(dialog_of_program) && [ -n "$dialog" ]; do
-        [ $SECONDS -ge $deadline ] && e2e_fail "no dialog appeared"
-        sleep 0.1
-    done
-    xdotool windowactivate --sync "$dialog" 2>/dev/null || true
-    echo "$dialog"
+    e2e_wait_dialog "$window"
 }
 wait_dialog_gone() {
-    e2e_wait_for 10 sh -c "[ -z \"\$(xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -v -x $window)\" ]" ||
-        e2e_fail "the dialog stayed open"
+    e2e_wait_dialog_gone "$window"
     xdotool windowactivate --sync "$window"
 }
 

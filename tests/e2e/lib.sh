@@ -7,6 +7,9 @@
 #   e2e_screenshot FILE                 the whole screen as PNG
 #   e2e_stop_tabulet [SIGNAL]           end tabulet (default SIGTERM) and wait; sets E2E_STATUS
 #   e2e_fail MESSAGE                    report and exit non-zero
+#   e2e_wait_dialog WINDOW              wait for a visible window of tabulet other than WINDOW
+#                                       (a dialog), activate it and print its id
+#   e2e_wait_dialog_gone WINDOW         wait until tabulet shows no window but WINDOW
 #   e2e_write_config FOLDER [KEY=VALUE...] -- TITLE...
 #                                       make FOLDER with a tbu_config.xml of these options and
 #                                       one visible note per title (tab00001.rtf on); XML in
@@ -109,6 +112,25 @@ e2e_wait_window() {
         sleep 0.1
     done
     e2e_fail "no window named '$name' appeared"
+}
+
+e2e_dialog_of_tabulet() { # note window
+    xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null | grep -v -x "$1" | head -n 1
+}
+
+e2e_wait_dialog() {
+    local dialog= deadline=$((SECONDS + 20))
+    until dialog=$(e2e_dialog_of_tabulet "$1") && [ -n "$dialog" ]; do
+        [ $SECONDS -ge $deadline ] && e2e_fail "no dialog appeared"
+        sleep 0.1
+    done
+    xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+    echo "$dialog"
+}
+
+e2e_wait_dialog_gone() {
+    e2e_wait_for 10 sh -c "[ -z \"\$(xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -v -x $1)\" ]" ||
+        e2e_fail "the dialog stayed open"
 }
 
 e2e_write_config() {

@@ -11,22 +11,12 @@ window=$(e2e_wait_window "^Tabulet - tab1$")
 xdotool windowactivate --sync "$window"
 e2e_screenshot "$E2E_WORK/skinned.png"
 
-# Waits for a dialog of the program (any of its visible windows but the note window), types
-# the text into it and presses Return.
-dialog_of_program() {
-    xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null | grep -v -x "$window" | head -n 1
-}
+# Waits for a dialog of the program, types the text into it and presses Return.
 answer_dialog() { # text
-    local dialog= deadline=$((SECONDS + 20))
-    until dialog=$(dialog_of_program) && [ -n "$dialog" ]; do
-        [ $SECONDS -ge $deadline ] && e2e_fail "no dialog appeared"
-        sleep 0.1
-    done
-    xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+    e2e_wait_dialog "$window" >/dev/null
     [ -n "$1" ] && xdotool type --delay 20 "$1"
     xdotool key Return
-    e2e_wait_for 10 sh -c "[ -z \"\$(xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -v -x $window)\" ]" ||
-        e2e_fail "the dialog stayed open"
+    e2e_wait_dialog_gone "$window"
 }
 
 xdotool type --delay 20 "hello world"
