@@ -1,8 +1,8 @@
 // The note window with large notes: showing a 1 MB note, switching between two of them (save
 // and load), and laying out and painting the skinned window at 1920 × 1080.
 #include "ui/applicationcontext.h"
-#include "ui/mainwindow.h"
-#include "ui/noteeditor.h"
+#include "ui/editor/noteeditor.h"
+#include "ui/window/mainwindow.h"
 
 #include <benchmark/benchmark.h>
 

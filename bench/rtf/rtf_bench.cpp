@@ -3,7 +3,7 @@
 #include "notegenerator.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
-#include "ui/richtextbridge.h"
+#include "ui/editor/richtextbridge.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

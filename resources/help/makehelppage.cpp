@@ -5,7 +5,7 @@
 #include "commands/commandtable.h"
 #include "lang/texttable.h"
 #include "platform/qtkeynames.h"
-#include "ui/helppage.h"
+#include "ui/dialogs/helppage.h"
 
 #include <QCoreApplication>
 #include <QFile>

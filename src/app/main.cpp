@@ -7,7 +7,7 @@
 #include "platform/desktopregistration.h"
 #include "platform/fontwarmup.h"
 #include "ui/applicationcontext.h"
-#include "ui/keyboardfilter.h"
+#include "ui/window/keyboardfilter.h"
 
 #include <QApplication>
 #include <QDir>

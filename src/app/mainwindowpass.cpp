@@ -3,7 +3,7 @@
 #include "app/commandline.h"
 #include "platform/taskbar.h"
 #include "ui/applicationcontext.h"
-#include "ui/keyboardfilter.h"
+#include "ui/window/keyboardfilter.h"
 
 namespace tabulet::app {
 

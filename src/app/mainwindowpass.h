@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/notewindow.h"
-#include "ui/mainwindow.h"
+#include "ui/window/mainwindow.h"
 
 #include <QEventLoop>
 

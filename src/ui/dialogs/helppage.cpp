@@ -1,0 +1,57 @@
+#include "ui/dialogs/helppage.h"
+
+#include "commands/commandtable.h"
+#include "commands/shortcuttext.h"
+#include "lang/texttable.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+
+namespace tabulet::ui {
+
+namespace {
+
+const QString kShortcutMarker = QStringLiteral("<!-- shortcuts -->");
+
+} // namespace
+
+QString helpPagePath(const QString &programFolder)
+{
+    return programFolder + QStringLiteral("/help/index.html");
+}
+
+bool openHelpPage(const QString &programFolder, const std::function<bool(const QUrl &)> &opener)
+{
+    const QFileInfo page(helpPagePath(programFolder));
+    if (!page.isFile())
+        return false;
+    const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());
+    return opener ? opener(url) : QDesktopServices::openUrl(url);
+}
+
+QString shortcutRows(const commands::CommandTable &commands, lang::TextTable &texts, const commands::KeyNames &keyNames)
+{
+    QString rows;
+    for (const commands::Command &command : commands.commands()) {
+        const commands::CommandDefinition &definition = command.definition;
+        if (!definition.listed || *definition.textKey == '\0')
+            continue;
+        // Captions of menu items carry "&" accelerators and "..." that a table does not need.
+        QString caption = texts.text(QString::fromLatin1(definition.textKey)).remove(QLatin1Char('&'));
+        while (caption.endsWith(QLatin1Char('.')))
+            caption.chop(1);
+        const QString shortcut = commands::shortcutText(command.shortcut.key, command.shortcut.modifiers, keyNames);
+        const QString keys =
+            shortcut.isEmpty() ? QString() : QStringLiteral("<kbd>%1</kbd>").arg(shortcut.toHtmlEscaped());
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n").arg(caption.toHtmlEscaped(), keys);
+    }
+    return rows;
+}
+
+QString fillHelpPage(const QString &page, const QString &rows)
+{
+    QString filled = page;
+    return filled.replace(kShortcutMarker, rows);
+}
+
+} // namespace tabulet::ui

@@ -1,0 +1,324 @@
+#include "ui/editor/noteeditor.h"
+
+#include "rtf/rtfreader.h"
+#include "rtf/rtfwriter.h"
+#include "ui/editor/notedocumentcache.h"
+#include "ui/editor/richtextbridge.h"
+#include "ui/editor/textformats.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <utility>
+
+namespace tabulet::ui {
+
+bool keyLeavesNoteUnchanged(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+        return true;
+    default:
+        return false;
+    }
+}
+
+NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent)
+{
+    setObjectName(QStringLiteral("noteEditor"));
+    setFrameShape(QFrame::NoFrame);
+    setAcceptRichText(true);
+    setTabChangesFocus(false);
+    // One tab stop every 720 twips, as the notes were written with.
+    setTabStopDistance(toPixels(720));
+    m_keptNotes = new NoteDocumentCache(this);
+    watchContent();
+}
+
+void NoteEditor::watchContent()
+{
+    // The content's every change, whatever made it: keys alone miss paste, drops and undo.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (m_showingNote || (removed == 0 && added == 0))
+            return;
+        m_differsFromFile = true;
+        emit noteChanged();
+    });
+}
+
+void NoteEditor::showNoteBytes(const QByteArray &bytes)
+{
+    m_shownFile.clear();
+    m_shownStamp.reset();
+    showNote(bytes);
+}
+
+void NoteEditor::showNote(const QByteArray &bytes)
+{
+    m_showingNote = true;
+    if (isVisible() || document()->parent() == m_keptNotes) {
+        // Emptying a long note's laid-out document and filling it again lays it out piece by
+        // piece; a document filled apart from the editor is laid out once, when it is shown.
+        auto *note = new QTextDocument(this);
+        configureLikeShown(*note);
+        if (!bytes.isEmpty())
+            setRichText(*note, rtf::readRtf(bytes));
+        install(note);
+    } else if (bytes.isEmpty()) {
+        clear();
+    } else {
+        // Not shown yet: the editor lays the note out when it first shows it.
+        setRichText(*document(), rtf::readRtf(bytes));
+    }
+    startAfresh();
+}
+
+void NoteEditor::configureLikeShown(QTextDocument &note) const
+{
+    const QTextDocument *shown = document();
+    // A new default font lays the whole note out again: only when it differs.
+    if (note.defaultFont() != shown->defaultFont())
+        note.setDefaultFont(shown->defaultFont());
+    note.setDefaultTextOption(shown->defaultTextOption());
+    note.setDocumentMargin(shown->documentMargin());
+}
+
+void NoteEditor::install(QTextDocument *note)
+{
+    disconnect(document(), &QTextDocument::contentsChange, this, nullptr);
+    // The editor deletes its previous document when it owns it; a kept one is the cache's.
+    setDocument(note);
+    watchContent();
+}
+
+void NoteEditor::startAfresh()
+{
+    document()->clearUndoRedoStacks();
+    document()->setModified(false);
+    m_showingNote = false;
+    m_differsFromFile = false;
+}
+
+void NoteEditor::setShownNoteAside(const QString &nextPath)
+{
+    const QString left = std::exchange(m_shownFile, {});
+    const std::optional<NoteFileStamp> stamp = std::exchange(m_shownStamp, std::nullopt);
+    if (left.isEmpty() || left == nextPath || !stamp || m_differsFromFile || NoteFileStamp::of(left) != stamp)
+        return;
+    m_keptNotes->keep(left, document(), *stamp);
+}
+
+QByteArray NoteEditor::noteBytes() const
+{
+    // Text without a face of its own shows in the note's default font; the file names that font,
+    // so that other programs show the note as it looked here.
+    rtf::RichTextDocument note = richText(*document());
+    const QString defaultFace = document()->defaultFont().family();
+    for (rtf::Paragraph &paragraph : note.paragraphs) {
+        if (paragraph.markFormat.fontFace.isEmpty())
+            paragraph.markFormat.fontFace = defaultFace;
+        for (rtf::Run &run : paragraph.runs) {
+            if (run.format.fontFace.isEmpty())
+                run.format.fontFace = defaultFace;
+        }
+    }
+    return rtf::writeRtf(note);
+}
+
+bool NoteEditor::loadNoteFile(const QString &path)
+{
+    setShownNoteAside(path);
+    const std::optional<NoteFileStamp> stamp = NoteFileStamp::of(path);
+    if (!stamp) {
+        showNote({});
+        return true;
+    }
+    if (QTextDocument *kept = m_keptNotes->take(path)) {
+        m_showingNote = true;
+        kept->setParent(this);
+        configureLikeShown(*kept);
+        install(kept);
+        startAfresh();
+    } else {
+        QFile file(path);
+        if (stamp->size > kMaxNoteFileSize || !file.open(QIODevice::ReadOnly)) {
+            showNote({});
+            return false;
+        }
+        showNote(file.readAll());
+    }
+    m_shownFile = path;
+    m_shownStamp = stamp;
+    return true;
+}
+
+bool NoteEditor::saveNoteFile(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = noteBytes();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    m_shownFile = path;
+    m_shownStamp = NoteFileStamp::of(path);
+    m_differsFromFile = false;
+    return true;
+}
+
+void NoteEditor::placeCaret(int position)
+{
+    // Moving a cursor to the end would lay the whole note out; the count alone does not.
+    QTextCursor cursor(document());
+    cursor.setPosition(std::clamp(position, 0, document()->characterCount() - 1));
+    setTextCursor(cursor);
+}
+
+void NoteEditor::setWrapAtEdge(bool wrap)
+{
+    setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+void NoteEditor::setDefaultCharFormat(const QTextCharFormat &format)
+{
+    // A new default font lays the whole note out again: only when it changes.
+    if (document()->defaultFont() != format.font())
+        document()->setDefaultFont(format.font());
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        setPaletteColour(QPalette::Text, format.foreground().color());
+}
+
+QColor NoteEditor::backgroundColour() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void NoteEditor::setBackgroundColour(const QColor &colour)
+{
+    setPaletteColour(QPalette::Base, colour);
+}
+
+void NoteEditor::setPaletteColour(QPalette::ColorRole role, const QColor &colour)
+{
+    if (palette().color(role) == colour)
+        return;
+    QPalette colours = palette();
+    colours.setColor(role, colour);
+    setPalette(colours);
+}
+
+QUrl NoteEditor::openableLink(const QString &target)
+{
+    static const QStringList schemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
+                                     QStringLiteral("mailto"), QStringLiteral("news")};
+    const QString trimmed = target.trimmed();
+    QUrl url(trimmed, QUrl::StrictMode);
+    if (url.scheme().isEmpty() && trimmed.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        url = QUrl(QStringLiteral("http://") + trimmed, QUrl::StrictMode);
+    if (!url.isValid() || !schemes.contains(url.scheme().toLower()))
+        return {};
+    return url;
+}
+
+void NoteEditor::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const QUrl link = openableLink(anchorAt(event->position().toPoint()));
+        if (link.isValid()) {
+            m_pressedOnLink = true;
+            event->accept();
+            emit linkActivated(link);
+            return;
+        }
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressedOnLink && event->button() == Qt::LeftButton) {
+        m_pressedOnLink = false;
+        event->accept();
+        return;
+    }
+    QTextEdit::mouseReleaseEvent(event);
+}
+
+void NoteEditor::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool overLink = openableLink(anchorAt(event->position().toPoint())).isValid();
+    viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
+    QTextEdit::mouseMoveEvent(event);
+}
+
+void NoteEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (!keyLeavesNoteUnchanged(event->key()))
+        emit noteChanged();
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        // Ctrl+Tab belongs to the tab switching; in the text it does nothing.
+        if (!event->modifiers().testFlag(Qt::ControlModifier))
+            indentSelection(event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void NoteEditor::indentSelection(bool unindent)
+{
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        cursor.insertText(QStringLiteral("\t"));
+        setTextCursor(cursor);
+        return;
+    }
+    const int start = cursor.selectionStart();
+    int end = cursor.selectionEnd();
+    const QTextBlock first = document()->findBlock(start);
+    const QTextBlock last = document()->findBlock(end);
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    int moved = 0;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        const int lineStart = block.position();
+        edit.setPosition(lineStart);
+        if (!unindent) {
+            edit.insertText(QStringLiteral("\t"));
+            ++moved;
+        } else if (document()->characterAt(lineStart) == QLatin1Char('\t')) {
+            edit.deleteChar();
+            --moved;
+        }
+        if (block == last)
+            break;
+    }
+    edit.endEditBlock();
+    end += moved;
+    cursor.setPosition(start);
+    cursor.setPosition(std::max(start, end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+} // namespace tabulet::ui

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ui/editor/notedocumentcache.h"
+
+#include <QByteArray>
+#include <QTextEdit>
+#include <QUrl>
+
+#include <optional>
+
+class QTextCharFormat;
+
+namespace tabulet::ui {
+
+// The rich-text editor of the note window. It reads and writes notes as RTF, tells every change
+// of the note's content, and indents or un-indents the selected paragraphs with Tab.
+class NoteEditor final : public QTextEdit
+{
+    Q_OBJECT
+public:
+    // Note files larger than this are not read: nothing a person typed comes near it, and a huge
+    // file would only exhaust memory.
+    static constexpr qint64 kMaxNoteFileSize = qint64(512) * 1024 * 1024;
+
+    explicit NoteEditor(QWidget *parent = nullptr);
+
+    // Shows a note's stored bytes (RTF, or plain text); empty bytes empty the editor. Showing a
+    // note is not a change of it, and the undo history starts afresh.
+    void showNoteBytes(const QByteArray &bytes);
+    // The note as RTF.
+    QByteArray noteBytes() const;
+
+    // Shows the note file at the path; a missing or empty file shows an empty note. False when
+    // the file exists but cannot be read (the editor is emptied). The last notes left unchanged
+    // are kept laid out, and shown again at once while their files stay as they were.
+    bool loadNoteFile(const QString &path);
+    // Writes the note to the path, replacing the file only once everything was written.
+    bool saveNoteFile(const QString &path);
+
+    // Puts the caret at a character position, with an empty selection; clamped to the text.
+    void placeCaret(int position);
+
+    // Wraps lines at the editor's edge, or lets them run on.
+    void setWrapAtEdge(bool wrap);
+    // What unformatted text shows with: its font and colour.
+    void setDefaultCharFormat(const QTextCharFormat &format);
+    QColor backgroundColour() const;
+    void setBackgroundColour(const QColor &colour);
+
+    // A link's target as something the desktop may open: web, FTP, mail and news addresses
+    // ("www." addresses as web ones); nothing for any other scheme, so that a note cannot start
+    // programs or open local files by a click.
+    static QUrl openableLink(const QString &target);
+
+signals:
+    // A click on a link that may be opened.
+    void linkActivated(const QUrl &url);
+    // The note changed: typing, paste, cut, drag and drop, undo, redo or a format change; also
+    // every key press that is not a pure movement or modifier key.
+    void noteChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void watchContent();
+    void showNote(const QByteArray &bytes);
+    void configureLikeShown(QTextDocument &note) const;
+    void install(QTextDocument *note);
+    void startAfresh();
+    void setShownNoteAside(const QString &nextPath);
+    void setPaletteColour(QPalette::ColorRole role, const QColor &colour);
+    void indentSelection(bool unindent);
+
+    NoteDocumentCache *m_keptNotes = nullptr;
+    // The file the shown note was read from or written to last, as it was then, and whether the
+    // note changed since.
+    QString m_shownFile;
+    std::optional<NoteFileStamp> m_shownStamp;
+    bool m_differsFromFile = false;
+    bool m_showingNote = false;
+    bool m_pressedOnLink = false;
+};
+
+// Keys that never change a note: arrows, Page Up, Page Down, Home, End, Scroll Lock, Num Lock
+// and the Shift and Ctrl keys themselves.
+bool keyLeavesNoteUnchanged(int qtKey);
+
+} // namespace tabulet::ui

@@ -1,0 +1,445 @@
+#include "ui/window/mainwindow.h"
+
+#include "lang/formattext.h"
+#include "settings/notefiles.h"
+#include "theme/tabfont.h"
+#include "ui/applicationcontext.h"
+#include "ui/editor/noteeditor.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/windowshape.h"
+#include "ui/tray/trayicon.h"
+#include "ui/window/editingcommands.h"
+#include "ui/window/mainwindowinstall.h"
+#include "ui/window/mainwindowplacement.h"
+#include "ui/window/mainwindowprompts.h"
+#include "ui/window/mainwindowstyle.h"
+#include "ui/window/tabstrip.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+namespace tabulet::ui {
+
+namespace {
+
+constexpr int kArchiveCheckInterval = 60 * 1000;
+constexpr int kPluginTimerInterval = 1000;
+constexpr int kTipOfTheDayDelay = 100;
+// The window's size before its place is restored, when the options give none.
+constexpr QSize kTemplateSize(450, 200);
+const QString kDefaultTheme = QStringLiteral("default");
+
+} // namespace
+
+MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), m_context(context),
+      m_prompts(std::make_unique<MessageBoxPrompts>(this, context.texts))
+{
+    setObjectName(QStringLiteral("noteWindow"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(kTemplateSize);
+    m_skin = new Skin(*this, m_context.texts);
+    m_strip = new TabStrip(this);
+    m_strip->setSkin(m_skin);
+    m_editor = new NoteEditor(this);
+    m_tabs = new NoteTabs(m_context, *m_strip, *m_editor, this);
+    m_shape = new WindowShape(*this, *m_skin);
+    m_menus = new NoteMenus(m_context, *this, {}, this);
+    m_showTabMenu = [this](const QPoint &position) {
+        m_menus->showTabMenu(position);
+    };
+    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_editor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) { m_menus->showEditorMenu(m_editor->viewport()->mapToGlobal(position)); });
+    m_tray = new TrayIcon(this);
+    connect(m_tray, &TrayIcon::leftDown, this, [this] { toggleVisible(ToggleForm::SingleClick); });
+    connect(m_tray, &TrayIcon::leftDoubleClick, this, [this] { toggleVisible(ToggleForm::Activating); });
+    m_tray->setMenuSource([this] { return m_menus->trayMenu(); });
+    m_skin->setProblemReporter([this](const QString &text, const QString &caption) {
+        m_prompts->tell(caption, text, WindowPrompts::Icon::Error);
+    });
+    connect(m_skin, &Skin::commandTriggered, this,
+            [this](int id) { runCommand(static_cast<commands::CommandId>(id)); });
+    connect(m_tabs, &NoteTabs::noteUnreadable, this, [this](const QString &path) {
+        m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                        lang::formatText(m_context.texts.text(QStringLiteral("ERROR_NOTEFILEUNREADABLE")),
+                                         {QDir::toNativeSeparators(path)}),
+                        WindowPrompts::Icon::Error);
+    });
+    connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::updateTitle);
+    connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::syncFormatButtons);
+    connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);
+    connect(m_editor, &QTextEdit::cursorPositionChanged, this, &MainWindow::syncFormatButtons);
+    connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &MainWindow::syncFormatButtons);
+    m_editing = new EditingCommands(m_context, *m_tabs, *m_editor, *this);
+    connect(m_editing, &EditingCommands::formatChanged, this, &MainWindow::syncFormatButtons);
+    connect(m_editor, &NoteEditor::linkActivated, this, [](const QUrl &url) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        QDesktopServices::openUrl(url);
+        QGuiApplication::restoreOverrideCursor();
+    });
+    m_archiveTimer.setInterval(kArchiveCheckInterval);
+    m_pluginTimer.setInterval(kPluginTimerInterval);
+    connect(&m_archiveTimer, &QTimer::timeout, this, &MainWindow::archiveCheckDue);
+    connect(&m_pluginTimer, &QTimer::timeout, this, &MainWindow::pluginSecondElapsed);
+    m_tipTimer.setSingleShot(true);
+    m_tipTimer.setInterval(kTipOfTheDayDelay);
+    connect(&m_tipTimer, &QTimer::timeout, this, &MainWindow::tipOfTheDayDue);
+}
+
+MainWindow::~MainWindow()
+{
+    // The buttons and shape refer to the skin, the skin to the theme: release in that order.
+    delete m_shape;
+    m_skin->release();
+    delete m_skin;
+}
+
+void MainWindow::setFilesToInstall(const QString &languageFile, const QString &themeFile)
+{
+    m_languageFileToInstall = languageFile;
+    m_themeFileToInstall = themeFile;
+}
+
+void MainWindow::setPrompts(std::unique_ptr<WindowPrompts> prompts)
+{
+    m_prompts = std::move(prompts);
+}
+
+void MainWindow::setTabMenu(std::function<void(const QPoint &)> showTabMenu)
+{
+    m_showTabMenu = std::move(showTabMenu);
+}
+
+bool MainWindow::initialise()
+{
+    m_initialised = true;
+    m_lastClientSize = size();
+    auto &settings = m_context.settings;
+    auto &configuration = m_context.configuration;
+    const settings::LoadResult loaded = configuration.load(false);
+    configuration.setSavingEnabled(true);
+    if (!loadTheme())
+        return false;
+    m_skin->setShowToolTips(settings.flag(QStringLiteral("showtooltips")));
+    installHandedOverFiles();
+    applyTabFont();
+    const bool listWasEmpty = m_tabs->rebuildTabs();
+    if (loaded.damaged || (listWasEmpty && !configuration.isFirstRun()))
+        reportDamagedConfiguration(loaded.damagedCopy);
+    m_tray->chooseTrayPicture(settings.value(QStringLiteral("trayicon")), false);
+    m_tray->addTrayIcon();
+    m_tabs->applyDefaultCharFormat();
+    m_editor->setWrapAtEdge(settings.value(QStringLiteral("wordwrap")) == QLatin1String("1"));
+    m_tabs->loadTab();
+    const int selected = settings.value(QStringLiteral("selectedtab")).trimmed().toInt();
+    if (selected != 0)
+        m_tabs->stepTab(selected);
+    updateTitle();
+    restorePlacement();
+    m_archiveTimer.start();
+    m_pluginTimer.start();
+    if (settings.flag(QStringLiteral("showtipsonstartup")))
+        m_tipTimer.start();
+    showAndActivate();
+    m_editor->setFocus();
+    m_shape->apply();
+    return true;
+}
+
+bool MainWindow::loadTheme()
+{
+    auto &settings = m_context.settings;
+    const QString wanted = settings.value(QStringLiteral("theme"));
+    theme::LoadResult result = m_theme.loadTheme(wanted, m_context.folders, settings, m_context.commands);
+    m_skin->reportProblems(result.problems);
+    // A theme that cannot be read must not lock the user out: the shipped one takes its place.
+    if (!result.ok && wanted != kDefaultTheme) {
+        settings.value(QStringLiteral("subtheme")).clear();
+        result = m_theme.loadTheme(kDefaultTheme, m_context.folders, settings, m_context.commands);
+        m_skin->reportProblems(result.problems);
+    }
+    if (!result.ok)
+        return false;
+    activateTheme();
+    return true;
+}
+
+void MainWindow::activateTheme()
+{
+    m_skin->activate(m_theme);
+    setMinimumSize(m_theme.minimumSize());
+    m_strip->setSelectedBackground(m_skin->tabBackground());
+}
+
+// After another theme or subtheme: the tab font, the layout and the window's shape anew.
+void MainWindow::redrawTheme()
+{
+    applyTabFont();
+    layout(size());
+    m_shape->apply();
+    // The new buttons show the selection's format and the window's place on top as before.
+    syncFormatButtons();
+    m_skin->setButtonSelected(QStringLiteral("windowOnTop"), isOnTop());
+    m_context.configuration.save();
+}
+
+void MainWindow::loadThemeFromMenu(const QString &name)
+{
+    m_skin->release();
+    m_context.settings.value(QStringLiteral("theme")) = name;
+    if (loadTheme())
+        redrawTheme();
+}
+
+void MainWindow::selectSubthemeFromMenu(const QString &title)
+{
+    m_skin->release();
+    m_skin->reportProblems(m_theme.selectSubtheme(title, m_context.settings).problems);
+    activateTheme();
+    redrawTheme();
+}
+
+const QTextEdit &MainWindow::noteEditor() const
+{
+    return *m_editor;
+}
+
+void MainWindow::reportDamagedConfiguration(const QString &keptCopy)
+{
+    QString text = m_context.texts.text(QStringLiteral("CORRUPT_INIFILE"));
+    // Where the damaged file was kept, so that nothing of it is lost to the user.
+    if (!keptCopy.isEmpty())
+        text += QStringLiteral("\n\n") + QDir::toNativeSeparators(keptCopy);
+    m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")), text, WindowPrompts::Icon::Warning);
+}
+
+void MainWindow::installHandedOverFiles()
+{
+    if (!m_languageFileToInstall.isEmpty()) {
+        installFile(InstallKind::Language, m_languageFileToInstall, m_context.folders.languagesFolder, *m_prompts,
+                    m_context.texts, m_context.settings);
+    }
+    if (!m_themeFileToInstall.isEmpty()) {
+        installFile(InstallKind::Theme, m_themeFileToInstall, m_context.folders.themesFolder, *m_prompts,
+                    m_context.texts, m_context.settings);
+    }
+}
+
+void MainWindow::restorePlacement()
+{
+    const std::optional<QRect> saved = savedPlacement(m_context.settings);
+    if (!saved)
+        return;
+    QRect wanted = *saved;
+    wanted.setSize(wanted.size().expandedTo(minimumSize()).expandedTo(QSize(1, 1)));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        screens.prepend(primary->availableGeometry());
+    const QRect place = keepOnScreen(wanted, screens);
+    setGeometry(place);
+    // Tells the window manager that the place was chosen, also when it is where the window is
+    // already (the origin, at a first start): otherwise it places the window by its own rules.
+    if (QWindow *window = windowHandle())
+        window->setPosition(place.topLeft());
+}
+
+void MainWindow::showAndActivate()
+{
+    m_hidden = false;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::toggleVisible(ToggleForm form)
+{
+    if (toggleShows(form, m_hidden || !isVisible(), isMinimized(), isActiveWindow())) {
+        showAndActivate();
+        return;
+    }
+    m_hidden = true;
+    hide();
+}
+
+void MainWindow::saveAll()
+{
+    m_tabs->saveTab();
+    m_context.configuration.save();
+}
+
+void MainWindow::closeWithoutAsking()
+{
+    close();
+    // A question or dialog still open keeps its own event loop, and with it the program, running.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<QDialog *>(widget); dialog && dialog->isVisible())
+            dialog->reject();
+    }
+}
+
+void MainWindow::relayout()
+{
+    layout(m_lastClientSize);
+}
+
+void MainWindow::layout(QSize size)
+{
+    m_lastClientSize = size;
+    m_skin->layout(QRect(QPoint(0, 0), size));
+    const std::optional<QRect> textField = m_skin->findRect(QStringLiteral("textfield"));
+    const std::optional<QRect> tab = m_skin->findRect(QStringLiteral("tab"));
+    if (textField && tab) {
+        m_editor->setGeometry(QRect(QPoint(textField->left(), tab->top() + m_tabHeight + 4), textField->bottomRight()));
+        m_strip->setGeometry(*tab);
+    } else {
+        // A theme without the two areas still gets a usable window.
+        m_strip->setGeometry(0, 0, size.width(), m_tabHeight + 4);
+        m_editor->setGeometry(0, m_tabHeight + 4, size.width(), std::max(0, size.height() - m_tabHeight - 4));
+    }
+    update();
+}
+
+void MainWindow::applyTabFont()
+{
+    const theme::TabFontChoice choice = theme::chooseTabFont(m_theme.current(), m_context.settings);
+    const int dotsPerInch = logicalDpiY();
+    m_tabHeight = theme::tabHeight(choice.height, theme::fontPixels(choice.pointSize, dotsPerInch));
+    m_strip->setFont(tabFont(choice, dotsPerInch));
+    m_strip->setTabHeight(m_tabHeight);
+}
+
+void MainWindow::updateTitle()
+{
+    const settings::Note *note = m_tabs->selectedNote();
+    const QString name = note ? note->title : QString();
+    QString title = lang::formatText(m_context.texts.text(QStringLiteral("ID_TRAY_TOOLTIP")), {name});
+    setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    m_tray->setTrayTip(title);
+    m_tray->updateTrayIcon();
+}
+
+FrameArea MainWindow::frameAreaAt(QPoint position) const
+{
+    return ui::frameAreaAt(position, size(), m_skin->findRect(QStringLiteral("dragbar")));
+}
+
+void MainWindow::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, palette().window());
+    painter.translate(area.topLeft());
+    m_skin->paint(painter, area);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_initialised || m_hidden || isMinimized())
+        return;
+    layout(size());
+    m_context.settings.value(QStringLiteral("w")) = QString::number(width());
+    m_context.settings.value(QStringLiteral("h")) = QString::number(height());
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (!m_initialised || m_hidden)
+        return;
+    m_context.settings.value(QStringLiteral("x")) = QString::number(x());
+    m_context.settings.value(QStringLiteral("y")) = QString::number(y());
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && m_initialised && !m_closed && !isActiveWindow())
+        saveAll();
+    // Minimised by the window manager: hidden to the tray instead of iconic, once the event is over.
+    if (event->type() == QEvent::WindowStateChange && m_initialised && !m_closed && isMinimized()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                minimise();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    m_closed = true;
+    if (m_initialised)
+        saveAll();
+    m_archiveTimer.stop();
+    m_pluginTimer.stop();
+    m_tipTimer.stop();
+    m_tray->removeTrayIcon();
+    m_tipTimer.stop();
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The window is never closed by Escape.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton &&
+        m_dragger.press(frameAreaAt(event->position().toPoint()), event->globalPosition())) {
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragger.follow(event->globalPosition())) {
+        event->accept();
+        return;
+    }
+    setCursor(cursorOf(frameAreaAt(event->position().toPoint())));
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton && frameAreaAt(event->position().toPoint()) != FrameArea::Client) {
+        event->accept();
+        m_menus->showWindowMenu(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() == Qt::LeftButton && m_dragger.release()) {
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace tabulet::ui

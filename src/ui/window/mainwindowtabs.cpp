@@ -1,0 +1,217 @@
+#include "ui/window/mainwindowtabs.h"
+
+#include "settings/notefiles.h"
+#include "settings/noterules.h"
+#include "settings/notestyle.h"
+#include "ui/applicationcontext.h"
+#include "ui/editor/noteeditor.h"
+#include "ui/window/mainwindowstyle.h"
+#include "ui/window/tabstrip.h"
+
+namespace tabulet::ui {
+
+namespace {
+
+QColor tabColourOf(const settings::Note &note, const settings::PresetList &presets)
+{
+    const int colour = settings::effectiveTitleColour(note, presets);
+    return colour < 0 ? QColor() : toQColor(static_cast<settings::Colour>(colour));
+}
+
+} // namespace
+
+NoteTabs::NoteTabs(ApplicationContext &context, TabStrip &strip, NoteEditor &editor, QObject *parent)
+    : QObject(parent), m_context(context), m_strip(strip), m_editor(editor)
+{
+    connect(&m_strip, &TabStrip::currentChanged, this, &NoteTabs::onStripSelection);
+    connect(&m_editor, &NoteEditor::noteChanged, this, &NoteTabs::markModified);
+}
+
+int NoteTabs::tabCount() const
+{
+    return m_strip.count();
+}
+
+settings::Note *NoteTabs::noteOfTab(int tab)
+{
+    const int index = m_context.notes.indexOfSerial(m_strip.tabSerial(tab));
+    return index < 0 ? nullptr : &m_context.notes[index];
+}
+
+bool NoteTabs::isSavingBlocked() const
+{
+    return m_savingBlocked || m_context.configuration.doNotSave();
+}
+
+void NoteTabs::selectTab(int tab, bool moveStrip)
+{
+    if (tab < 0 || tab >= tabCount() || tab == m_selectedTab)
+        return;
+    saveTab();
+    if (moveStrip)
+        selectOnStrip(tab);
+    setSelectedTab(tab);
+    applyDefaultCharFormat();
+    loadTab();
+    emit selectedNoteChanged();
+}
+
+void NoteTabs::stepTab(int step)
+{
+    const int count = tabCount();
+    if (count == 0)
+        return;
+    const int wanted = static_cast<int>((static_cast<qint64>(m_selectedTab) + step) % count);
+    selectTab(wanted < 0 ? wanted + count : wanted, true);
+}
+
+void NoteTabs::loadTab()
+{
+    const settings::Note *note = selectedNote();
+    if (!note || isSavingBlocked())
+        return;
+    const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
+    m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
+    m_editor.setReadOnly(m_shownNoteUnreadable);
+    applyBackground();
+    m_editor.placeCaret(note->selection);
+    if (m_shownNoteUnreadable)
+        emit noteUnreadable(path);
+}
+
+bool NoteTabs::saveTab()
+{
+    settings::Note *note = selectedNote();
+    // A note whose file could not be read was shown empty: writing it would destroy the file.
+    if (!note || !note->modified || isSavingBlocked() || m_shownNoteUnreadable)
+        return true;
+    note->selection = m_editor.textCursor().selectionStart();
+    const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
+    if (path.isEmpty() || !m_editor.saveNoteFile(path))
+        return false;
+    note->modified = false;
+    return true;
+}
+
+void NoteTabs::markModified()
+{
+    if (settings::Note *note = selectedNote())
+        note->modified = true;
+}
+
+bool NoteTabs::rebuildTabs()
+{
+    const bool repaired = settings::ensureOneNote(m_context.notes);
+    m_suppressSelChange = true;
+    m_strip.clear();
+    for (const settings::Note &note : m_context.notes) {
+        if (note.visible)
+            m_strip.addTab(note.title, note.serial, tabColourOf(note, m_context.presets));
+    }
+    m_suppressSelChange = false;
+    m_contextTab = -1;
+    m_selectedTab = tabCount() > 0 ? 0 : -1;
+    selectOnStrip(m_selectedTab);
+    updateEditorEnabled();
+    return repaired;
+}
+
+void NoteTabs::addTab(int serial, const QString &name)
+{
+    const int index = m_context.notes.indexOfSerial(serial);
+    if (index < 0)
+        return;
+    const int tab = m_strip.addTab(name, serial, tabColourOf(m_context.notes[index], m_context.presets));
+    selectTab(tab, true);
+    applyDefaultCharFormat();
+    updateEditorEnabled();
+    applyBackground();
+}
+
+void NoteTabs::renameTab(int tab, const QString &name)
+{
+    settings::Note *note = noteOfTab(tab);
+    if (!note)
+        return;
+    note->title = name;
+    m_strip.setTabText(tab, name);
+    if (tab == m_selectedTab)
+        emit selectedNoteChanged();
+}
+
+void NoteTabs::removeTab(int tab, Removal removal)
+{
+    const settings::Note *note = noteOfTab(tab);
+    if (!note)
+        return;
+    const int serial = note->serial;
+    const bool wasSelected = tab == m_selectedTab;
+    // The note staying in the editor is written before the tabs shift under it; so is a note
+    // being hidden, whose file stays.
+    if (!wasSelected || removal == Removal::Hide)
+        saveTab();
+    m_suppressSelChange = true;
+    m_strip.removeTab(tab);
+    m_suppressSelChange = false;
+    const int index = m_context.notes.indexOfSerial(serial);
+    if (removal == Removal::Hide)
+        m_context.notes[index].visible = false;
+    else
+        settings::deleteNote(m_context.notes, m_context.folders.dataFolder, index);
+    if (m_contextTab == tab)
+        m_contextTab = -1;
+    else if (m_contextTab > tab)
+        --m_contextTab;
+    setSelectedTab(settings::currentTabAfterRemoval(tab, m_selectedTab));
+    selectOnStrip(m_selectedTab);
+    if (wasSelected) {
+        applyDefaultCharFormat();
+        loadTab();
+        emit selectedNoteChanged();
+    }
+    updateEditorEnabled();
+}
+
+void NoteTabs::applyDefaultCharFormat()
+{
+    const settings::Note *note = selectedNote();
+    const settings::Note plain;
+    const settings::Note &shown = note ? *note : plain;
+    m_editor.setDefaultCharFormat(
+        defaultCharFormat(settings::effectiveFont(shown, m_context.presets, m_context.settings),
+                          settings::effectiveTextColour(shown, m_context.presets)));
+}
+
+void NoteTabs::applyBackground()
+{
+    const settings::Note *note = selectedNote();
+    const settings::Note plain;
+    m_editor.setBackgroundColour(
+        toQColor(settings::effectiveBackground(note ? *note : plain, m_context.presets, m_context.settings)));
+}
+
+void NoteTabs::onStripSelection(int tab)
+{
+    if (!m_suppressSelChange)
+        selectTab(tab, false);
+}
+
+void NoteTabs::setSelectedTab(int tab)
+{
+    m_selectedTab = tab;
+    m_context.settings.value(QStringLiteral("selectedtab")) = QString::number(tab);
+}
+
+void NoteTabs::selectOnStrip(int tab)
+{
+    m_suppressSelChange = true;
+    m_strip.setCurrentIndex(tab);
+    m_suppressSelChange = false;
+}
+
+void NoteTabs::updateEditorEnabled()
+{
+    m_editor.setEnabled(m_context.notes.visibleCount() > 0);
+}
+
+} // namespace tabulet::ui

@@ -1,0 +1,320 @@
+#include "ui/editor/noteeditor.h"
+
+#include "settings/notefiles.h"
+#include "ui/editor/notedocumentcache.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include <algorithm>
+
+namespace tabulet::ui {
+namespace {
+
+class NoteEditorTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        editor.show();
+        editor.setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    }
+
+    QStringList lines() const { return editor.toPlainText().split(QLatin1Char('\n')); }
+
+    void select(int from, int to)
+    {
+        QTextCursor cursor = editor.textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        editor.setTextCursor(cursor);
+    }
+
+    NoteEditor editor;
+};
+
+TEST_F(NoteEditorTest, showingANote_isNoChange)
+{
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    editor.showNoteBytes(QByteArray(settings::kNewNoteContent.data(), qsizetype(settings::kNewNoteContent.size())));
+    editor.showNoteBytes("{\\rtf1\\ansi Some {\\b bold} text\\par}");
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("Some bold text"));
+    EXPECT_FALSE(editor.document()->isUndoAvailable());
+}
+
+TEST_F(NoteEditorTest, savedNote_namesTheDefaultFontForTextWithoutAFaceOfItsOwn)
+{
+    QTextCharFormat format;
+    format.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    editor.setDefaultCharFormat(format);
+    editor.showNoteBytes("{\\rtf1\\ansi plain {\\f0\\b bold}\\par}");
+    const QByteArray saved = editor.noteBytes();
+    EXPECT_TRUE(saved.contains("DejaVu Serif;")) << saved.toStdString();
+    EXPECT_FALSE(saved.contains("\\fcharset0;}")) << "no font entry without a name";
+}
+
+// Each note shown keeps what the window set for unformatted text and the tab stops.
+TEST_F(NoteEditorTest, showingANote_keepsTheDefaultFontAndTabStops)
+{
+    QTextCharFormat format;
+    format.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    editor.setDefaultCharFormat(format);
+    editor.showNoteBytes("{\\rtf1 text\\par}");
+    EXPECT_EQ(editor.document()->defaultFont().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(editor.document()->defaultFont().pointSize(), 14);
+    EXPECT_EQ(editor.tabStopDistance(), 48.0);
+}
+
+// Changes that no key of the editor makes still change the note.
+TEST_F(NoteEditorTest, pasteUndoAndCut_changeTheNote)
+{
+    editor.showNoteBytes("{\\rtf1 first\\par}");
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    QApplication::clipboard()->setText(QStringLiteral("pasted "));
+    editor.paste();
+    EXPECT_EQ(changed.count(), 1);
+    editor.undo();
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("first"));
+    editor.selectAll();
+    editor.cut();
+    EXPECT_EQ(changed.count(), 3);
+}
+
+TEST_F(NoteEditorTest, arrowKeysLeaveTheNoteUnchanged_lettersChangeIt)
+{
+    editor.showNoteBytes("{\\rtf1 abc\\par}");
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+                              Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Shift, Qt::Key_Control})
+        QTest::keyClick(&editor, key);
+    EXPECT_EQ(changed.count(), 0);
+    QTest::keyClick(&editor, Qt::Key_X);
+    EXPECT_GE(changed.count(), 1);
+}
+
+TEST_F(NoteEditorTest, tabOverThreeLines_indentsEachAndExtendsTheSelection)
+{
+    editor.setPlainText(QStringLiteral("one\ntwo\nthree"));
+    select(1, 9); // from inside "one" into "three"
+    QTest::keyClick(&editor, Qt::Key_Tab);
+    EXPECT_EQ(lines(), QStringList({"\tone", "\ttwo", "\tthree"}));
+    EXPECT_EQ(editor.textCursor().selectionStart(), 1);
+    EXPECT_EQ(editor.textCursor().selectionEnd(), 12);
+}
+
+TEST_F(NoteEditorTest, shiftTab_removesOnlyLeadingTabs)
+{
+    editor.setPlainText(QStringLiteral("\tone\ntwo\t\n\t\tthree"));
+    select(0, editor.document()->characterCount() - 1);
+    QTest::keyClick(&editor, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(lines(), QStringList({"one", "two\t", "\tthree"}));
+    EXPECT_EQ(editor.textCursor().selectionEnd(), editor.document()->characterCount() - 1);
+}
+
+TEST_F(NoteEditorTest, tabWithoutSelection_typesATab_ctrlTabTypesNothing)
+{
+    editor.setPlainText(QStringLiteral("ab"));
+    select(1, 1);
+    QTest::keyClick(&editor, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("a\tb"));
+    QTest::keyClick(&editor, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("a\tb"));
+}
+
+TEST_F(NoteEditorTest, clickOnALink_asksToOpenItAndLeavesTheSelection)
+{
+    editor.showNoteBytes("{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"https://example.org/\"}"
+                         "{\\fldrslt the site}} now\\par}");
+    editor.placeCaret(0);
+    QSignalSpy opened(&editor, &NoteEditor::linkActivated);
+    QTextCursor link(editor.document());
+    link.setPosition(6);
+    const QPoint onLink = editor.cursorRect(link).center();
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, onLink);
+    ASSERT_EQ(opened.count(), 1);
+    EXPECT_EQ(opened.front().front().toUrl(), QUrl(QStringLiteral("https://example.org/")));
+    EXPECT_EQ(editor.textCursor().position(), 0);
+}
+
+struct LinkCase
+{
+    const char *name;
+    const char *target;
+    const char *opened; // empty: refused
+};
+
+class OpenableLink : public ::testing::TestWithParam<LinkCase>
+{
+};
+
+TEST_P(OpenableLink, of)
+{
+    EXPECT_EQ(NoteEditor::openableLink(QString::fromLatin1(GetParam().target)),
+              QUrl(QString::fromLatin1(GetParam().opened)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, OpenableLink,
+                         ::testing::Values(LinkCase{"web", "https://example.org/a?b=c", "https://example.org/a?b=c"},
+                                           LinkCase{"mail", "mailto:someone@example.org", "mailto:someone@example.org"},
+                                           LinkCase{"wwwWithoutScheme", "www.example.org", "http://www.example.org"},
+                                           LinkCase{"localFile_refused", "file:///usr/bin/xterm", ""},
+                                           LinkCase{"script_refused", "javascript:alert(1)", ""},
+                                           LinkCase{"customHandler_refused", "steam://run/1", ""},
+                                           LinkCase{"bareWord_refused", "notes", ""}),
+                         [](const ::testing::TestParamInfo<LinkCase> &caseInfo) {
+                             return std::string(caseInfo.param.name);
+                         });
+
+TEST(NoteEditorFiles, savedNoteReadsBack_missingFileShowsEmpty)
+{
+    QTemporaryDir folder;
+    NoteEditor writer;
+    writer.showNoteBytes("{\\rtf1\\ansi Kept {\\b words}\\par}");
+    const QString path = folder.filePath(QStringLiteral("tab00001.rtf"));
+    ASSERT_TRUE(writer.saveNoteFile(path));
+
+    NoteEditor reader;
+    ASSERT_TRUE(reader.loadNoteFile(path));
+    EXPECT_EQ(reader.toPlainText(), QStringLiteral("Kept words"));
+    QTextCursor bold(reader.document());
+    bold.setPosition(7);
+    EXPECT_EQ(bold.charFormat().fontWeight(), QFont::Bold);
+    ASSERT_TRUE(reader.loadNoteFile(folder.filePath(QStringLiteral("missing.rtf"))));
+    EXPECT_TRUE(reader.toPlainText().isEmpty());
+}
+
+// Going back and forth between notes: a note left unchanged is shown again from memory, but
+// never once its file changed, and never with changes that were not written.
+class NoteEditorSwitching : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        editor.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+        write(first, "{\\rtf1 first note\\par}");
+        write(second, "{\\rtf1 second note\\par}");
+    }
+
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir folder;
+    const QString first = folder.filePath(QStringLiteral("tab00001.rtf"));
+    const QString second = folder.filePath(QStringLiteral("tab00002.rtf"));
+    NoteEditor editor;
+};
+
+TEST_F(NoteEditorSwitching, unchangedNote_comesBackAsItWasWithoutAChangeOrUndo)
+{
+    QSignalSpy changed(&editor, &NoteEditor::noteChanged);
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    const QTextDocument *firstDocument = editor.document();
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(editor.loadNoteFile(second));
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("second note"));
+        ASSERT_TRUE(editor.loadNoteFile(first));
+        EXPECT_EQ(editor.toPlainText(), QStringLiteral("first note"));
+    }
+    EXPECT_EQ(editor.document(), firstDocument) << "kept, not read again";
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_FALSE(editor.document()->isUndoAvailable());
+}
+
+TEST_F(NoteEditorSwitching, savedChanges_comeBack_unsavedOnesAreNotKept)
+{
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    editor.moveCursor(QTextCursor::End);
+    editor.insertPlainText(QStringLiteral(" saved"));
+    ASSERT_TRUE(editor.saveNoteFile(first));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    editor.moveCursor(QTextCursor::End);
+    editor.insertPlainText(QStringLiteral(" never written"));
+
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("first note saved"));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("second note")) << "read from its file";
+}
+
+TEST_F(NoteEditorSwitching, fileChangedOrReplacedMeanwhile_isReadAfresh)
+{
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    write(first, "{\\rtf1 written by someone else, longer\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("written by someone else, longer"));
+
+    // Replaced at once by a file of the same size, as programs that save safely do.
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    const QString replacement = folder.filePath(QStringLiteral("replacement.rtf"));
+    write(replacement, "{\\rtf1 WRITTEN BY SOMEONE ELSE, LONGER\\par}");
+    ASSERT_TRUE(QFile::remove(first));
+    ASSERT_TRUE(QFile::rename(replacement, first));
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("WRITTEN BY SOMEONE ELSE, LONGER"));
+
+    // A note deleted while shown, and a new one created under its file name.
+    ASSERT_TRUE(QFile::remove(first));
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    write(first, "{\\rtf1 new\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("new"));
+}
+
+TEST_F(NoteEditorSwitching, onlyTheLastFewNotesAreKept)
+{
+    QStringList paths;
+    for (int i = 1; i <= NoteDocumentCache::kKeptDocuments + 3; ++i) {
+        paths << folder.filePath(QStringLiteral("note%1.rtf").arg(i));
+        write(paths.back(), "{\\rtf1 note " + QByteArray::number(i) + "\\par}");
+    }
+    QList<QPointer<QTextDocument>> shown;
+    for (const QString &path : paths) {
+        ASSERT_TRUE(editor.loadNoteFile(path));
+        shown << editor.document();
+    }
+    const auto alive =
+        std::count_if(shown.begin(), shown.end(), [](const auto &document) { return !document.isNull(); });
+    EXPECT_EQ(alive, NoteDocumentCache::kKeptDocuments + 1) << "the kept ones and the shown one";
+    EXPECT_TRUE(shown.front().isNull()) << "the oldest went";
+    ASSERT_TRUE(editor.loadNoteFile(paths.front()));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("note 1"));
+}
+
+TEST(NoteEditorFiles, save_reportsAFolderThatCannotBeWritten)
+{
+    QTemporaryDir folder;
+    NoteEditor editor;
+    editor.showNoteBytes("{\\rtf1 new\\par}");
+    EXPECT_FALSE(editor.saveNoteFile(folder.filePath(QStringLiteral("no/such/folder/tab00001.rtf"))));
+}
+
+TEST(NoteEditorFiles, placeCaret_isClampedToTheText)
+{
+    NoteEditor editor;
+    editor.setPlainText(QStringLiteral("four"));
+    editor.placeCaret(2);
+    EXPECT_EQ(editor.textCursor().position(), 2);
+    EXPECT_FALSE(editor.textCursor().hasSelection());
+    editor.placeCaret(400);
+    EXPECT_EQ(editor.textCursor().position(), 4);
+}
+
+} // namespace
+} // namespace tabulet::ui

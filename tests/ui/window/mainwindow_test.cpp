@@ -1,0 +1,463 @@
+#include "ui/window/mainwindow.h"
+
+#include "fakeprompts.h"
+#include "settings/notefiles.h"
+#include "ui/applicationcontext.h"
+#include "ui/editor/noteeditor.h"
+#include "ui/skin/skin.h"
+#include "ui/skin/skinnedbutton.h"
+#include "ui/window/tabstrip.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace tabulet::ui {
+namespace {
+
+using commands::CommandId;
+
+settings::FolderSet foldersIn(const QTemporaryDir &work)
+{
+    settings::FolderSet folders;
+    folders.dataFolder = work.filePath(QStringLiteral("data"));
+    // The shipped themes are built beside the program.
+    folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
+    folders.themesFolder = work.filePath(QStringLiteral("themes"));
+    folders.languagesFolder = work.filePath(QStringLiteral("languages"));
+    folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
+    QDir().mkpath(folders.dataFolder);
+    return folders;
+}
+
+struct NoteLine
+{
+    const char *title;
+    bool visible = true;
+    const char *text = "";
+};
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    // Writes a configuration with these notes (files tab00001.rtf on) and options, then opens
+    // the window on it.
+    void open(std::initializer_list<NoteLine> notes,
+              std::initializer_list<std::pair<const char *, const char *>> options = {})
+    {
+        context.texts.loadLanguageText("CONFIRM_DELETE: delete?\nCONFIRM_HIDE: hide?\nREALLYQUIT: really?\n"
+                                       "ERROR_CANTDELETELASTTAB: last tab\nID_TRAY_TOOLTIP: Tabulet - %s\n");
+        QByteArray xml = "<?xml version=\"1.0\" standalone=\"no\" ?>\n<config version=\"1.1\">\n<options>\n";
+        for (const auto &[key, value] : options)
+            xml += QByteArray("<option key=\"") + key + "\" val=\"" + value + "\"/>\n";
+        xml += "</options>\n<notes>\n";
+        int number = 1;
+        for (const NoteLine &note : notes) {
+            const QByteArray fileName = QStringLiteral("tab%1.rtf").arg(number, 5, 10, QLatin1Char('0')).toLatin1();
+            xml += QByteArray("<note id=\"") + QByteArray::number(number - 1) + "\" title=\"" + note.title +
+                   "\" filename=\"" + fileName + "\" visible=\"" + (note.visible ? "1" : "0") + "\"/>\n";
+            writeFile(QString::fromLatin1(fileName), QByteArray("{\\rtf1\\ansi ") + note.text + "\\par}");
+            ++number;
+        }
+        xml += "</notes>\n</config>\n";
+        writeFile(QStringLiteral("tbu_config.xml"), xml);
+        window = std::make_unique<MainWindow>(context);
+        auto fake = std::make_unique<FakePrompts>(log);
+        prompts = fake.get();
+        window->setPrompts(std::move(fake));
+        ASSERT_TRUE(window->initialise());
+    }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(QDir(context.folders.dataFolder).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString &name) const
+    {
+        QFile file(QDir(context.folders.dataFolder).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList tabTexts() const
+    {
+        QStringList texts;
+        for (int i = 0; i < window->tabStrip().count(); ++i)
+            texts << window->tabStrip().tabText(i);
+        return texts;
+    }
+
+    // Opens the tab menu on a tab; the menu's choice runs while it is open.
+    void fromTabMenu(int tab, const std::function<void()> &choice)
+    {
+        window->setTabMenu([&](const QPoint &) { choice(); });
+        emit window->tabStrip().tabRightClicked(tab, QPoint());
+    }
+
+    QString shownText() const { return window->editor().toPlainText(); }
+
+    void type(const QString &text)
+    {
+        window->editor().moveCursor(QTextCursor::End);
+        window->editor().insertPlainText(text);
+    }
+
+    QTemporaryDir work;
+    ApplicationContext context{foldersIn(work)};
+    std::unique_ptr<MainWindow> window;
+    FakePrompts::Log log;
+    FakePrompts *prompts = nullptr;
+};
+
+TEST_F(MainWindowTest, opensOnTheNotesWithTheFirstShown)
+{
+    open({{"One", true, "first note"}, {"Hidden", false}, {"Two"}});
+    EXPECT_EQ(tabTexts(), QStringList({"One", "Two"}));
+    EXPECT_EQ(window->tabs().selectedTab(), 0);
+    EXPECT_EQ(shownText(), QStringLiteral("first note"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(log.told.isEmpty());
+}
+
+TEST_F(MainWindowTest, selectedTabSevenOfThree_showsTabOne)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}}, {{"selectedtab", "7"}});
+    EXPECT_EQ(window->tabs().selectedTab(), 1);
+    EXPECT_EQ(shownText(), QStringLiteral("b"));
+}
+
+TEST_F(MainWindowTest, stepTab_wrapsRoundBothWays)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}});
+    window->runCommand(CommandId::ChangeToPrevTab);
+    EXPECT_EQ(window->tabs().selectedTab(), 2);
+    window->runCommand(CommandId::ChangeToNextTab1);
+    EXPECT_EQ(window->tabs().selectedTab(), 0);
+    window->tabs().stepTab(-7);
+    EXPECT_EQ(window->tabs().selectedTab(), 2);
+    EXPECT_EQ(context.settings.value(QStringLiteral("selectedtab")), QStringLiteral("2"));
+}
+
+// Paste, drops and undo change the note as typing does: the change is written when the tab is left.
+TEST_F(MainWindowTest, pastedText_isSavedWhenTheTabIsLeft)
+{
+    open({{"A", true, "kept"}, {"B"}});
+    QApplication::clipboard()->setText(QStringLiteral(" pasted"));
+    window->editor().moveCursor(QTextCursor::End);
+    window->runCommand(CommandId::Paste);
+    window->runCommand(CommandId::ChangeToNextTab);
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("kept pasted"));
+    window->runCommand(CommandId::ChangeToPrevTab);
+    EXPECT_EQ(shownText(), QStringLiteral("kept pasted"));
+}
+
+TEST_F(MainWindowTest, unchangedNote_isNotWritten)
+{
+    open({{"A", true, "as it was"}, {"B"}});
+    const QByteArray before = readFile(QStringLiteral("tab00001.rtf"));
+    window->editor().moveCursor(QTextCursor::End);
+    window->runCommand(CommandId::ChangeToNextTab);
+    EXPECT_EQ(readFile(QStringLiteral("tab00001.rtf")), before);
+}
+
+// A note that could not be written must not be taken for saved.
+TEST_F(MainWindowTest, failedSave_keepsTheNoteMarkedChanged)
+{
+    open({{"A", true, "a"}, {"B"}});
+    type(QStringLiteral(" more"));
+    QFile::remove(QDir(context.folders.dataFolder).filePath(QStringLiteral("tab00001.rtf")));
+    QDir(context.folders.dataFolder).mkdir(QStringLiteral("tab00001.rtf"));
+    EXPECT_FALSE(window->tabs().saveTab());
+    EXPECT_TRUE(window->tabs().selectedNote()->modified);
+}
+
+// A note file that is there but cannot be read (here: beyond the size the editor reads) is
+// shown empty and read-only, the user is told, and nothing typed or formatted replaces it.
+TEST_F(MainWindowTest, unreadableNoteFile_isToldAndNeverWrittenOver)
+{
+    context.texts.loadLanguageText("ERROR_NOTEFILEUNREADABLE: unreadable %s\n");
+    open({{"A", true, "a"}, {"B", true, "b"}});
+    const QString path = QDir(context.folders.dataFolder).filePath(QStringLiteral("tab00002.rtf"));
+    {
+        QFile huge(path);
+        ASSERT_TRUE(huge.resize(NoteEditor::kMaxNoteFileSize + 1)) << "a sparse file takes no room";
+    }
+    window->runCommand(CommandId::ChangeToNextTab);
+    ASSERT_EQ(log.told.size(), 1);
+    EXPECT_TRUE(log.told.front().startsWith(QStringLiteral("unreadable ")));
+    EXPECT_TRUE(log.told.front().endsWith(QStringLiteral("tab00002.rtf")));
+    EXPECT_TRUE(window->editor().isReadOnly());
+    EXPECT_TRUE(shownText().isEmpty());
+
+    window->runCommand(CommandId::MakeSelectionBold);
+    window->tabs().markModified();
+    window->runCommand(CommandId::ChangeToPrevTab);
+    EXPECT_EQ(QFileInfo(path).size(), NoteEditor::kMaxNoteFileSize + 1);
+    EXPECT_FALSE(window->editor().isReadOnly()) << "the readable note can be edited again";
+    EXPECT_EQ(shownText(), QStringLiteral("a"));
+}
+
+TEST_F(MainWindowTest, newTab_createsTheNoteFileAndSavesTheNoteLeft)
+{
+    open({{"First", true, "typed"}});
+    type(QStringLiteral(" more"));
+    prompts->names = {QStringLiteral("Second")};
+    window->runCommand(CommandId::NewTab);
+    EXPECT_EQ(tabTexts(), QStringList({"First", "Second"}));
+    EXPECT_EQ(window->tabs().selectedTab(), 1);
+    EXPECT_EQ(readFile(QStringLiteral("tab00002.rtf")),
+              QByteArray(settings::kNewNoteContent.data(), qsizetype(settings::kNewNoteContent.size())));
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("typed more"));
+    EXPECT_TRUE(shownText().isEmpty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tabulet - Second"));
+}
+
+TEST_F(MainWindowTest, cancelledNewTab_addsNothing)
+{
+    open({{"First"}});
+    window->runCommand(CommandId::NewTab);
+    EXPECT_EQ(tabTexts(), QStringList({"First"}));
+    EXPECT_EQ(context.notes.size(), 1);
+    EXPECT_TRUE(window->acceptsIncoming());
+}
+
+struct RemovalCase
+{
+    const char *name;
+    CommandId command;
+    int selected;
+    int removed;
+    QStringList tabsAfter;
+    int selectedAfter;
+    const char *shownAfter;
+};
+
+class MainWindowRemovalTest : public MainWindowTest, public ::testing::WithParamInterface<RemovalCase>
+{
+};
+
+TEST_P(MainWindowRemovalTest, removeTab)
+{
+    const RemovalCase &removal = GetParam();
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}});
+    window->tabs().selectTab(removal.selected, true);
+    fromTabMenu(removal.removed, [&] { window->runCommand(removal.command); });
+    EXPECT_EQ(tabTexts(), removal.tabsAfter);
+    EXPECT_EQ(window->tabs().selectedTab(), removal.selectedAfter);
+    EXPECT_EQ(window->tabStrip().currentIndex(), removal.selectedAfter);
+    EXPECT_EQ(shownText(), QString::fromLatin1(removal.shownAfter));
+    EXPECT_EQ(context.settings.value(QStringLiteral("selectedtab")), QString::number(removal.selectedAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flows, MainWindowRemovalTest,
+    ::testing::Values(
+        RemovalCase{"deleteSelectedSecond_selectsFirst", CommandId::DeleteDocument, 1, 1, {"A", "C"}, 0, "a"},
+        RemovalCase{"deleteSelectedFirst_selectsFormerSecond", CommandId::DeleteDocument, 0, 0, {"B", "C"}, 0, "b"},
+        RemovalCase{"hideSelectedThird_selectsSecond", CommandId::HideDocument, 2, 2, {"A", "B"}, 1, "b"},
+        RemovalCase{"hideBeforeSelected_keepsItsNote", CommandId::HideDocument, 2, 0, {"B", "C"}, 1, "c"},
+        RemovalCase{"deleteAfterSelected_keepsItsNote", CommandId::DeleteDocument, 0, 2, {"A", "B"}, 0, "a"}),
+    [](const ::testing::TestParamInfo<RemovalCase> &caseInfo) { return std::string(caseInfo.param.name); });
+
+TEST_F(MainWindowTest, delete_removesTheFileAndTheNote_hideKeepsThem)
+{
+    open({{"A"}, {"B"}, {"C"}});
+    window->tabs().selectTab(1, true);
+    window->runCommand(CommandId::DeleteDocument);
+    EXPECT_FALSE(QFile::exists(QDir(context.folders.dataFolder).filePath(QStringLiteral("tab00002.rtf"))));
+    EXPECT_EQ(context.notes.size(), 2);
+    window->runCommand(CommandId::HideDocument);
+    EXPECT_TRUE(QFile::exists(QDir(context.folders.dataFolder).filePath(QStringLiteral("tab00001.rtf"))));
+    EXPECT_EQ(context.notes.size(), 2);
+    EXPECT_FALSE(context.notes[0].visible);
+    EXPECT_EQ(log.asked, QStringList({"delete?", "hide?"}));
+}
+
+// When the tabs shift under the selected note, it stays shown and its changes are kept.
+TEST_F(MainWindowTest, removingATabBeforeTheSelected_savesTheSelectedNoteFirst)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}});
+    window->tabs().selectTab(2, true);
+    type(QStringLiteral(" changed"));
+    fromTabMenu(0, [&] { window->runCommand(CommandId::DeleteDocument); });
+    EXPECT_EQ(shownText(), QStringLiteral("c changed"));
+    EXPECT_TRUE(readFile(QStringLiteral("tab00003.rtf")).contains("c changed"));
+}
+
+// Hiding keeps the note, so what was typed into it is kept too.
+TEST_F(MainWindowTest, hidingTheSelectedNote_keepsItsChanges)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}});
+    type(QStringLiteral(" typed"));
+    window->runCommand(CommandId::HideDocument);
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("a typed"));
+}
+
+TEST_F(MainWindowTest, theOnlyVisibleTab_canBeNeitherHiddenNorDeleted)
+{
+    open({{"Hidden", false}, {"Shown", true, "s"}});
+    window->runCommand(CommandId::HideDocument);
+    window->runCommand(CommandId::DeleteDocument);
+    EXPECT_EQ(tabTexts(), QStringList({"Shown"}));
+    EXPECT_EQ(log.told, QStringList({"last tab", "last tab"}));
+    EXPECT_TRUE(log.asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, cancelledDelete_keepsTheTab)
+{
+    open({{"A"}, {"B"}});
+    prompts->answers = {false};
+    window->runCommand(CommandId::DeleteDocument);
+    EXPECT_EQ(tabTexts(), QStringList({"A", "B"}));
+}
+
+// The tab menu's tab is forgotten when the menu closes: a later shortcut acts on the selected tab.
+TEST_F(MainWindowTest, tabMenu_forgetsItsTabWhenItCloses)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}});
+    window->tabs().selectTab(2, true);
+    fromTabMenu(0, [&] { EXPECT_EQ(window->tabs().targetTab(), 0); });
+    EXPECT_EQ(window->tabs().contextTab(), -1);
+    window->runCommand(CommandId::DeleteDocument);
+    EXPECT_EQ(tabTexts(), QStringList({"A", "B"}));
+}
+
+TEST_F(MainWindowTest, rename_offersTheTabTextAndAcceptsAnEmptyName)
+{
+    open({{"Old"}, {"Other"}});
+    prompts->names = {QString()};
+    fromTabMenu(0, [&] { window->renameTab(); });
+    EXPECT_EQ(log.namesOffered, QStringList({"Old"}));
+    EXPECT_EQ(tabTexts(), QStringList({"", "Other"}));
+    EXPECT_TRUE(context.notes[0].title.isEmpty());
+}
+
+TEST_F(MainWindowTest, unreadableTheme_fallsBackToTheDefaultTheme)
+{
+    QDir().mkpath(context.folders.themesFolder);
+    QFile broken(QDir(context.folders.themesFolder).filePath(QStringLiteral("broken.tabutheme")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a zip archive");
+    broken.close();
+    open({{"A"}}, {{"theme", "broken"}, {"subtheme", "nothing"}});
+    EXPECT_FALSE(log.told.isEmpty());
+    EXPECT_EQ(window->theme().name(), QStringLiteral("default"));
+    EXPECT_EQ(context.settings.value(QStringLiteral("theme")), QStringLiteral("default"));
+    EXPECT_EQ(window->theme().currentTitle(), window->theme().listSubthemes().value(0));
+}
+
+TEST_F(MainWindowTest, boldCommand_togglesAndShowsOnTheButton)
+{
+    open({{"A", true, "some words"}});
+    window->editor().selectAll();
+    window->runCommand(CommandId::MakeSelectionBold);
+    const SkinnedButton *bold = window->skin().button(QStringLiteral("makeSelectionBold"));
+    ASSERT_NE(bold, nullptr);
+    EXPECT_TRUE(bold->isSelected());
+    EXPECT_TRUE(window->tabs().selectedNote()->modified);
+    window->runCommand(CommandId::MakeSelectionBold);
+    EXPECT_FALSE(bold->isSelected());
+}
+
+TEST_F(MainWindowTest, wordWrap_flipsAndIsWritten)
+{
+    open({{"A"}}, {{"wordwrap", "1"}});
+    EXPECT_EQ(window->editor().lineWrapMode(), QTextEdit::WidgetWidth);
+    window->runCommand(CommandId::ToggleWordWrap);
+    EXPECT_EQ(window->editor().lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_TRUE(readFile(QStringLiteral("tbu_config.xml")).contains("<option key=\"wordwrap\" val=\"0\"/>"));
+}
+
+TEST_F(MainWindowTest, exit_asksUnlessConfirmExitIsOff)
+{
+    open({{"A"}});
+    QSignalSpy closed(window.get(), &MainWindow::closed);
+    prompts->answers = {false};
+    window->runCommand(CommandId::Exit);
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_EQ(log.asked, QStringList({"really?"}));
+    context.settings.value(QStringLiteral("confirmexit")) = QStringLiteral("0");
+    window->runCommand(CommandId::Exit);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(log.asked.size(), 1);
+}
+
+TEST_F(MainWindowTest, closing_writesTheNoteAndThePlaceAndSize)
+{
+    open({{"A", true, "a"}}, {{"x", "40"}, {"y", "30"}, {"w", "500"}, {"h", "260"}});
+    type(QStringLiteral(" last words"));
+    window->closeWithoutAsking();
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("a last words"));
+    const QByteArray configuration = readFile(QStringLiteral("tbu_config.xml"));
+    EXPECT_TRUE(configuration.contains("<option key=\"w\" val=\"500\"/>"));
+    EXPECT_TRUE(configuration.contains("<option key=\"x\" val=\"40\"/>"));
+}
+
+TEST_F(MainWindowTest, closingWithoutAsking_endsADialogThatIsOpen)
+{
+    open({{"A", true, "a"}});
+    QMessageBox question(QMessageBox::Question, QString(), QStringLiteral("really?"), QMessageBox::Yes | QMessageBox::No);
+    QTimer::singleShot(0, window.get(), [this] { window->closeWithoutAsking(); });
+    question.exec();
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, alwaysOnTop_togglesTheWindowAndItsButton)
+{
+    open({{"A"}});
+    window->runCommand(CommandId::WindowOnTop);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->isVisible());
+    const SkinnedButton *onTop = window->skin().button(QStringLiteral("windowOnTop"));
+    ASSERT_NE(onTop, nullptr);
+    EXPECT_TRUE(onTop->isSelected());
+    window->runCommand(CommandId::WindowOnTop);
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(onTop->isSelected());
+}
+
+TEST_F(MainWindowTest, escape_neverClosesTheWindow)
+{
+    open({{"A"}});
+    QSignalSpy closed(window.get(), &MainWindow::closed);
+    QTest::keyClick(&window->editor(), Qt::Key_Escape);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, minimise_hidesAndSaves)
+{
+    open({{"A", true, "a"}});
+    type(QStringLiteral("b"));
+    window->runCommand(CommandId::Minimize);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->isHiddenToTray());
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("ab"));
+    window->showAndActivate();
+    EXPECT_FALSE(window->isHiddenToTray());
+}
+
+TEST_F(MainWindowTest, emptyNoteList_isReportedAndRepaired)
+{
+    open({});
+    EXPECT_EQ(tabTexts(), QStringList({"tab1"}));
+    EXPECT_EQ(log.told.size(), 1);
+}
+
+} // namespace
+} // namespace tabulet::ui

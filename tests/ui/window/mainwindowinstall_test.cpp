@@ -1,0 +1,109 @@
+#include "ui/window/mainwindowinstall.h"
+
+#include "fakeprompts.h"
+#include "lang/texttable.h"
+#include "settings/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace tabulet::ui {
+namespace {
+
+class InstallTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        texts.loadLanguageText("ERROR_LANGUAGEFILEEXISTS: exists\nERROR_ERRORWRITINGLANGUAGEFILE: cannot write\n"
+                               "LANGUAGE_USE: use %s?\nTHEME_USE: theme %s installed\n");
+        source = write(work.filePath(QStringLiteral("handed/mine.tabulang")), "NEW: text");
+        folder = work.filePath(QStringLiteral("user/languages"));
+    }
+
+    static QString write(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    bool install(InstallKind kind = InstallKind::Language)
+    {
+        return installFile(kind, source, folder, prompts, texts, options);
+    }
+
+    QTemporaryDir work;
+    lang::TextTable texts;
+    settings::Settings options;
+    FakePrompts::Log log;
+    FakePrompts prompts{log};
+    QString source;
+    QString folder;
+};
+
+TEST_F(InstallTest, newLanguage_isCopiedAndOfferedForUse)
+{
+    prompts.answers = {true};
+    EXPECT_TRUE(install());
+    EXPECT_EQ(read(folder + QStringLiteral("/mine.tabulang")), QByteArray("NEW: text"));
+    EXPECT_EQ(log.asked, QStringList({"use mine.tabulang?"}));
+    EXPECT_EQ(options.value(QStringLiteral("languagefile")), QStringLiteral("mine.tabulang"));
+}
+
+TEST_F(InstallTest, newTheme_tellsHowToUseIt)
+{
+    EXPECT_TRUE(install(InstallKind::Theme));
+    EXPECT_EQ(log.told, QStringList({"theme mine.tabulang installed"}));
+    EXPECT_TRUE(log.asked.isEmpty());
+}
+
+TEST_F(InstallTest, installedFile_isReplacedOnlyWhenTheUserSaysYes)
+{
+    write(folder + QStringLiteral("/mine.tabulang"), "OLD: text");
+    prompts.answers = {false};
+    EXPECT_TRUE(install());
+    EXPECT_EQ(read(folder + QStringLiteral("/mine.tabulang")), QByteArray("OLD: text"));
+    EXPECT_EQ(log.asked, QStringList({"exists"}));
+
+    prompts.answers = {true, false};
+    EXPECT_TRUE(install());
+    EXPECT_EQ(read(folder + QStringLiteral("/mine.tabulang")), QByteArray("NEW: text"));
+    EXPECT_TRUE(options.value(QStringLiteral("languagefile")).isEmpty());
+}
+
+// A file that cannot be read is reported as such, not as one that is already installed.
+TEST_F(InstallTest, unreadableFile_isReportedAsAFailure)
+{
+    source = work.filePath(QStringLiteral("handed/missing.tabulang"));
+    EXPECT_FALSE(install());
+    EXPECT_TRUE(log.asked.isEmpty());
+    EXPECT_EQ(log.told, QStringList({"cannot write"}));
+}
+
+TEST(CopyIntoFolder, refusesFilesOverTheBound)
+{
+    QTemporaryDir work;
+    const QString source = work.filePath(QStringLiteral("big.tabutheme"));
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2048, 'x'));
+    file.close();
+    EXPECT_EQ(copyIntoFolder(source, work.filePath(QStringLiteral("themes")), false, 1024), CopyResult::Failed);
+    EXPECT_EQ(copyIntoFolder(source, work.filePath(QStringLiteral("themes")), false, 4096), CopyResult::Copied);
+    EXPECT_EQ(copyIntoFolder(source, work.filePath(QStringLiteral("themes")), false, 4096), CopyResult::Exists);
+}
+
+} // namespace
+} // namespace tabulet::ui
