@@ -200,16 +200,18 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 5> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 6> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
     {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1}, // path of the note file
+    {"ERROR_NOTENOTSAVED"_L1, "s"_L1},       // path of the note file
     {"ID_TRAY_TOOLTIP"_L1, "s"_L1},          // title of the current note
     {"LANGUAGE_USE"_L1, "s"_L1},             // name of the installed language file
     {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 13> kOwnTextKeys = {
+const std::array<QLatin1StringView, 14> kOwnTextKeys = {
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
+    QLatin1StringView("ERROR_NOTENOTSAVED"),
     QLatin1StringView("FINDDIALOG_CANCEL"),
     QLatin1StringView("FINDDIALOG_DIRECTION"),
     QLatin1StringView("FINDDIALOG_DOWN"),

@@ -15,7 +15,7 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // find and replace dialog, which stands where that version used the system's, the message for a
 // note file that cannot be read, and "LOCALE", the language's code for Qt's own texts ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 13> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 14> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -28,6 +28,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 5> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 6> kFormattedTextKeys;
 
 } // namespace tabulet::lang
