@@ -1,0 +1,137 @@
+#include "archive/archivefiles.h"
+
+#include "settings/notefiles.h"
+#include "settings/notelist.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace tabulet::archive {
+namespace {
+
+constexpr qint64 kCopyChunk = 256 * 1024;
+
+// Files of a folder (no folders, no devices or pipes), sorted by name.
+QStringList filesOf(const QString &folder, const QStringList &patterns)
+{
+    QStringList names;
+    for (QDirIterator it(folder, patterns, QDir::Files | QDir::Hidden); it.hasNext();) {
+        it.next();
+        names << it.fileName();
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+QString canonicalFolder(const QString &folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QString() : canonical + QLatin1Char('/');
+}
+
+} // namespace
+
+bool isArchivedTopLevelName(const QString &name)
+{
+    return name.compare(kLegacyFile, Qt::CaseInsensitive) == 0 ||
+           name.compare(kConfigurationFile, Qt::CaseInsensitive) == 0 ||
+           name.endsWith(QLatin1StringView(".rtf"), Qt::CaseInsensitive);
+}
+
+bool staysInside(const QString &path, const QString &folder)
+{
+    const QString inside = canonicalFolder(folder);
+    if (inside.isEmpty())
+        return false;
+    QFileInfo info(QDir::cleanPath(QDir(folder).absoluteFilePath(path)));
+    QString rest;
+    // Climb to the nearest part that exists: only existing parts can be links.
+    while (!info.exists() && !info.isSymLink()) {
+        rest = QLatin1Char('/') + info.fileName() + rest;
+        const QString parent = info.path();
+        if (parent == info.filePath())
+            return false;
+        info = QFileInfo(parent);
+    }
+    const QString canonical = info.canonicalFilePath();
+    if (canonical.isEmpty())
+        return false; // a dangling link leads nowhere we can vouch for
+    return (canonical + rest + QLatin1Char('/')).startsWith(inside);
+}
+
+std::vector<CopyItem> collectFiles(const QString &dataFolder, const settings::NoteList &notes, bool allNotes)
+{
+    const QDir data(dataFolder);
+    std::vector<CopyItem> items;
+    const auto append = [&](const QString &path, const QString &subFolder) {
+        if (staysInside(path, dataFolder))
+            items.push_back({path, subFolder});
+    };
+    append(data.filePath(kLegacyFile), {});
+    append(data.filePath(kConfigurationFile), {});
+
+    const QString pluginSettings = data.filePath(kPluginSettingsFolder);
+    for (const QString &name : filesOf(pluginSettings, {}))
+        append(QDir(pluginSettings).filePath(name), kPluginSettingsFolder);
+
+    if (allNotes) {
+        for (const QString &name : filesOf(dataFolder, {QStringLiteral("*.rtf")}))
+            append(data.filePath(name), {});
+    } else {
+        for (const settings::Note &note : notes) {
+            const QString path = settings::noteFilePath(dataFolder, note.fileName);
+            if (!path.isEmpty())
+                append(path, {});
+        }
+    }
+    return items;
+}
+
+bool copyNewFile(const QString &source, const QString &target, QString *error)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *error = in.errorString();
+        return false;
+    }
+    // NewOnly: the system refuses an existing target (a symbolic link included) in the same call
+    // that creates the file.
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        *error = out.errorString();
+        return false;
+    }
+    QByteArray chunk;
+    bool copied = true;
+    while (copied) {
+        chunk = in.read(kCopyChunk);
+        if (chunk.isEmpty()) {
+            copied = in.error() == QFileDevice::NoError;
+            if (!copied)
+                *error = in.errorString();
+            break;
+        }
+        if (out.write(chunk) != chunk.size()) {
+            *error = out.errorString();
+            copied = false;
+        }
+    }
+    if (copied && !out.flush()) {
+        *error = out.errorString();
+        copied = false;
+    }
+    out.close();
+    if (copied && out.error() != QFileDevice::NoError) {
+        *error = out.errorString();
+        copied = false;
+    }
+    if (!copied)
+        out.remove();
+    return copied;
+}
+
+} // namespace tabulet::archive

@@ -1,0 +1,144 @@
+#include "archive/archiver.h"
+
+#include "archive/archivefiles.h"
+#include "archive/archiverestore.h"
+#include "archive/archiverhost.h"
+#include "archive/archivermessages.h"
+#include "archive/archivescan.h"
+#include "archive/clock.h"
+#include "archive/timestampname.h"
+#include "settings/folderset.h"
+#include "settings/settings.h"
+#include "settings/textnumber.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <atomic>
+
+namespace tabulet::archive {
+namespace {
+
+constexpr qint64 kSecondsPerDay = 86400;
+
+const QString kLastArchiving = QStringLiteral("lastarchiving");
+
+// Whole days from `from` to `to`, truncated toward zero (negative when `from` is later).
+qint64 wholeDays(const QDateTime &from, const QDateTime &to)
+{
+    return from.secsTo(to) / kSecondsPerDay;
+}
+
+} // namespace
+
+Archiver::Archiver(const settings::FolderSet &folders, settings::Settings &settings, const settings::NoteList &notes,
+                   lang::TextTable &texts, const Clock &clock)
+    : m_folders(folders), m_settings(settings), m_notes(notes), m_texts(texts), m_clock(clock)
+{
+}
+
+void Archiver::chooseFolder(const QString &customFolder, bool useDefaultFolder)
+{
+    m_chosenCustomFolder = customFolder;
+    m_chosenDefaultFolder = useDefaultFolder;
+}
+
+bool Archiver::setUp(ArchiverHost &host)
+{
+    m_archiveFolder =
+        m_chosenDefaultFolder ? QDir(m_folders.dataFolder).filePath(QStringLiteral("archive")) : m_chosenCustomFolder;
+    m_ready = ensureFolderOrTell(m_archiveFolder, m_texts, host);
+    return m_ready;
+}
+
+bool Archiver::isArchiveDue() const
+{
+    const QDateTime now = m_clock.now();
+    const QDateTime last = timeOfTimestampName(m_settings.value(kLastArchiving), now);
+    return wholeDays(last, now) >= settings::leadingNumber(m_settings.value(QStringLiteral("createarchiveinterval")));
+}
+
+QString Archiver::archiveNow(bool silent, ArchiverHost &host)
+{
+    if (!m_ready)
+        return {};
+    // Written before the folder is tried: a failed attempt also counts as the last archiving.
+    const QString name = timestampName(m_clock.now());
+    m_settings.value(kLastArchiving) = name;
+    const QString archive = QDir(m_archiveFolder).filePath(name);
+    if (!ensureFolderOrTell(archive, m_texts, host)) {
+        m_ready = false;
+        return {};
+    }
+
+    const std::vector<CopyItem> items = collectFiles(m_folders.dataFolder, m_notes, false);
+    QStringList usableSubFolders;
+    for (const CopyItem &item : items) {
+        if (!item.subFolder.isEmpty() && !usableSubFolders.contains(item.subFolder) &&
+            ensureFolderOrTell(QDir(archive).filePath(item.subFolder), m_texts, host))
+            usableSubFolders << item.subFolder;
+    }
+
+    // Two archives in one second share a folder: whatever is there already stays as it is.
+    std::atomic<int> copied = 0;
+    host.runFileWork(static_cast<int>(items.size()), [&](const Progress &progress) {
+        int done = 0;
+        for (const CopyItem &item : items) {
+            const QDir target(item.subFolder.isEmpty() ? archive : QDir(archive).filePath(item.subFolder));
+            QString error;
+            if ((item.subFolder.isEmpty() || usableSubFolders.contains(item.subFolder)) &&
+                copyNewFile(item.source, target.filePath(QFileInfo(item.source).fileName()), &error))
+                ++copied;
+            progress(++done);
+        }
+    });
+    if (!silent)
+        host.showMessage(filesCopiedMessage(m_texts, copied, archive));
+    return archive;
+}
+
+void Archiver::scheduledCheck(ArchiverHost &host)
+{
+    if (m_settings.flag(QStringLiteral("autoarchive")) && isArchiveDue())
+        archiveNow(m_settings.flag(QStringLiteral("silentautoarchive")), host);
+    if (m_settings.flag(QStringLiteral("deletearchive")))
+        deleteOldArchives();
+}
+
+int Archiver::deleteOldArchives()
+{
+    if (!m_ready)
+        return 0;
+    const QDateTime now = m_clock.now();
+    const int limit = settings::leadingNumber(m_settings.value(QStringLiteral("deletearchiveinterval")));
+    std::vector<RemovalItem> removals;
+    QStringList doomed;
+    for (const QString &name : archiveNames(m_archiveFolder)) {
+        const std::optional<QDateTime> made = readTimestampName(name);
+        const QString path = QDir(m_archiveFolder).filePath(name);
+        if (!made || wholeDays(*made, now) < limit || !holdsOnlyArchiveFiles(path))
+            continue;
+        const std::vector<RemovalItem> tree = removalTree(path);
+        removals.insert(removals.end(), tree.begin(), tree.end());
+        doomed << path;
+    }
+    removeListed(removals);
+    return static_cast<int>(
+        std::count_if(doomed.begin(), doomed.end(), [](const QString &path) { return !QFileInfo::exists(path); }));
+}
+
+QList<ArchiveRecord> Archiver::scanArchives() const
+{
+    return archive::scanArchives(m_archiveFolder, m_clock.now());
+}
+
+bool Archiver::restore(const ArchiveRecord &archive, ArchiverHost &host)
+{
+    if (!restoreArchive(archive.path, m_folders.dataFolder, m_notes, m_texts, host))
+        return false;
+    m_settings.value(kLastArchiving) = timestampName(m_clock.now());
+    return true;
+}
+
+} // namespace tabulet::archive
