@@ -1,0 +1,231 @@
+#include "listenerfixture.h"
+
+#include "net/incomingfolder.h"
+#include "net/notesender.h"
+
+#include "printers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTcpSocket>
+#include <QThread>
+
+namespace tabulet::net {
+namespace {
+
+QByteArray sampleBody(int size)
+{
+    QByteArray body(size, '\0');
+    for (int i = 0; i < size; ++i)
+        body[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+    return body;
+}
+
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+class NoteListenerTest : public ListenerFixture
+{
+};
+
+TEST_F(NoteListenerTest, receive_storesSentNoteByteForByteInPrivateFile)
+{
+    QTemporaryDir outbox;
+    const QString notePath = outbox.filePath(QStringLiteral("tab00001.rtf"));
+    const QByteArray body = sampleBody(300 * 1024);
+    QFile file(notePath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(body);
+    file.close();
+
+    TransferHeader header;
+    header.sender = encodeTextField(QString::fromUtf8("Jürgen"));
+    header.title = encodeTextField(QString::fromUtf8("Заметка"));
+    std::vector<int> progress;
+    const SendResult result = sendNoteFile(notePath, {QStringLiteral("127.0.0.1"), m_port}, header,
+                                           [&](int percent) { progress.push_back(percent); });
+    ASSERT_TRUE(result.sent());
+    ASSERT_TRUE(waitForOutcome());
+
+    const ReceivedNote note = takeNote();
+    EXPECT_TRUE(note.isComplete());
+    EXPECT_EQ(note.sender(), QString::fromUtf8("Jürgen"));
+    EXPECT_EQ(note.title(), QString::fromUtf8("Заметка"));
+    EXPECT_EQ(fileContent(note.filePath), body);
+    EXPECT_EQ(QFileInfo(note.filePath).path(), m_incoming.path());
+    EXPECT_EQ(QFile::permissions(note.filePath) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    ASSERT_FALSE(progress.empty());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(progress.back(), 100);
+}
+
+TEST_F(NoteListenerTest, receive_handsOverEmptyNoteAsComplete)
+{
+    sendRaw(noteMessage({}));
+    ASSERT_TRUE(waitForOutcome());
+    const ReceivedNote note = takeNote();
+    EXPECT_TRUE(note.isComplete());
+    EXPECT_EQ(fileContent(note.filePath), QByteArray());
+}
+
+struct HostileHeader
+{
+    const char *name;
+    quint32 kind;
+    quint32 headerSize;
+    quint32 fileLength;
+};
+
+class RefusedHeader : public ListenerFixture, public testing::WithParamInterface<HostileHeader>
+{
+};
+
+// Each is closed without a file; the listener then takes the next note as usual.
+TEST_P(RefusedHeader, receive_dropsTransferAndKeepsListening)
+{
+    const HostileHeader &c = GetParam();
+    QByteArray bytes(kNoteHeaderSize + 16, 'x');
+    for (int i = 0; i < 4; ++i) {
+        bytes[i] = static_cast<char>((c.kind >> (8 * i)) & 0xFF);
+        bytes[4 + i] = static_cast<char>((c.headerSize >> (8 * i)) & 0xFF);
+        bytes[8 + i] = static_cast<char>((c.fileLength >> (8 * i)) & 0xFF);
+    }
+    sendRaw(bytes);
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_FALSE(takeDropReason().isEmpty());
+    EXPECT_TRUE(m_notes.empty());
+    EXPECT_EQ(incomingFiles(), QStringList());
+
+    sendRaw(noteMessage("after"));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_EQ(fileContent(takeNote().filePath), QByteArray("after"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HostileHeaders, RefusedHeader,
+    testing::Values(HostileHeader{"headerSize0", 0, 0, 16}, HostileHeader{"headerSize11", 0, 11, 16},
+                    HostileHeader{"headerSize13", 0, 13, 16}, HostileHeader{"headerSize139", 0, 139, 16},
+                    HostileHeader{"headerSize141", 0, 141, 16}, HostileHeader{"headerSizeMax", 0, 0x7FFFFFFF, 16},
+                    HostileHeader{"negativeFileLength", 0, 140, 0xFFFFFFFF},
+                    HostileHeader{"fileLength2GB", 0, 140, 0x7FFFFFFF},
+                    HostileHeader{"fileLengthAbove256MiB", 0, 140, (256u << 20) + 1},
+                    // Nobody on the network may end the listener.
+                    HostileHeader{"stopRequest", 1, 12, 0}),
+    [](const testing::TestParamInfo<HostileHeader> &param) { return std::string(param.param.name); });
+
+TEST_F(NoteListenerTest, receive_refusesNoteTheTemporaryFolderHasNoRoomFor)
+{
+    ListenerLimits limits = testLimits();
+    limits.freeSpaceReserve = qint64{1} << 60;
+    startListener(limits);
+    sendRaw(noteMessage("small"));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_FALSE(takeDropReason().isEmpty());
+    EXPECT_EQ(incomingFiles(), QStringList());
+}
+
+// A sender that stops at any byte: before the header is whole nothing is handed over (no name
+// is ever taken for a note without a file); after it the note is offered with what came.
+TEST_F(NoteListenerTest, receive_replaysEveryCutOffPoint)
+{
+    const QByteArray body = sampleBody(40);
+    const QByteArray message = noteMessage(body);
+    for (qsizetype cut = 0; cut <= message.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        sendRaw(message.left(cut));
+        ASSERT_TRUE(waitForOutcome());
+        if (cut < kNoteHeaderSize) {
+            takeDropReason();
+            EXPECT_EQ(incomingFiles(), QStringList());
+            continue;
+        }
+        const ReceivedNote note = takeNote();
+        EXPECT_EQ(note.receivedLength, cut - kNoteHeaderSize);
+        EXPECT_EQ(note.isComplete(), cut == message.size());
+        EXPECT_EQ(fileContent(note.filePath), body.left(cut - kNoteHeaderSize));
+        answer(note);
+        EXPECT_EQ(incomingFiles(), QStringList());
+    }
+}
+
+TEST_F(NoteListenerTest, receive_dropsSilentAndSlowPeers)
+{
+    QTcpSocket silent;
+    silent.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(silent.waitForConnected(5000));
+    ASSERT_TRUE(waitForOutcome());
+    takeDropReason();
+
+    // One byte at a time, each within the idle limit, yet the header takes too long.
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(slow.waitForConnected(5000));
+    const QByteArray message = noteMessage("slow");
+    for (qsizetype i = 0; i < message.size() && m_dropped.empty(); ++i) {
+        slow.write(message.mid(i, 1));
+        slow.waitForBytesWritten(1000);
+        waitUntil([] { return false; }, 150);
+    }
+    ASSERT_TRUE(waitForOutcome());
+    takeDropReason();
+    EXPECT_TRUE(m_notes.empty());
+    EXPECT_EQ(incomingFiles(), QStringList());
+
+    sendRaw(noteMessage("next"));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_EQ(fileContent(takeNote().filePath), QByteArray("next"));
+}
+
+TEST_F(NoteListenerTest, receive_refusesOtherSendersWhileANoteWaitsForTheUser)
+{
+    sendRaw(noteMessage("first"));
+    ASSERT_TRUE(waitForOutcome());
+    const ReceivedNote first = takeNote();
+
+    QTemporaryDir outbox;
+    const QString notePath = outbox.filePath(QStringLiteral("note.rtf"));
+    QFile file(notePath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("second");
+    file.close();
+    const SendResult refused = sendNoteFile(notePath, {QStringLiteral("127.0.0.1"), m_port}, {});
+    EXPECT_EQ(refused.outcome, SendOutcome::ConnectFailed);
+    EXPECT_EQ(refused.connectError, QStringLiteral("The attempt to connect was rejected. "));
+
+    answer(first);
+    ASSERT_TRUE(sendNoteFile(notePath, {QStringLiteral("127.0.0.1"), m_port}, {}).sent());
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_EQ(fileContent(takeNote().filePath), QByteArray("second"));
+}
+
+TEST_F(NoteListenerTest, stop_dropsTransferInProgressAndLeavesNoFile)
+{
+    QTcpSocket sender;
+    sender.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(sender.waitForConnected(5000));
+    sender.write(noteMessage(sampleBody(100)).left(kNoteHeaderSize + 10));
+    ASSERT_TRUE(sender.waitForBytesWritten(5000));
+    // Well within the idle limit: the transfer is still reading the body.
+    waitUntil([] { return false; }, 100);
+
+    stopListener();
+    EXPECT_TRUE(m_notes.empty());
+    EXPECT_EQ(incomingFiles(), QStringList());
+}
+
+TEST(IncomingNotesFolder, isTmpdirWhenItExistsElseTmp)
+{
+    const QByteArray saved = qgetenv("TMPDIR");
+    QTemporaryDir tmpdir;
+    qputenv("TMPDIR", tmpdir.path().toUtf8());
+    EXPECT_EQ(incomingNotesFolder(QStringLiteral("/data")), tmpdir.path());
+    qputenv("TMPDIR", "/nonexistent-folder");
+    EXPECT_EQ(incomingNotesFolder(QStringLiteral("/data")), QStringLiteral("/tmp"));
+    qputenv("TMPDIR", saved);
+}
+
+} // namespace
+} // namespace tabulet::net
