@@ -133,8 +133,12 @@ bool readSubtheme(const XMLElement &element, const commands::CommandTable &comma
     subtheme.title = text(title);
 
     const XMLElement *config = element.FirstChildElement("config");
-    if (!config)
+    const XMLElement *buttons = element.FirstChildElement("buttons");
+    const XMLElement *combined = element.FirstChildElement("combinedBitmaps");
+    if (!config || !buttons || !combined) {
+        result.failure = QStringLiteral("subtheme \"%1\" lacks config, buttons or combinedBitmaps").arg(subtheme.title);
         return false;
+    }
     readConfig(*config, subtheme);
 
     subtheme.bitmaps = readBitmaps(element.FirstChildElement("bitmaps"));
@@ -146,15 +150,9 @@ bool readSubtheme(const XMLElement &element, const commands::CommandTable &comma
             subtheme.rects[text(name)] = {text(name), readCoordinates(rect)};
     });
 
-    const XMLElement *buttons = element.FirstChildElement("buttons");
-    if (!buttons)
-        return false;
     forEachChild(buttons, "button",
                  [&](const XMLElement &button) { subtheme.buttons.push_back(readButton(button, commandTable)); });
 
-    const XMLElement *combined = element.FirstChildElement("combinedBitmaps");
-    if (!combined)
-        return false;
     forEachChild(combined, "combinedBitmap", [&](const XMLElement &group) {
         const char *name = group.Attribute("name");
         if (name)
@@ -181,17 +179,19 @@ ConfigResult parseThemeConfig(const QByteArray &xml, const commands::CommandTabl
     // Packages made on Windows may hold Windows-1252 text; ours hold UTF-8.
     const QByteArray utf8 = lang::decodeText(xml).toUtf8();
     tinyxml2::XMLDocument document;
-    if (document.Parse(utf8.constData(), static_cast<size_t>(utf8.size())) != tinyxml2::XML_SUCCESS)
+    if (document.Parse(utf8.constData(), static_cast<size_t>(utf8.size())) != tinyxml2::XML_SUCCESS) {
+        result.failure = QStringLiteral("config.xml does not parse: %1").arg(QString::fromUtf8(document.ErrorStr()));
         return result;
+    }
     const XMLElement *root = document.RootElement();
-    if (!root)
-        return result;
-    for (const XMLElement *element = root->FirstChildElement("theme"); element;
+    for (const XMLElement *element = root ? root->FirstChildElement("theme") : nullptr; element;
          element = element->NextSiblingElement("theme")) {
         if (!readSubtheme(*element, commandTable, result))
             return result;
     }
     result.ok = !result.subthemes.empty();
+    if (!result.ok)
+        result.failure = QStringLiteral("config.xml holds no theme element");
     return result;
 }
 

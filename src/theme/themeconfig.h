@@ -18,6 +18,7 @@ struct ConfigResult
     bool ok = false;       // false: the package fails
     SubthemeMap subthemes; // what was read, also on failure
     QStringList problems;  // messages for the user (caption "ERROR"), in the order they arose
+    QString failure;       // why ok is false, for tools that check themes; the program shows none
 };
 
 // Reads a package's "config.xml". Each "theme" of the root element is a subtheme, stored by

@@ -75,6 +75,7 @@ struct FailingCase
 {
     const char *name;
     QByteArray xml;
+    const char *failure; // the start of the reason given to tools
 };
 
 class ThemeConfigFails : public ThemeConfig, public ::testing::WithParamInterface<FailingCase>
@@ -85,19 +86,24 @@ TEST_P(ThemeConfigFails, andTheWholePackageWithIt)
 {
     const ConfigResult result = parseThemeConfig(GetParam().xml, commandTable);
     EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.failure.startsWith(QLatin1String(GetParam().failure))) << result.failure.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, ThemeConfigFails,
-    ::testing::Values(
-        FailingCase{"withoutConfig", configXml("<theme title=\"a\"><buttons/><combinedBitmaps/></theme>")},
-        FailingCase{"withoutButtons", configXml("<theme title=\"a\"><config/><combinedBitmaps/></theme>")},
-        FailingCase{"withoutCombinedBitmaps", configXml("<theme title=\"a\"><config/><buttons/></theme>")},
-        FailingCase{"whenALaterSubthemeIsIncomplete",
-                    configXml(subthemeXml("a") + "<theme title=\"b\"><config/></theme>")},
-        FailingCase{"withoutAnySubtheme", configXml("<other/>")}, FailingCase{"empty", QByteArray()},
-        FailingCase{"notXml", QByteArray("PK\3\4 not a document")},
-        FailingCase{"unclosed", configXml(subthemeXml("a")).chopped(5)}),
+    ::testing::Values(FailingCase{"withoutConfig", configXml("<theme title=\"a\"><buttons/><combinedBitmaps/></theme>"),
+                                  "subtheme \"a\" lacks"},
+                      FailingCase{"withoutButtons", configXml("<theme title=\"a\"><config/><combinedBitmaps/></theme>"),
+                                  "subtheme \"a\" lacks"},
+                      FailingCase{"withoutCombinedBitmaps", configXml("<theme title=\"a\"><config/><buttons/></theme>"),
+                                  "subtheme \"a\" lacks"},
+                      FailingCase{"whenALaterSubthemeIsIncomplete",
+                                  configXml(subthemeXml("a") + "<theme title=\"b\"><config/></theme>"),
+                                  "subtheme \"b\" lacks"},
+                      FailingCase{"withoutAnySubtheme", configXml("<other/>"), "config.xml holds no theme"},
+                      FailingCase{"empty", QByteArray(), "config.xml does not parse"},
+                      FailingCase{"notXml", QByteArray("PK\3\4 not a document"), "config.xml does not parse"},
+                      FailingCase{"unclosed", configXml(subthemeXml("a")).chopped(5), "config.xml does not parse"}),
     test::caseName<FailingCase>);
 
 TEST_F(ThemeConfig, subthemesReadBeforeAFailureAreKept)

@@ -44,28 +44,29 @@ struct ImageUse
     bool plain = false;    // a piece of the window skin
 };
 
-void collect(std::vector<ImageUse> &uses, const BitmapSource &bitmap, bool plain)
+void collect(std::vector<ImageUse> &uses, const theme::ThemeBitmap &bitmap, bool plain)
 {
-    const Placement &p = bitmap.placement;
-    ImageUse use{bitmap.image, 0, 0, p.flags != 0, plain};
-    if (p.flags == 0) {
+    const theme::Coordinates &p = bitmap.coordinates;
+    const bool centred = p.centring.x || p.centring.y;
+    ImageUse use{QString::fromUtf8(bitmap.imageMember), 0, 0, centred, plain};
+    if (!centred) {
         use.width = fixedWidth(p) ? p.x2 - p.x1 : 1;
         use.height = fixedHeight(p) ? p.y2 - p.y1 : 1;
     }
     uses.push_back(use);
 }
 
-std::vector<ImageUse> imageUses(const SubthemeSource &subtheme, int buttonSize)
+std::vector<ImageUse> imageUses(const theme::Subtheme &subtheme, int buttonSize)
 {
     std::vector<ImageUse> uses;
-    for (const BitmapSource &bitmap : subtheme.bitmaps)
+    for (const theme::ThemeBitmap &bitmap : subtheme.bitmaps)
         collect(uses, bitmap, true);
-    for (const auto &[name, bitmaps] : subtheme.combined)
-        for (const BitmapSource &bitmap : bitmaps)
+    for (const auto &[name, group] : subtheme.combinedBitmaps)
+        for (const theme::ThemeBitmap &bitmap : group.bitmaps)
             collect(uses, bitmap, false);
-    for (const ButtonSource &button : subtheme.buttons)
+    for (const theme::ThemeButton &button : subtheme.buttons)
         for (const auto &[state, bitmap] : button.states)
-            uses.push_back({bitmap.image, buttonSize, buttonSize, false, false});
+            uses.push_back({QString::fromUtf8(bitmap.imageMember), buttonSize, buttonSize, false, false});
     return uses;
 }
 
@@ -114,13 +115,7 @@ protected:
 
     QString name() const { return QString::fromLatin1(GetParam()); }
     QString sourceFolder() const { return QStringLiteral(TABULET_THEME_SOURCES "/") + name(); }
-    const SubthemeSource &subtheme(const QString &title) const
-    {
-        for (const SubthemeSource &s : contents.source.subthemes)
-            if (s.title == title)
-                return s;
-        throw std::runtime_error("no subtheme " + title.toStdString());
-    }
+    const theme::Subtheme &subtheme(const QString &title) const { return contents.subthemes.at(title); }
 
     std::vector<PackageMember> members;
     PackageContents contents;
@@ -139,10 +134,10 @@ TEST_P(ShippedThemeTest, package_holdsConfigFirstAndNoFolders)
 
 TEST_P(ShippedThemeTest, subthemes_areFullAndCompactWithTheirButtons)
 {
-    ASSERT_EQ(contents.source.subthemes.size(), 2u);
-    const auto commandsOf = [](const SubthemeSource &s) {
+    ASSERT_EQ(contents.subthemes.size(), 2u);
+    const auto commandsOf = [](const theme::Subtheme &s) {
         QSet<QString> commands;
-        for (const ButtonSource &button : s.buttons)
+        for (const theme::ThemeButton &button : s.buttons)
             commands.insert(button.command);
         return commands;
     };
@@ -169,13 +164,13 @@ TEST_P(ShippedThemeTest, subthemes_areFullAndCompactWithTheirButtons)
 TEST_P(ShippedThemeTest, everyButton_hasAllFourLooksOfACommandThatExists)
 {
     const commands::CommandTable table;
-    for (const SubthemeSource &s : contents.source.subthemes) {
-        for (const ButtonSource &button : s.buttons) {
+    for (const auto &[title, s] : contents.subthemes) {
+        for (const theme::ThemeButton &button : s.buttons) {
             EXPECT_GE(table.indexOfCommand(button.command), 0) << button.command.toStdString();
             for (const QString &state : kLooks) {
-                const auto found = button.states.find(state);
-                ASSERT_NE(found, button.states.end()) << button.command.toStdString() << " " << state.toStdString();
-                EXPECT_FALSE(found->second.image.isEmpty());
+                const theme::ThemeBitmap *found = button.state(state);
+                ASSERT_NE(found, nullptr) << button.command.toStdString() << " " << state.toStdString();
+                EXPECT_FALSE(found->imageMember.isEmpty());
             }
         }
     }
@@ -183,19 +178,19 @@ TEST_P(ShippedThemeTest, everyButton_hasAllFourLooksOfACommandThatExists)
 
 TEST_P(ShippedThemeTest, theNamesTheProgramLooksFor_arePresent)
 {
-    for (const SubthemeSource &s : contents.source.subthemes) {
+    for (const auto &[title, s] : contents.subthemes) {
         SCOPED_TRACE(s.title.toStdString());
         EXPECT_GT(s.minWidth, 0);
         EXPECT_GT(s.minHeight, 0);
-        EXPECT_TRUE(s.tabBackground.isValid());
-        EXPECT_TRUE(s.hasTabFont);
-        EXPECT_FALSE(s.tabFontFace.isEmpty());
+        EXPECT_TRUE(s.tabBackground.has_value());
+        EXPECT_TRUE(s.tabFont.present);
+        EXPECT_FALSE(s.tabFont.face.isEmpty());
         for (const char *rect :
              {"dragbar", "tab", "textfield", "tab_color_normal", "tab_color_mouseover", "tab_color_selected"})
             EXPECT_TRUE(s.rect(QString::fromLatin1(rect))) << rect;
         for (const char *group : {"tab_normal", "tab_mouseover", "tab_selected", "spin_left_normal",
                                   "spin_left_mouseover", "spin_right_normal", "spin_right_mouseover"})
-            EXPECT_TRUE(s.combined.count(QString::fromLatin1(group))) << group;
+            EXPECT_TRUE(s.combinedBitmap(QString::fromLatin1(group))) << group;
     }
 }
 
@@ -204,7 +199,7 @@ TEST_P(ShippedThemeTest, everyNamedImage_isA24BitBmpOfTheSizeItsPlacementAssumes
     std::map<QString, QByteArray> bytes;
     for (const PackageMember &member : members)
         bytes[member.name] = member.bytes;
-    for (const SubthemeSource &s : contents.source.subthemes) {
+    for (const auto &[title, s] : contents.subthemes) {
         for (const ImageUse &use : imageUses(s, look.buttonSize)) {
             SCOPED_TRACE(use.member.toStdString());
             ASSERT_TRUE(bytes.count(use.member));
@@ -228,7 +223,7 @@ TEST_P(ShippedThemeTest, everyNamedImage_isA24BitBmpOfTheSizeItsPlacementAssumes
 TEST_P(ShippedThemeTest, everyImageMember_isUsed)
 {
     QSet<QString> used;
-    for (const SubthemeSource &s : contents.source.subthemes)
+    for (const auto &[title, s] : contents.subthemes)
         for (const ImageUse &use : imageUses(s, look.buttonSize))
             used.insert(use.member);
     for (const PackageMember &member : members) {
@@ -241,15 +236,15 @@ TEST_P(ShippedThemeTest, everyImageMember_isUsed)
 // The skin pieces cover the window exactly, without overlap, from the minimum size up.
 TEST_P(ShippedThemeTest, skinPieces_tileTheWindowAtEverySize)
 {
-    for (const SubthemeSource &s : contents.source.subthemes) {
+    for (const auto &[title, s] : contents.subthemes) {
         for (const QSize size : {QSize(s.minWidth, s.minHeight), QSize(1920, 1080)}) {
             SCOPED_TRACE(s.title.toStdString() + " at " + std::to_string(size.width()));
             const Edges root{0, 0, size.width(), size.height()};
             QRegion covered;
             int area = 0;
-            for (const BitmapSource &bitmap : s.bitmaps) {
-                const Edges edges = resolvePlacement(bitmap.placement, root, std::nullopt);
-                EXPECT_FALSE(edges.mirroredX() || edges.mirroredY()) << bitmap.image.toStdString();
+            for (const theme::ThemeBitmap &bitmap : s.bitmaps) {
+                const Edges edges = resolvePlacement(bitmap.coordinates, root, std::nullopt);
+                EXPECT_FALSE(edges.mirroredX() || edges.mirroredY()) << bitmap.imageMember.toStdString();
                 covered += edges.normalised();
                 area += edges.normalised().width() * edges.normalised().height();
             }
@@ -261,15 +256,15 @@ TEST_P(ShippedThemeTest, skinPieces_tileTheWindowAtEverySize)
 
 TEST_P(ShippedThemeTest, buttons_fitBesideEachOtherAtTheMinimumSize)
 {
-    for (const SubthemeSource &s : contents.source.subthemes) {
+    for (const auto &[title, s] : contents.subthemes) {
         SCOPED_TRACE(s.title.toStdString());
         const Edges root{0, 0, s.minWidth, s.minHeight};
-        const QRect strip = resolvePlacement(*s.rect("tab"), root, std::nullopt).normalised();
-        const QRect field = resolvePlacement(*s.rect("textfield"), root, std::nullopt).normalised();
+        const QRect strip = resolvePlacement(s.rect("tab")->coordinates, root, std::nullopt).normalised();
+        const QRect field = resolvePlacement(s.rect("textfield")->coordinates, root, std::nullopt).normalised();
         EXPECT_GE(strip.width(), 100);
         EXPECT_GE(field.height(), 40);
         std::vector<QRect> placed;
-        for (const ButtonSource &button : s.buttons) {
+        for (const theme::ThemeButton &button : s.buttons) {
             const QRect rect(placeValue(button.x, 0, s.minWidth), placeValue(button.y, 0, s.minHeight), look.buttonSize,
                              look.buttonSize);
             EXPECT_TRUE(root.normalised().adjusted(1, 1, -1, -1).contains(rect)) << button.command.toStdString();
@@ -285,13 +280,14 @@ TEST_P(ShippedThemeTest, buttons_fitBesideEachOtherAtTheMinimumSize)
 // the frame's body or the middle of any edge.
 TEST_P(ShippedThemeTest, keyColour_cutsOnlyTheCorners)
 {
-    for (const SubthemeSource &s : contents.source.subthemes) {
+    for (const auto &[title, s] : contents.subthemes) {
         SCOPED_TRACE(s.title.toStdString());
         EXPECT_EQ(s.transparency, look.chromaKey.has_value());
         if (!s.transparency)
             continue;
-        EXPECT_EQ(s.chromaKey, *look.chromaKey);
-        const QRgb key = s.chromaKey.rgb();
+        const QColor &lookKey = *look.chromaKey;
+        EXPECT_EQ(s.chromaKey, settings::colourFromRgb(lookKey.red(), lookKey.green(), lookKey.blue()));
+        const QRgb key = lookKey.rgb();
         for (const QSize size : {QSize(s.minWidth, s.minHeight), QSize(900, 600)}) {
             PreviewState state;
             state.size = size;

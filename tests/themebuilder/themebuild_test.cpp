@@ -2,7 +2,6 @@
 // that cannot give a sound package refused with a reason.
 #include "themebuilder/look.h"
 #include "themebuilder/themebuild.h"
-#include "themebuilder/themesource.h"
 
 #include <QFile>
 
@@ -36,17 +35,17 @@ QImage sampleElement()
 TEST(CutPieceTest, keepsFixedAxesWholeAndStretchedAxesOnePixelWide)
 {
     QString error;
-    const std::optional<QImage> corner = cutPiece(sampleElement(), {0, 0, 2, 2, 0}, &error);
+    const std::optional<QImage> corner = cutPiece(sampleElement(), {0, 0, 2, 2, {}}, &error);
     ASSERT_TRUE(corner);
     EXPECT_EQ(corner->size(), QSize(2, 2));
     EXPECT_EQ(corner->pixel(0, 1), qRgb(255, 0, 0));
 
-    const std::optional<QImage> top = cutPiece(sampleElement(), {1, 0, -1, 1, 0}, &error);
+    const std::optional<QImage> top = cutPiece(sampleElement(), {1, 0, -1, 1, {}}, &error);
     ASSERT_TRUE(top) << error.toStdString();
     EXPECT_EQ(top->size(), QSize(1, 1));
     EXPECT_EQ(top->pixel(0, 0), qRgb(0, 0, 255));
 
-    const std::optional<QImage> side = cutPiece(sampleElement(), {0, 1, 1, -1, 0}, &error);
+    const std::optional<QImage> side = cutPiece(sampleElement(), {0, 1, 1, -1, {}}, &error);
     ASSERT_TRUE(side) << error.toStdString();
     EXPECT_EQ(side->size(), QSize(1, 1));
 }
@@ -54,10 +53,10 @@ TEST(CutPieceTest, keepsFixedAxesWholeAndStretchedAxesOnePixelWide)
 TEST(CutPieceTest, refusesPiecesThatWouldBlurOrTurnOver)
 {
     QString error;
-    EXPECT_FALSE(cutPiece(sampleElement(), {0, 0, -1, 2, 0}, &error)) << "stretches across the red column";
-    EXPECT_FALSE(cutPiece(sampleElement(), {1, 0, 2, -1, 0}, &error)) << "stretches down across the blue row";
-    EXPECT_FALSE(cutPiece(sampleElement(), {5, 0, 2, 2, 0}, &error)) << "reversed";
-    EXPECT_FALSE(cutPiece(sampleElement(), {0, 0, 20, 2, 0}, &error)) << "wider than the element";
+    EXPECT_FALSE(cutPiece(sampleElement(), {0, 0, -1, 2, {}}, &error)) << "stretches across the red column";
+    EXPECT_FALSE(cutPiece(sampleElement(), {1, 0, 2, -1, {}}, &error)) << "stretches down across the blue row";
+    EXPECT_FALSE(cutPiece(sampleElement(), {5, 0, 2, 2, {}}, &error)) << "reversed";
+    EXPECT_FALSE(cutPiece(sampleElement(), {0, 0, 20, 2, {}}, &error)) << "wider than the element";
 }
 
 QByteArray themeWith(const char *buttons, const char *combined = "")
@@ -114,6 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
             themeWith(
                 "",
                 R"(<combinedBitmap name="logo"><bitmap img="l.bmp" x1="0" y1="0" x2="4" y2="4"/></combinedBitmap>)")},
+        RefusedCase{
+            "commandTheProgramLacks",
+            themeWith(
+                R"(<button cmd="frobnicate" x="4" y="4"><state name="normal"><bitmap img="f.bmp"/></state></button>)")},
+        RefusedCase{"subthemeWithoutTitle",
+                    QByteArray(R"(<t><theme><config/><buttons/><combinedBitmaps/></theme></t>)")},
         RefusedCase{"subthemeWithoutButtons",
                     QByteArray(R"(<t><theme title="x"><config/><combinedBitmaps/></theme></t>)")},
         RefusedCase{"notXml", QByteArray("<themes><theme")}),

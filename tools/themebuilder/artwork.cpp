@@ -45,13 +45,13 @@ void paintWindowEdge(QImage &image, const Look &look)
     }
 }
 
-Edges resolvedRect(const SubthemeSource &subtheme, const QString &name, const Edges &root)
+Edges resolvedRect(const theme::Subtheme &subtheme, const QString &name, const Edges &root)
 {
-    const Placement *placement = subtheme.rect(name);
-    return placement ? resolvePlacement(*placement, root, std::nullopt) : Edges{};
+    const theme::ThemeRect *rect = subtheme.rect(name);
+    return rect ? resolvePlacement(rect->coordinates, root, std::nullopt) : Edges{};
 }
 
-void paintField(QPainter &painter, const SubthemeSource &subtheme, const Look &look, const Edges &root)
+void paintField(QPainter &painter, const theme::Subtheme &subtheme, const Look &look, const Edges &root)
 {
     const QRect field = resolvedRect(subtheme, QStringLiteral("textfield"), root).normalised();
     if (field.isEmpty())
@@ -61,7 +61,7 @@ void paintField(QPainter &painter, const SubthemeSource &subtheme, const Look &l
     painter.fillRect(field, look.field);
 }
 
-void paintGrip(QPainter &painter, const SubthemeSource &subtheme, const Look &look, const Edges &root)
+void paintGrip(QPainter &painter, const theme::Subtheme &subtheme, const Look &look, const Edges &root)
 {
     const QRect grip = resolvedRect(subtheme, QStringLiteral("grip"), root).normalised();
     for (int y = grip.top(); y + 2 <= grip.top() + grip.height(); y += 4)
@@ -69,11 +69,11 @@ void paintGrip(QPainter &painter, const SubthemeSource &subtheme, const Look &lo
             painter.fillRect(x, y, 2, 2, look.grip);
 }
 
-void paintSeparators(QPainter &painter, const SubthemeSource &subtheme, const Look &look, const Edges &root)
+void paintSeparators(QPainter &painter, const theme::Subtheme &subtheme, const Look &look, const Edges &root)
 {
-    for (const auto &[name, placement] : subtheme.rects) {
+    for (const auto &[name, rect] : subtheme.rects) {
         if (name.startsWith(QLatin1String("separator")))
-            painter.fillRect(resolvePlacement(placement, root, std::nullopt).normalised(), look.separator);
+            painter.fillRect(resolvePlacement(rect.coordinates, root, std::nullopt).normalised(), look.separator);
     }
 }
 
@@ -93,7 +93,7 @@ QPainterPath roundedTop(const QRectF &rect, qreal radius)
 
 } // namespace
 
-QImage paintSkin(const SubthemeSource &subtheme, const Look &look, QSize size)
+QImage paintSkin(const theme::Subtheme &subtheme, const Look &look, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(look.bar);

@@ -2,9 +2,9 @@
 // pieces cut from these (see themebuild.h), so every piece of one element matches its neighbours.
 #pragma once
 
+#include "theme/subtheme.h"
 #include "themebuilder/glyphs.h"
 #include "themebuilder/look.h"
-#include "themebuilder/themesource.h"
 
 #include <QImage>
 #include <QSize>
@@ -16,7 +16,7 @@ enum class TabLook { Normal, Mouseover, Selected };
 
 // The window behind the editor, the tab strip and the buttons, laid out by the subtheme's rects
 // "textfield", "grip" and those whose names begin with "separator".
-QImage paintSkin(const SubthemeSource &subtheme, const Look &look, QSize size);
+QImage paintSkin(const theme::Subtheme &subtheme, const Look &look, QSize size);
 
 // One tab, its outside corners in the strip's colour.
 QImage paintTab(const Look &look, TabLook tabLook, QSize size);

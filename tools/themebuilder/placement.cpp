@@ -19,21 +19,19 @@ int placeValue(int value, int low, int high)
 }
 
 // The program's own layout rule, so that the builder places pieces exactly as the window will.
-Edges resolvePlacement(const Placement &placement, const Edges &reference, std::optional<QSize> pictureSize)
+Edges resolvePlacement(const theme::Coordinates &placement, const Edges &reference, std::optional<QSize> pictureSize)
 {
-    const theme::Coordinates coordinates{placement.x1, placement.y1, placement.x2, placement.y2,
-                                         {(placement.flags & CentreX) != 0, (placement.flags & CentreY) != 0}};
     const theme::Rect resolved = theme::resolveRect(
-        coordinates, theme::Rect{reference.left, reference.top, reference.right, reference.bottom}, pictureSize);
+        placement, theme::Rect{reference.left, reference.top, reference.right, reference.bottom}, pictureSize);
     return Edges{resolved.left, resolved.top, resolved.right, resolved.bottom};
 }
 
-bool fixedWidth(const Placement &placement)
+bool fixedWidth(const theme::Coordinates &placement)
 {
     return (placement.x1 >= 0) == (placement.x2 >= 0);
 }
 
-bool fixedHeight(const Placement &placement)
+bool fixedHeight(const theme::Coordinates &placement)
 {
     return (placement.y1 >= 0) == (placement.y2 >= 0);
 }

@@ -3,7 +3,7 @@
 // may be reversed, which draws the picture mirrored.
 #pragma once
 
-#include "themebuilder/themesource.h"
+#include "theme/subtheme.h"
 
 #include <QRect>
 #include <QSize>
@@ -32,11 +32,11 @@ struct Edges
 
 int placeValue(int value, int low, int high);
 
-Edges resolvePlacement(const Placement &placement, const Edges &reference, std::optional<QSize> pictureSize);
+Edges resolvePlacement(const theme::Coordinates &placement, const Edges &reference, std::optional<QSize> pictureSize);
 
 // Whether an axis of a placement keeps its size whatever the reference (both ends counted from the
 // same edge); otherwise the picture is stretched along it.
-bool fixedWidth(const Placement &placement);
-bool fixedHeight(const Placement &placement);
+bool fixedWidth(const theme::Coordinates &placement);
+bool fixedHeight(const theme::Coordinates &placement);
 
 } // namespace tabulet::themebuilder

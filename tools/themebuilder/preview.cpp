@@ -1,8 +1,9 @@
 #include "themebuilder/preview.h"
 
+#include "settings/colour.h"
 #include "themebuilder/package.h"
 #include "themebuilder/placement.h"
-#include "themebuilder/themesource.h"
+#include "themebuilder/themecheck.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -19,6 +20,11 @@ using Images = PackageImages;
 const QColor kNoteColour(0xf9, 0xf3, 0x91);
 const QColor kDesktop(0x6b, 0x7f, 0x94);
 
+QColor qColour(settings::Colour colour)
+{
+    return QColor(settings::redOf(colour), settings::greenOf(colour), settings::blueOf(colour));
+}
+
 // A picture stretched into possibly reversed edges, mirrored along a reversed axis.
 void drawPicture(QPainter &painter, const QImage &picture, const Edges &edges)
 {
@@ -28,42 +34,39 @@ void drawPicture(QPainter &painter, const QImage &picture, const Edges &edges)
     painter.drawImage(target, picture.mirrored(edges.mirroredX(), edges.mirroredY()));
 }
 
-std::optional<QSize> pictureSize(const Images &images, const BitmapSource &bitmap)
+const QImage *pictureOf(const Images &images, const theme::ThemeBitmap &bitmap)
 {
-    const auto found = images.find(bitmap.image);
-    if (found == images.end())
-        return std::nullopt;
-    return found->second.size();
+    const auto found = images.find(QString::fromUtf8(bitmap.imageMember));
+    return found == images.end() ? nullptr : &found->second;
 }
 
-void drawBitmap(QPainter &painter, const Images &images, const BitmapSource &bitmap, const Edges &reference)
+void drawBitmap(QPainter &painter, const Images &images, const theme::ThemeBitmap &bitmap, const Edges &reference)
 {
-    const std::optional<QSize> size = pictureSize(images, bitmap);
-    if (!size)
-        return;
-    drawPicture(painter, images.at(bitmap.image), resolvePlacement(bitmap.placement, reference, size));
+    if (const QImage *picture = pictureOf(images, bitmap))
+        drawPicture(painter, *picture, resolvePlacement(bitmap.coordinates, reference, picture->size()));
 }
 
-void drawCombined(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const QString &name,
+void drawCombined(QPainter &painter, const Images &images, const theme::Subtheme &subtheme, const QString &name,
                   const Edges &rect)
 {
-    const auto group = subtheme.combined.find(name);
-    if (group == subtheme.combined.end())
+    const theme::CombinedBitmap *group = subtheme.combinedBitmap(name);
+    if (!group)
         return;
-    for (const BitmapSource &bitmap : group->second)
+    for (const theme::ThemeBitmap &bitmap : group->bitmaps)
         drawBitmap(painter, images, bitmap, rect);
 }
 
-Edges rectOf(const SubthemeSource &subtheme, const QString &name, const Edges &reference)
+Edges rectOf(const theme::Subtheme &subtheme, const QString &name, const Edges &reference)
 {
-    const Placement *placement = subtheme.rect(name);
-    return placement ? resolvePlacement(*placement, reference, std::nullopt) : Edges{};
+    const theme::ThemeRect *rect = subtheme.rect(name);
+    return rect ? resolvePlacement(rect->coordinates, reference, std::nullopt) : Edges{};
 }
 
-QFont tabFont(const SubthemeSource &subtheme)
+QFont tabFont(const theme::Subtheme &subtheme)
 {
-    QFont font(subtheme.tabFontFace.isEmpty() ? QStringLiteral("DejaVu Sans") : subtheme.tabFontFace);
-    font.setPixelSize(subtheme.tabFontSize * 96 / 72);
+    const theme::ThemeTabFont &tab = subtheme.tabFont;
+    QFont font(tab.face.isEmpty() ? QStringLiteral("DejaVu Sans") : tab.face);
+    font.setPixelSize(tab.size * 96 / 72);
     return font;
 }
 
@@ -88,7 +91,7 @@ std::vector<TabGeometry> layoutTabs(const QStringList &texts, const QFontMetrics
     return tabs;
 }
 
-void drawTab(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const TabGeometry &tab,
+void drawTab(QPainter &painter, const Images &images, const theme::Subtheme &subtheme, const TabGeometry &tab,
              const QString &look, const QColor &tabColour, bool mouseoverLook)
 {
     const Edges t = Edges::of(tab.rect);
@@ -105,7 +108,7 @@ void drawTab(QPainter &painter, const Images &images, const SubthemeSource &subt
     painter.drawText(text.translated(-1, -1), Qt::AlignHCenter | Qt::AlignTop, tab.text);
 }
 
-void drawSpin(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const QRect &area,
+void drawSpin(QPainter &painter, const Images &images, const theme::Subtheme &subtheme, const QRect &area,
               bool hoverRight)
 {
     const QRect inner = area.adjusted(2, 2, 0, -2);
@@ -119,14 +122,14 @@ void drawSpin(QPainter &painter, const Images &images, const SubthemeSource &sub
 
 // The tab strip as the program paints it: the skin behind, the tabs over it, the selected tab
 // raised by two pixels on its "tabbg" colour, and the arrows when the tabs do not fit.
-void drawStrip(QPainter &painter, const Images &images, const SubthemeSource &subtheme, const PreviewState &state,
+void drawStrip(QPainter &painter, const Images &images, const theme::Subtheme &subtheme, const PreviewState &state,
                const QImage &skin, const QRect &strip)
 {
     const QImage behind = skin.copy(strip);
     QImage surface = behind;
     QPainter stripPainter(&surface);
     stripPainter.setFont(tabFont(subtheme));
-    const int height = subtheme.tabHeight;
+    const int height = subtheme.tabFont.height;
     std::vector<TabGeometry> tabs = layoutTabs(state.tabs, stripPainter.fontMetrics(), height);
     const bool overflow = !tabs.empty() && tabs.back().rect.right() >= strip.width();
     const int spinWidth = 2 * std::max(8, height - 2) + 2;
@@ -141,7 +144,7 @@ void drawStrip(QPainter &painter, const Images &images, const SubthemeSource &su
     if (state.selectedTab >= 0 && state.selectedTab < int(tabs.size())) {
         TabGeometry raised = tabs[state.selectedTab];
         raised.rect.adjust(0, -2, 0, 0);
-        stripPainter.fillRect(raised.rect, subtheme.tabBackground);
+        stripPainter.fillRect(raised.rect, subtheme.tabBackground ? qColour(*subtheme.tabBackground) : QColor());
         drawTab(stripPainter, images, subtheme, raised, QStringLiteral("selected"), colours[state.selectedTab % 4],
                 false);
     }
@@ -167,16 +170,13 @@ void drawEditor(QPainter &painter, const QRect &field)
                                     "Ideas: a shelf for the hallway."));
 }
 
-const QImage *buttonPicture(const Images &images, const ButtonSource &button, const PreviewState &state)
+const QImage *buttonPicture(const Images &images, const theme::ThemeButton &button, const PreviewState &state)
 {
     const bool selected = state.selectedCommands.contains(button.command);
     const bool hovering = state.hoverCommand == button.command;
     const auto picture = [&](const char *name) -> const QImage * {
-        const auto found = button.states.find(QLatin1String(name));
-        if (found == button.states.end())
-            return nullptr;
-        const auto image = images.find(found->second.image);
-        return image == images.end() ? nullptr : &image->second;
+        const theme::ThemeBitmap *bitmap = button.state(QLatin1String(name));
+        return bitmap ? pictureOf(images, *bitmap) : nullptr;
     };
     if (selected && hovering && picture("selected_mouseover"))
         return picture("selected_mouseover");
@@ -189,7 +189,7 @@ const QImage *buttonPicture(const Images &images, const ButtonSource &button, co
 
 // At rest; with a button hovered, three selected and a tab hovered; with a selected button
 // hovered; with more tabs than fit and an arrow hovered; at the minimum size.
-std::vector<PreviewState> sampleStates(const SubthemeSource &subtheme)
+std::vector<PreviewState> sampleStates(const theme::Subtheme &subtheme)
 {
     const QStringList few{QStringLiteral("Shopping"), QStringLiteral("Ideas"), QStringLiteral("Call Ann")};
     const QStringList many =
@@ -222,19 +222,19 @@ std::vector<PreviewState> sampleStates(const SubthemeSource &subtheme)
 
 } // namespace
 
-QImage composeWindow(const SubthemeSource &subtheme, const Images &images, const PreviewState &state)
+QImage composeWindow(const theme::Subtheme &subtheme, const Images &images, const PreviewState &state)
 {
     QImage window(state.size.expandedTo(QSize(subtheme.minWidth, subtheme.minHeight)), QImage::Format_RGB32);
     window.fill(Qt::black);
     const Edges root = Edges::of(window.rect());
     QPainter painter(&window);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    for (const BitmapSource &bitmap : subtheme.bitmaps)
+    for (const theme::ThemeBitmap &bitmap : subtheme.bitmaps)
         drawBitmap(painter, images, bitmap, root);
     const QImage skin = window.copy();
     drawEditor(painter, rectOf(subtheme, QStringLiteral("textfield"), root).normalised());
     drawStrip(painter, images, subtheme, state, skin, rectOf(subtheme, QStringLiteral("tab"), root).normalised());
-    for (const ButtonSource &button : subtheme.buttons) {
+    for (const theme::ThemeButton &button : subtheme.buttons) {
         if (const QImage *picture = buttonPicture(images, button, state))
             painter.drawImage(placeValue(button.x, root.left, root.right), placeValue(button.y, root.top, root.bottom),
                               *picture);
@@ -242,7 +242,7 @@ QImage composeWindow(const SubthemeSource &subtheme, const Images &images, const
     painter.end();
     if (subtheme.transparency && state.showDesktop) {
         // What the window shape leaves out shows the desktop.
-        const QRgb key = subtheme.chromaKey.rgb();
+        const QRgb key = qColour(subtheme.chromaKey).rgb();
         for (int y = 0; y < window.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(window.scanLine(y));
             for (int x = 0; x < window.width(); ++x)
@@ -266,10 +266,10 @@ std::optional<PackageContents> readPackageContents(const QString &packagePath, Q
         else
             images[member.name] = QImage::fromData(member.bytes, "BMP");
     }
-    std::optional<ThemeSource> source = parseThemeConfig(config, error);
-    if (!source)
+    std::optional<theme::SubthemeMap> subthemes = readCheckedTheme(config, error);
+    if (!subthemes)
         return std::nullopt;
-    return PackageContents{std::move(*source), std::move(images)};
+    return PackageContents{std::move(*subthemes), std::move(images)};
 }
 
 QImage renderPreviewSheet(const QString &packagePath, QString *error)
@@ -278,13 +278,12 @@ QImage renderPreviewSheet(const QString &packagePath, QString *error)
     if (!contents)
         return {};
     const Images &images = contents->images;
-    const ThemeSource *source = &contents->source;
 
     // Two windows a row; every subtheme starts a new row.
     constexpr int margin = 16;
     constexpr int columns = 2;
     std::vector<std::vector<QImage>> rows;
-    for (const SubthemeSource &subtheme : source->subthemes) {
+    for (const auto &[title, subtheme] : contents->subthemes) {
         const std::vector<PreviewState> states = sampleStates(subtheme);
         for (std::size_t i = 0; i < states.size(); ++i) {
             if (i % columns == 0)

@@ -3,7 +3,7 @@
 // hovered tab, and with more tabs than fit so the scroll arrows show.
 #pragma once
 
-#include "themebuilder/themesource.h"
+#include "theme/themeconfig.h"
 
 #include <QImage>
 #include <QSet>
@@ -32,14 +32,14 @@ using PackageImages = std::map<QString, QImage>;
 
 struct PackageContents
 {
-    ThemeSource source;
+    theme::SubthemeMap subthemes;
     PackageImages images; // decoded, by member name
 };
 
 std::optional<PackageContents> readPackageContents(const QString &packagePath, QString *error);
 
 // One window of the subtheme as the program lays it out and paints it, with a sample note.
-QImage composeWindow(const SubthemeSource &subtheme, const PackageImages &images, const PreviewState &state);
+QImage composeWindow(const theme::Subtheme &subtheme, const PackageImages &images, const PreviewState &state);
 
 // One sheet of sample windows for every subtheme of the package; a null image when the package
 // cannot be read, and *error says why.

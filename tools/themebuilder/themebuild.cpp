@@ -3,7 +3,7 @@
 #include "themebuilder/artwork.h"
 #include "themebuilder/glyphs.h"
 #include "themebuilder/placement.h"
-#include "themebuilder/themesource.h"
+#include "themebuilder/themecheck.h"
 
 #include <QBuffer>
 
@@ -39,10 +39,11 @@ class ImageSet final
 public:
     explicit ImageSet(QString *error) : m_error(error) {}
 
-    bool add(const QString &name, const QImage &image)
+    bool add(const QByteArray &member, const QImage &image)
     {
-        if (name.isEmpty())
+        if (member.isEmpty())
             return true;
+        const QString name = QString::fromUtf8(member);
         const QImage normalised = image.convertToFormat(QImage::Format_RGB32);
         const auto [slot, inserted] = m_images.emplace(name, normalised);
         if (!inserted && slot->second != normalised) {
@@ -59,25 +60,26 @@ private:
     std::map<QString, QImage> m_images;
 };
 
-bool rejectMask(const BitmapSource &bitmap, QString *error)
+bool rejectMask(const theme::ThemeBitmap &bitmap, QString *error)
 {
-    if (bitmap.mask.isEmpty())
+    if (bitmap.maskMember.isEmpty())
         return true;
-    *error = QStringLiteral("%1: the shipped themes paint opaque pieces and use no masks").arg(bitmap.mask);
+    *error = QStringLiteral("%1: the shipped themes paint opaque pieces and use no masks")
+                 .arg(QString::fromUtf8(bitmap.maskMember));
     return false;
 }
 
-bool addPieces(ImageSet &images, const std::vector<BitmapSource> &bitmaps, const QImage &element, QString *error)
+bool addPieces(ImageSet &images, const std::vector<theme::ThemeBitmap> &bitmaps, const QImage &element, QString *error)
 {
-    for (const BitmapSource &bitmap : bitmaps) {
+    for (const theme::ThemeBitmap &bitmap : bitmaps) {
         if (!rejectMask(bitmap, error))
             return false;
-        const std::optional<QImage> piece = cutPiece(element, bitmap.placement, error);
+        const std::optional<QImage> piece = cutPiece(element, bitmap.coordinates, error);
         if (!piece) {
-            *error = bitmap.image + QStringLiteral(": ") + *error;
+            *error = QString::fromUtf8(bitmap.imageMember) + QStringLiteral(": ") + *error;
             return false;
         }
-        if (!images.add(bitmap.image, *piece))
+        if (!images.add(bitmap.imageMember, *piece))
             return false;
     }
     return true;
@@ -96,10 +98,10 @@ std::optional<ButtonLook> buttonLookOf(const QString &state)
     return std::nullopt;
 }
 
-bool addButtons(ImageSet &images, const SubthemeSource &subtheme, const Look &look, const QImage &skin, QString *error)
+bool addButtons(ImageSet &images, const theme::Subtheme &subtheme, const Look &look, const QImage &skin, QString *error)
 {
     const Edges root = Edges::of(skin.rect());
-    for (const ButtonSource &button : subtheme.buttons) {
+    for (const theme::ThemeButton &button : subtheme.buttons) {
         if (!hasGlyph(button.command)) {
             *error = QStringLiteral("no glyph for the button command \"%1\"").arg(button.command);
             return false;
@@ -121,33 +123,34 @@ bool addButtons(ImageSet &images, const SubthemeSource &subtheme, const Look &lo
                 return false;
             }
             if (!rejectMask(bitmap, error) ||
-                !images.add(bitmap.image, paintButton(look, button.command, *buttonLook, skin.copy(place))))
+                !images.add(bitmap.imageMember, paintButton(look, button.command, *buttonLook, skin.copy(place))))
                 return false;
         }
     }
     return true;
 }
 
-bool addTabGroup(ImageSet &images, const QString &name, const std::vector<BitmapSource> &bitmaps,
-                 const SubthemeSource &subtheme, const Look &look, QString *error)
+bool addTabGroup(ImageSet &images, const QString &name, const std::vector<theme::ThemeBitmap> &bitmaps,
+                 const theme::Subtheme &subtheme, const Look &look, QString *error)
 {
     const TabLook tabLook = name.endsWith(QLatin1String("selected"))    ? TabLook::Selected
                             : name.endsWith(QLatin1String("mouseover")) ? TabLook::Mouseover
                                                                         : TabLook::Normal;
-    return addPieces(images, bitmaps, paintTab(look, tabLook, QSize(kNominalTabWidth, subtheme.tabHeight + 2)), error);
+    return addPieces(images, bitmaps, paintTab(look, tabLook, QSize(kNominalTabWidth, subtheme.tabFont.height + 2)),
+                     error);
 }
 
-bool addSpinGroup(ImageSet &images, const QString &name, const std::vector<BitmapSource> &bitmaps, const Look &look,
-                  QString *error)
+bool addSpinGroup(ImageSet &images, const QString &name, const std::vector<theme::ThemeBitmap> &bitmaps,
+                  const Look &look, QString *error)
 {
     const bool mouseover = name.endsWith(QLatin1String("_mouseover"));
     const ArrowDirection direction =
         name.startsWith(QLatin1String("spin_left")) ? ArrowDirection::Left : ArrowDirection::Right;
     const QImage face = paintSpinFace(look, mouseover, kNominalSpinHalf);
-    for (const BitmapSource &bitmap : bitmaps) {
-        const bool centred = bitmap.placement.flags == (CentreX | CentreY);
+    for (const theme::ThemeBitmap &bitmap : bitmaps) {
+        const bool centred = bitmap.coordinates.centring == theme::Centring{true, true};
         if (centred) {
-            if (!images.add(bitmap.image, paintSpinArrow(look, direction, mouseover, kSpinArrowSize)))
+            if (!images.add(bitmap.imageMember, paintSpinArrow(look, direction, mouseover, kSpinArrowSize)))
                 return false;
         } else if (!addPieces(images, {bitmap}, face, error)) {
             return false;
@@ -156,14 +159,14 @@ bool addSpinGroup(ImageSet &images, const QString &name, const std::vector<Bitma
     return true;
 }
 
-bool addCombined(ImageSet &images, const SubthemeSource &subtheme, const Look &look, QString *error)
+bool addCombined(ImageSet &images, const theme::Subtheme &subtheme, const Look &look, QString *error)
 {
-    for (const auto &[name, bitmaps] : subtheme.combined) {
+    for (const auto &[name, group] : subtheme.combinedBitmaps) {
         bool ok = false;
         if (name.startsWith(QLatin1String("tab_")))
-            ok = addTabGroup(images, name, bitmaps, subtheme, look, error);
+            ok = addTabGroup(images, name, group.bitmaps, subtheme, look, error);
         else if (name.startsWith(QLatin1String("spin_")))
-            ok = addSpinGroup(images, name, bitmaps, look, error);
+            ok = addSpinGroup(images, name, group.bitmaps, look, error);
         else
             *error = QStringLiteral("no picture for the combined bitmap \"%1\"").arg(name);
         if (!ok)
@@ -183,7 +186,7 @@ QByteArray bmpBytes(const QImage &image)
 
 } // namespace
 
-std::optional<QImage> cutPiece(const QImage &element, const Placement &placement, QString *error)
+std::optional<QImage> cutPiece(const QImage &element, const theme::Coordinates &placement, QString *error)
 {
     const Edges edges = resolvePlacement(placement, Edges::of(element.rect()), std::nullopt);
     if (edges.mirroredX() || edges.mirroredY() || edges.width() == 0 || edges.height() == 0 ||
@@ -216,16 +219,16 @@ std::optional<QImage> cutPiece(const QImage &element, const Placement &placement
 
 std::optional<std::map<QString, QImage>> paintThemeImages(const QByteArray &config, const Look &look, QString *error)
 {
-    const std::optional<ThemeSource> source = parseThemeConfig(config, error);
-    if (!source)
+    const std::optional<theme::SubthemeMap> subthemes = readCheckedTheme(config, error);
+    if (!subthemes)
         return std::nullopt;
     ImageSet images(error);
-    for (const SubthemeSource &subtheme : source->subthemes) {
+    for (const auto &[title, subtheme] : *subthemes) {
         const QSize size = kNominalWindow.expandedTo(QSize(subtheme.minWidth, subtheme.minHeight));
         const QImage skin = paintSkin(subtheme, look, size);
         if (!addPieces(images, subtheme.bitmaps, skin, error) || !addButtons(images, subtheme, look, skin, error) ||
             !addCombined(images, subtheme, look, error)) {
-            *error = QStringLiteral("subtheme \"%1\": %2").arg(subtheme.title, *error);
+            *error = QStringLiteral("subtheme \"%1\": %2").arg(title, *error);
             return std::nullopt;
         }
     }

@@ -8,6 +8,7 @@
 // the package looks crisp at every size.
 #pragma once
 
+#include "theme/subtheme.h"
 #include "themebuilder/look.h"
 #include "themebuilder/package.h"
 
@@ -21,8 +22,6 @@
 
 namespace tabulet::themebuilder {
 
-struct Placement;
-
 // The images by member name; an image named twice must come out the same both times.
 std::optional<std::map<QString, QImage>> paintThemeImages(const QByteArray &config, const Look &look, QString *error);
 
@@ -32,6 +31,6 @@ std::optional<std::vector<PackageMember>> buildThemeMembers(const QByteArray &co
 // The piece of an element painted whole that a placement picks out (one pixel along a stretched
 // axis); nothing when the placement is reversed or empty, or the piece is not uniform along an
 // axis that stretches.
-std::optional<QImage> cutPiece(const QImage &element, const Placement &placement, QString *error);
+std::optional<QImage> cutPiece(const QImage &element, const theme::Coordinates &placement, QString *error);
 
 } // namespace tabulet::themebuilder
