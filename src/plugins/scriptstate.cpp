@@ -1,0 +1,66 @@
+#include "plugins/scriptstate.h"
+
+#include <cstdlib>
+
+namespace tabulet::plugins {
+
+namespace {
+
+// Lua 5.1 drops these globals; 5.0 scripts still call them.
+constexpr char kCompatibility[] = "loadlib = package.loadlib\n"
+                                  "string.gfind = string.gfind or string.gmatch\n"
+                                  "math.mod = math.mod or math.fmod\n"
+                                  "table.getn = table.getn or function(t) return #t end\n";
+
+int openAll(lua_State *lua)
+{
+    const lua_CFunction libraries[] = {luaopen_base, luaopen_io,      luaopen_os,   luaopen_string,
+                                       luaopen_math, luaopen_package, luaopen_table};
+    for (lua_CFunction open : libraries) {
+        lua_pushcfunction(lua, open);
+        lua_call(lua, 0, 0);
+    }
+    if (luaL_loadbuffer(lua, kCompatibility, sizeof kCompatibility - 1, "=compatibility") != 0)
+        return lua_error(lua);
+    lua_call(lua, 0, 0);
+    return 0;
+}
+
+} // namespace
+
+ScriptState::ScriptState(std::size_t memoryLimit) : m_limit(memoryLimit)
+{
+    m_lua = lua_newstate(&ScriptState::allocate, this);
+}
+
+ScriptState::~ScriptState()
+{
+    if (m_lua)
+        lua_close(m_lua);
+}
+
+bool ScriptState::openLibraries()
+{
+    const bool opened = m_lua && lua_cpcall(m_lua, openAll, nullptr) == 0;
+    if (m_lua)
+        lua_settop(m_lua, 0);
+    return opened;
+}
+
+void *ScriptState::allocate(void *self, void *block, std::size_t oldSize, std::size_t newSize)
+{
+    auto *state = static_cast<ScriptState *>(self);
+    if (newSize == 0) {
+        std::free(block);
+        state->m_used -= oldSize;
+        return nullptr;
+    }
+    if (newSize > oldSize && newSize - oldSize > state->m_limit - state->m_used)
+        return nullptr;
+    void *grown = std::realloc(block, newSize);
+    if (grown)
+        state->m_used = state->m_used - oldSize + newSize;
+    return grown;
+}
+
+} // namespace tabulet::plugins
