@@ -2,6 +2,8 @@
 
 #include "app/terminationwatcher.h"
 #include "lang/languagefiles.h"
+#include "net/incomingfolder.h"
+#include "net/listenerthread.h"
 #include "ui/applicationcontext.h"
 
 #include <QGuiApplication>
@@ -9,6 +11,22 @@
 #include <QWidget>
 
 namespace tabulet::app {
+
+namespace {
+
+// Once per process, when the options ask for it; the port is read when it starts.
+void startNoteListener(ui::ApplicationContext &context)
+{
+    if (context.noteListener || !context.settings.flag(QStringLiteral("listenfornotes")))
+        return;
+    bool isPort = false;
+    const quint16 port = context.settings.value(QStringLiteral("port")).trimmed().toUShort(&isPort);
+    context.noteListener = std::make_unique<net::ListenerThread>(
+        QHostAddress::Any, isPort ? port : net::kDefaultPort, net::incomingNotesFolder(context.folders.dataFolder));
+    context.noteListener->start();
+}
+
+} // namespace
 
 Startup::Startup(ui::ApplicationContext &context, CommandLine commandLine, NoteWindowFactory createWindow,
                  TerminationWatcher &termination)
@@ -32,6 +50,9 @@ int Startup::run()
 {
     while (runPass()) {
     }
+    // Our own listener ends in-process: no stop request over the network.
+    if (m_context.noteListener)
+        m_context.noteListener->stop();
     return 0;
 }
 
@@ -45,6 +66,7 @@ bool Startup::runPass()
         return false;
     }
     m_qtTranslation.apply(m_context.texts.text(QStringLiteral("LOCALE")));
+    startNoteListener(m_context);
     if (m_termination.isTerminationRequested())
         return false;
 

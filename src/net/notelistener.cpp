@@ -2,6 +2,7 @@
 
 #include "net/incomingtransfer.h"
 
+#include <QFile>
 #include <QTcpSocket>
 
 namespace tabulet::net {
@@ -19,7 +20,12 @@ NoteListener::NoteListener(QHostAddress address, quint16 port, QString incomingF
     connect(&m_server, &QTcpServer::newConnection, this, &NoteListener::accept);
 }
 
-NoteListener::~NoteListener() = default;
+NoteListener::~NoteListener()
+{
+    // Nobody will answer it any more.
+    if (m_waitingNote)
+        QFile::remove(m_waitingNote->filePath);
+}
 
 void NoteListener::start()
 {
@@ -28,15 +34,21 @@ void NoteListener::start()
 
 void NoteListener::resume()
 {
-    if (!m_waitingForAnswer)
+    if (!m_waitingNote)
         return;
-    m_waitingForAnswer = false;
+    m_waitingNote.reset();
     listen();
+}
+
+void NoteListener::repeatWaitingNote()
+{
+    if (m_waitingNote)
+        emit noteReceived(*m_waitingNote);
 }
 
 void NoteListener::listen()
 {
-    if (m_server.isListening() || m_transfer || m_waitingForAnswer)
+    if (m_server.isListening() || m_transfer || m_waitingNote)
         return;
     if (!m_server.listen(m_address, m_port)) {
         emit listeningFailed(m_server.errorString());
@@ -56,7 +68,7 @@ void NoteListener::accept()
     m_server.close();
     m_transfer = new IncomingTransfer(socket, m_incomingFolder, m_limits, this);
     connect(m_transfer, &IncomingTransfer::handedOver, this, [this](const ReceivedNote &note) {
-        m_waitingForAnswer = true;
+        m_waitingNote = note;
         transferEnded();
         emit noteReceived(note);
     });

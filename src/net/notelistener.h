@@ -9,6 +9,8 @@
 #include <QTcpServer>
 #include <QTimer>
 
+#include <optional>
+
 namespace tabulet::net {
 
 class IncomingTransfer;
@@ -29,6 +31,9 @@ public slots:
     void start();
     // The last note handed over has been answered (taken or declined).
     void resume();
+    // Hands over again the note that waits for an answer, if any: for a window that connects
+    // after the note came.
+    void repeatWaitingNote();
 
 signals:
     void listening(quint16 port);
@@ -49,7 +54,7 @@ private:
     QTcpServer m_server;
     QTimer m_retryTimer;
     QPointer<IncomingTransfer> m_transfer;
-    bool m_waitingForAnswer = false;
+    std::optional<ReceivedNote> m_waitingNote;
 };
 
 } // namespace tabulet::net

@@ -2,11 +2,14 @@
 
 #include "commands/commandtable.h"
 #include "lang/texttable.h"
+#include "net/listenerthread.h"
 #include "settings/configurationfile.h"
 #include "settings/folderset.h"
 #include "settings/notelist.h"
 #include "settings/presetlist.h"
 #include "settings/settings.h"
+
+#include <memory>
 
 namespace tabulet::ui {
 
@@ -24,6 +27,8 @@ struct ApplicationContext
     commands::CommandTable commands;
     lang::TextTable texts;
     settings::ConfigurationFile configuration;
+    // Receives notes from the network for the whole run once started (option "listenfornotes").
+    std::unique_ptr<net::ListenerThread> noteListener;
 };
 
 } // namespace tabulet::ui

@@ -98,6 +98,7 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
 
 MainWindow::~MainWindow()
 {
+    discardWaitingNote();
     // The buttons and shape refer to the skin, the skin to the theme: release in that order.
     delete m_shape;
     m_skin->release();
@@ -153,6 +154,7 @@ bool MainWindow::initialise()
     showAndActivate();
     m_editor->setFocus();
     m_shape->apply();
+    listenForNotes();
     return true;
 }
 
@@ -368,6 +370,9 @@ void MainWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && m_initialised && !m_closed && !isActiveWindow())
         saveAll();
+    // Back from a dialog: a note that came meanwhile is offered now.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_waitingNote)
+        QMetaObject::invokeMethod(this, &MainWindow::offerWaitingNote, Qt::QueuedConnection);
     // Minimised by the window manager: hidden to the tray instead of iconic, once the event is over.
     if (event->type() == QEvent::WindowStateChange && m_initialised && !m_closed && isMinimized()) {
         QMetaObject::invokeMethod(

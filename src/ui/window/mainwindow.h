@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/commandtarget.h"
+#include "net/receivednote.h"
 #include "theme/theme.h"
 #include "ui/menus/menus.h"
 #include "ui/tray/trayiconplacement.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tabulet::ui {
 
@@ -123,6 +125,13 @@ private:
     void updateTitle();
     FrameArea frameAreaAt(QPoint position) const;
 
+    // Notes over the network (mainwindowincoming.cpp).
+    void listenForNotes();
+    void offerWaitingNote();
+    void importReceivedNote(const QString &receivedFile, const QString &title);
+    void discardWaitingNote();
+    void sendSelectedNote();
+
     // The commands (mainwindowcommands.cpp).
     void runFormatCommand(commands::CommandId id);
     void removeTab(NoteTabs::Removal removal);
@@ -155,6 +164,8 @@ private:
     bool m_initialised = false;
     bool m_hidden = false;
     bool m_acceptsIncoming = true;
+    // Received, and offered once no dialog of the window is open.
+    std::optional<net::ReceivedNote> m_waitingNote;
     bool m_restartRequested = false;
     bool m_closed = false;
 };

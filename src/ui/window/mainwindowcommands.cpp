@@ -134,6 +134,8 @@ void MainWindow::runMenuItem(int id)
         renameTab();
     else if (id == kResetPositionItem)
         resetPosition(*this);
+    else if (id == kSendNoteItem)
+        sendSelectedNote();
 }
 
 void MainWindow::runFormatCommand(CommandId id)
