@@ -124,6 +124,9 @@ void MainWindow::runCommand(CommandId id)
             runFormatCommand(id);
         break;
     }
+    // A note that came while a command's dialog was open is offered now.
+    if (m_waitingNote)
+        QMetaObject::invokeMethod(this, &MainWindow::offerWaitingNote, Qt::QueuedConnection);
 }
 
 void MainWindow::runMenuItem(int id)
