@@ -77,6 +77,7 @@ int main(int argc, char *argv[])
     // Every key of the program passes here first: shortcuts run before the editor sees them.
     ui::KeyboardFilter keyboard(context.settings, context.commands);
     application.installEventFilter(&keyboard);
+    context.plugins.setLastKeyRecord(&keyboard.lastKey());
 
     app::Startup startup(
         context, commandLine,

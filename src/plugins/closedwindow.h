@@ -29,7 +29,6 @@ public:
 class ClosedWindow final : public PluginWindow
 {
 public:
-    void markModified() override {}
     void runCommand(commands::CommandId) override {}
 };
 

@@ -211,7 +211,6 @@ bool PluginHost::callScriptFunction(lua_State *lua, const QByteArray &functionNa
         debugOutput("not running `" + functionName + "' while the user is asked about a running plug-in\n");
         return false;
     }
-    window().markModified();
     const int top = lua_gettop(lua);
     QByteArray name = functionName;
     const bool ran = watchedCall(lua, callGlobal, &name);

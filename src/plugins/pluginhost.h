@@ -56,7 +56,8 @@ public:
     void unloadPlugins();
 
     // Calls a script's global function without arguments or results, watched; reports a
-    // failure and leaves the script's stack as it found it. False when the call failed or could
+    // failure and leaves the script's stack as it found it. The note is not marked modified
+    // here: the editor reports every change a script makes to it. False when the call failed or could
     // not start.
     bool callScriptFunction(lua_State *lua, const QByteArray &functionName);
     // Runs every callback of the kind in registration order, unless that kind is running.
@@ -70,7 +71,9 @@ public:
     QString raisePreSave(const QString &path);
     QByteArray raiseSaveBuffer(const QByteArray &bytes);
     FileBuffers &fileBuffers() { return m_buffers; }
-    LastKey &lastKey() { return m_lastKey; }
+    // The keyboard's record of the last key; not owned. Without one, scripts read zeros.
+    void setLastKeyRecord(const LastKey *record) { m_lastKey = record; }
+    LastKey lastKey() const { return m_lastKey ? *m_lastKey : LastKey{}; }
 
     // A plug-in menu entry chosen by its command id; true when one ran.
     bool runPluginMenuCommand(unsigned commandId);
@@ -101,7 +104,7 @@ private:
     CallbackRegistry m_callbacks;
     std::array<bool, kPluginEventCount> m_running{};
     FileBuffers m_buffers;
-    LastKey m_lastKey;
+    const LastKey *m_lastKey = nullptr;
     CallWatch m_watch;
     DebugOutput m_debug;
     QString m_dataFolder;

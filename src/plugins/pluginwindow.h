@@ -12,8 +12,6 @@ class PluginWindow
 public:
     virtual ~PluginWindow() = default;
 
-    // Marks the selected note modified, so that whatever a script changes is saved.
-    virtual void markModified() = 0;
     // Runs a built-in command exactly as a shortcut or a menu would.
     virtual void runCommand(commands::CommandId id) = 0;
 };

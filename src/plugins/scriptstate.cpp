@@ -6,11 +6,15 @@ namespace tabulet::plugins {
 
 namespace {
 
-// Lua 5.1 drops these globals; 5.0 scripts still call them.
-constexpr char kCompatibility[] = "loadlib = package.loadlib\n"
-                                  "string.gfind = string.gfind or string.gmatch\n"
-                                  "math.mod = math.mod or math.fmod\n"
-                                  "table.getn = table.getn or function(t) return #t end\n";
+// Lua 5.1 drops these globals; 5.0 scripts still call them. os.exit would end the program on
+// the spot, without saving what the user typed.
+constexpr char kCompatibility[] =
+    "loadlib = package.loadlib\n"
+    "string.gfind = string.gfind or string.gmatch\n"
+    "math.mod = math.mod or math.fmod\n"
+    "table.getn = table.getn or function(t) return #t end\n"
+    "os.exit = function() error(\"os.exit is not available to plug-ins: tb.callMenuCommand('exit') ends "
+    "Tabulet and saves the notes\", 2) end\n";
 
 int openAll(lua_State *lua)
 {

@@ -24,7 +24,8 @@ public:
 
     // Opens base (with coroutine), io, os, string, math, package and table, not debug, and adds
     // what scripts written for Lua 5.0 expect (a global `loadlib`, `table.getn`, `string.gfind`,
-    // `math.mod`). False when the state ran out of memory doing so.
+    // `math.mod`); `os.exit` raises an error instead of ending the program. False when the state
+    // ran out of memory doing so.
     bool openLibraries();
 
 private:

@@ -3,6 +3,7 @@
 #include "commands/commandtable.h"
 #include "lang/texttable.h"
 #include "net/listenerthread.h"
+#include "plugins/pluginhost.h"
 #include "settings/configurationfile.h"
 #include "settings/folderset.h"
 #include "settings/notelist.h"
@@ -29,6 +30,8 @@ struct ApplicationContext
     settings::ConfigurationFile configuration;
     // Receives notes from the network for the whole run once started (option "listenfornotes").
     std::unique_ptr<net::ListenerThread> noteListener;
+    // The plug-ins and their records; the note window loads them and gives them its editor.
+    plugins::PluginHost plugins{settings, commands};
 };
 
 } // namespace tabulet::ui

@@ -4,7 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 #
 # Each folder lists the folders it may include from besides itself. The lower layer never reaches
 # the platform, the window layer or the start-up code; the rooms of the window layer depend one way:
-#   window -> menus, tray, dialogs, editor, skin -> ui (the application context)
+#   window -> menus, tray, dialogs, pluginhost, editor, skin -> ui (the application context)
 set(lower settings commands lang rtf theme plugins archive net)
 foreach(module ${lower})
     set(allowed_${module} ${lower})
@@ -16,7 +16,8 @@ set(allowed_ui/editor ${lower} platform ui)
 set(allowed_ui/tray ${lower} platform ui)
 set(allowed_ui/dialogs ${lower} platform ui ui/editor)
 set(allowed_ui/menus ${lower} platform ui ui/editor)
-set(allowed_ui/window ${lower} platform ui ui/skin ui/editor ui/tray ui/dialogs ui/menus)
+set(allowed_ui/pluginhost ${lower} platform ui ui/editor)
+set(allowed_ui/window ${lower} platform ui ui/skin ui/editor ui/tray ui/dialogs ui/menus ui/pluginhost)
 
 # The folder a path inside src/ belongs to: the module, or the room for the window layer.
 function(owning_folder path result)

@@ -168,6 +168,15 @@ TEST_F(ApiHost, characterFormatFlagsAreNumbersAndTrueCountsAsOff)
     EXPECT_EQ(global("result"), QStringLiteral("12550nilnil"));
 }
 
+TEST_F(ApiHost, lastKeyIsReadFromTheKeyboardsRecord)
+{
+    LastKey pressed{0x41, 4 + 2, 'A'};
+    host.setLastKeyRecord(&pressed);
+    ASSERT_TRUE(run("result = tb.getLastPressedVKey() .. ' ' .. tb.getLastPressedModifyer() .. ' ' .. "
+                    "tb.getLastPressedKey()"));
+    EXPECT_EQ(global("result"), QStringLiteral("65 6 65"));
+}
+
 TEST_F(ApiHost, callMenuCommandRunsCommandsByNameInAnyCase)
 {
     ASSERT_TRUE(run("tb.callMenuCommand('MAKESELECTIONBOLD') tb.callMenuCommand('noSuchCommand')"));

@@ -68,7 +68,6 @@ public:
 class FakeWindow final : public PluginWindow
 {
 public:
-    void markModified() override { ++modifiedMarks; }
     void runCommand(commands::CommandId id) override
     {
         commandsRun.push_back(id);
@@ -76,7 +75,6 @@ public:
             onCommand(id);
     }
 
-    int modifiedMarks = 0;
     std::vector<commands::CommandId> commandsRun;
     std::function<void(commands::CommandId)> onCommand;
 };

@@ -158,6 +158,7 @@ TEST_F(Loading, scriptsFindTheLibrariesOfLua50ButNoDebugLibrary)
     ASSERT_TRUE(run("result = table.concat({type(loadlib), type(table.getn), type(string.gfind), type(math.mod),"
                     " type(io.open), type(os.time), type(coroutine.create), type(debug)}, ' ')"));
     EXPECT_EQ(global("result"), QStringLiteral("function function function function function function function nil"));
+    EXPECT_FALSE(run("os.exit(1)"));
 }
 
 TEST_F(Loading, runawayScriptsGetErrorsNotACrash)

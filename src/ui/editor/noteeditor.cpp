@@ -1,5 +1,6 @@
 #include "ui/editor/noteeditor.h"
 
+#include "plugins/pluginhost.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
 #include "ui/editor/notedocumentcache.h"
@@ -142,39 +143,61 @@ QByteArray NoteEditor::noteBytes() const
     return rtf::writeRtf(note);
 }
 
-bool NoteEditor::loadNoteFile(const QString &path)
+bool NoteEditor::loadNoteFile(const QString &notePath)
 {
+    // A plug-in may have the note read from elsewhere, and decode its bytes.
+    const QString path = m_plugins ? m_plugins->raisePreLoad(notePath) : notePath;
+    const bool decoded = m_plugins && m_plugins->hasCallbacks(plugins::PluginEvent::LoadBuffer);
     setShownNoteAside(path);
     const std::optional<NoteFileStamp> stamp = NoteFileStamp::of(path);
     if (!stamp) {
         showNote({});
         return true;
     }
-    if (QTextDocument *kept = m_keptNotes->take(path)) {
-        m_showingNote = true;
-        kept->setParent(this);
-        configureLikeShown(*kept);
-        install(kept);
-        startAfresh();
+    QTextDocument *kept = m_keptNotes->take(path);
+    if (kept && !decoded) {
+        showKept(kept);
     } else {
         QFile file(path);
         if (stamp->size > kMaxNoteFileSize || !file.open(QIODevice::ReadOnly)) {
+            delete kept;
             showNote({});
             return false;
         }
-        showNote(file.readAll());
+        const QByteArray bytes = file.readAll();
+        const QByteArray shown = decoded && !bytes.isEmpty() ? m_plugins->raiseLoadBuffer(bytes) : bytes;
+        // The kept layout still shows the note when the plug-ins left its bytes as they were.
+        if (kept && shown == bytes) {
+            showKept(kept);
+        } else {
+            delete kept;
+            showNote(shown);
+        }
     }
     m_shownFile = path;
     m_shownStamp = stamp;
+    if (m_plugins && stamp->size > 0)
+        m_plugins->raiseEvent(plugins::PluginEvent::PostLoad);
     return true;
 }
 
-bool NoteEditor::saveNoteFile(const QString &path)
+void NoteEditor::showKept(QTextDocument *kept)
 {
+    m_showingNote = true;
+    kept->setParent(this);
+    configureLikeShown(*kept);
+    install(kept);
+    startAfresh();
+}
+
+bool NoteEditor::saveNoteFile(const QString &notePath)
+{
+    // A plug-in may have the note written elsewhere, and encode its bytes.
+    const QString path = m_plugins ? m_plugins->raisePreSave(notePath) : notePath;
+    const QByteArray bytes = m_plugins ? m_plugins->raiseSaveBuffer(noteBytes()) : noteBytes();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = noteBytes();
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
@@ -184,6 +207,8 @@ bool NoteEditor::saveNoteFile(const QString &path)
     m_shownFile = path;
     m_shownStamp = NoteFileStamp::of(path);
     m_differsFromFile = false;
+    if (m_plugins)
+        m_plugins->raiseEvent(plugins::PluginEvent::PostSave);
     return true;
 }
 
@@ -284,6 +309,8 @@ void NoteEditor::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTextEdit::keyPressEvent(event);
+    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+        emit characterTyped();
 }
 
 void NoteEditor::indentSelection(bool unindent)

@@ -10,6 +10,10 @@
 
 class QTextCharFormat;
 
+namespace tabulet::plugins {
+class PluginHost;
+}
+
 namespace tabulet::ui {
 
 // The rich-text editor of the note window. It reads and writes notes as RTF, tells every change
@@ -36,6 +40,9 @@ public:
     bool loadNoteFile(const QString &path);
     // Writes the note to the path, replacing the file only once everything was written.
     bool saveNoteFile(const QString &path);
+    // The plug-ins told around reading and writing note files (they may change the path and the
+    // bytes); nullptr for none. Not owned.
+    void setPluginHost(plugins::PluginHost *host) { m_plugins = host; }
 
     // Puts the caret at a character position, with an empty selection; clamped to the text.
     void placeCaret(int position);
@@ -58,6 +65,8 @@ signals:
     // The note changed: typing, paste, cut, drag and drop, undo, redo or a format change; also
     // every key press that is not a pure movement or modifier key.
     void noteChanged();
+    // A character was typed and the editor has taken it in.
+    void characterTyped();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -68,6 +77,7 @@ protected:
 private:
     void watchContent();
     void showNote(const QByteArray &bytes);
+    void showKept(QTextDocument *kept);
     void configureLikeShown(QTextDocument &note) const;
     void install(QTextDocument *note);
     void startAfresh();
@@ -83,6 +93,7 @@ private:
     bool m_differsFromFile = false;
     bool m_showingNote = false;
     bool m_pressedOnLink = false;
+    plugins::PluginHost *m_plugins = nullptr;
 };
 
 // Keys that never change a note: arrows, Page Up, Page Down, Home, End, Scroll Lock, Num Lock

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plugins/filebuffers.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -18,12 +20,7 @@ class Settings;
 namespace tabulet::ui {
 
 // The last key pressed anywhere in the program, as plug-ins read it.
-struct LastKey
-{
-    int virtualKey = 0;
-    int modifierBits = 0; // Alt 1, Shift 2, Ctrl 4
-    int character = 0;    // the character the note editor received for it, 0 when none
-};
+using LastKey = plugins::LastKey;
 
 // Sees every key of the program before the widget it is meant for: saves on every key event
 // when "savealways" is "1", records the last key, and runs the command bound to a key press

@@ -5,6 +5,7 @@
 #include "theme/tabfont.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/pluginhost/plugineditorbridge.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/windowshape.h"
 #include "ui/tray/trayicon.h"
@@ -94,10 +95,12 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_tipTimer.setSingleShot(true);
     m_tipTimer.setInterval(kTipOfTheDayDelay);
     connect(&m_tipTimer, &QTimer::timeout, this, &MainWindow::tipOfTheDayDue);
+    connectPlugins();
 }
 
 MainWindow::~MainWindow()
 {
+    releasePlugins();
     discardWaitingNote();
     // The buttons and shape refer to the skin, the skin to the theme: release in that order.
     delete m_shape;
@@ -129,6 +132,7 @@ bool MainWindow::initialise()
     auto &configuration = m_context.configuration;
     const settings::LoadResult loaded = configuration.load(false);
     configuration.setSavingEnabled(true);
+    startPlugins();
     if (!loadTheme())
         return false;
     m_skin->setShowToolTips(settings.flag(QStringLiteral("showtooltips")));

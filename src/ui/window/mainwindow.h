@@ -2,8 +2,10 @@
 
 #include "commands/commandtarget.h"
 #include "net/receivednote.h"
+#include "plugins/pluginwindow.h"
 #include "theme/theme.h"
 #include "ui/menus/menus.h"
+#include "ui/pluginhost/pluginmessageboxes.h"
 #include "ui/tray/trayiconplacement.h"
 #include "ui/window/mainwindowframe.h"
 #include "ui/window/mainwindowtabs.h"
@@ -20,6 +22,7 @@ namespace tabulet::ui {
 struct ApplicationContext;
 class EditingCommands;
 class NoteEditor;
+class PluginEditorBridge;
 class Skin;
 class TabStrip;
 class TrayIcon;
@@ -28,7 +31,7 @@ class WindowShape;
 
 // The note window: a frameless window drawn by the theme, with the tab strip and the note
 // editor inside, that carries out the commands. It runs from initialise() until it closes.
-class MainWindow final : public QWidget, public commands::CommandTarget, public MenuHost
+class MainWindow final : public QWidget, public commands::CommandTarget, public MenuHost, public plugins::PluginWindow
 {
     Q_OBJECT
 public:
@@ -48,6 +51,7 @@ public:
     // window. False when no theme at all could be loaded: the window cannot be shown then.
     bool initialise();
 
+    // A command from a shortcut, a menu, a theme button or a plug-in.
     void runCommand(commands::CommandId id) override;
     // A menu item: its command, or the rename flow.
     void runMenuItem(int id) override;
@@ -132,6 +136,12 @@ private:
     void discardWaitingNote();
     void sendSelectedNote();
 
+    // The plug-ins (mainwindowplugins.cpp): the window's part wired up, the scripts started
+    // once the configuration is read, and everything released when the window goes.
+    void connectPlugins();
+    void startPlugins();
+    void releasePlugins();
+
     // The commands (mainwindowcommands.cpp).
     void runFormatCommand(commands::CommandId id);
     void removeTab(NoteTabs::Removal removal);
@@ -152,6 +162,8 @@ private:
     NoteMenus *m_menus = nullptr;
     EditingCommands *m_editing = nullptr;
     std::unique_ptr<WindowPrompts> m_prompts;
+    std::unique_ptr<PluginEditorBridge> m_pluginEditor;
+    PluginMessageBoxes m_pluginBoxes;
     std::function<void(const QPoint &)> m_showTabMenu;
     FrameDragger m_dragger{*this};
     QTimer m_archiveTimer;

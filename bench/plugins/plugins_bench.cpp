@@ -1,0 +1,161 @@
+// Figures of the plug-in host: the cost of the call protocol, the idle timer, reading and
+// searching a large note from a script, and switching notes with file events registered.
+#include "commands/commandtable.h"
+#include "notegenerator.h"
+#include "plugins/hostfunctions.h"
+#include "plugins/pluginhost.h"
+#include "settings/settings.h"
+#include "ui/editor/noteeditor.h"
+#include "ui/pluginhost/plugineditorbridge.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace tabulet;
+
+namespace {
+
+constexpr qsizetype kNoteBytes = qsizetype{1} << 20;
+
+struct Host
+{
+    settings::Settings settings;
+    commands::CommandTable commands;
+    plugins::PluginHost host{settings, commands};
+};
+
+// A state with `tb` over the host, running the given code per benchmark iteration.
+void runScript(benchmark::State &state, const char *code)
+{
+    Host host;
+    plugins::ScriptState script;
+    script.openLibraries();
+    plugins::registerHostFunctions(script.lua(), host.host);
+    for (auto _ : state) {
+        if (luaL_dostring(script.lua(), code) != 0)
+            state.SkipWithError(lua_tostring(script.lua(), -1));
+    }
+}
+
+// A million calls of a trivial `tb` function: what the call protocol of one host function costs.
+void BM_millionHostCalls(benchmark::State &state)
+{
+    runScript(state, "local xor = tb.xor for i = 1, 1000000 do xor(i, 3) end");
+}
+BENCHMARK(BM_millionHostCalls)->Unit(benchmark::kMillisecond);
+
+// The same loop over a plain Lua function, for comparison.
+void BM_millionLuaCalls(benchmark::State &state)
+{
+    runScript(state, "local function f(a, b) return a end for i = 1, 1000000 do f(i, 3) end");
+}
+BENCHMARK(BM_millionLuaCalls)->Unit(benchmark::kMillisecond);
+
+// One tick of the once-a-second timer with ten plug-ins whose timer does nothing.
+void BM_timerTickTenIdlePlugins(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    for (int i = 0; i < 10; ++i) {
+        QFile script(folder.path() + QStringLiteral("/idle%1.lua").arg(i));
+        script.open(QIODevice::WriteOnly);
+        script.write("function versionInfo() tb:setPluginInfo('Idle', '1', '', '', '', '2.1.0') end\n"
+                     "function initPlugin() tb:registerTimer('tick') end\nfunction tick() end\n");
+    }
+    Host host;
+    host.host.loadPlugins({folder.path()}, folder.path());
+    for (auto _ : state)
+        host.host.raiseEvent(plugins::PluginEvent::Timer);
+}
+BENCHMARK(BM_timerTickTenIdlePlugins)->Unit(benchmark::kMicrosecond);
+
+// A 1 MB note in the real editor, reached from a script.
+class LargeNote : public benchmark::Fixture
+{
+public:
+    void SetUp(benchmark::State &) override
+    {
+        editor.showNoteBytes(bench::generateNote(kNoteBytes));
+        host.host.setEditor(&bridge);
+        script.openLibraries();
+        plugins::registerHostFunctions(script.lua(), host.host);
+    }
+    void run(benchmark::State &state, const char *code)
+    {
+        for (auto _ : state) {
+            if (luaL_dostring(script.lua(), code) != 0)
+                state.SkipWithError(lua_tostring(script.lua(), -1));
+        }
+    }
+
+    Host host;
+    ui::NoteEditor editor;
+    ui::PluginEditorBridge bridge{editor};
+    plugins::ScriptState script;
+};
+
+BENCHMARK_F(LargeNote, getTextOfWholeNote)(benchmark::State &state)
+{
+    run(state, "local ok, text = tb.getText(0, tb.getTextSize())");
+}
+BENCHMARK_REGISTER_F(LargeNote, getTextOfWholeNote)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_F(LargeNote, findMissingWord)(benchmark::State &state)
+{
+    run(state, "local found = tb.find('qwertzuiopmissing', {})");
+}
+BENCHMARK_REGISTER_F(LargeNote, findMissingWord)->Unit(benchmark::kMillisecond);
+
+// Switching between two 1 MB notes, as the tab switch loads them; argument 1: a plug-in with a
+// no-op callback for each of the seven file and selection events.
+void BM_switchLargeNotes(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString notes[] = {folder.path() + QStringLiteral("/tab00001.rtf"),
+                             folder.path() + QStringLiteral("/tab00002.rtf")};
+    for (int i = 0; i < 2; ++i) {
+        QFile note(notes[i]);
+        note.open(QIODevice::WriteOnly);
+        note.write(bench::generateNote(kNoteBytes + i));
+    }
+    QDir(folder.path()).mkpath(QStringLiteral("plugins"));
+    QFile script(folder.path() + QStringLiteral("/plugins/noop.lua"));
+    script.open(QIODevice::WriteOnly);
+    script.write("function versionInfo() tb:setPluginInfo('No-op', '1', '', '', '', '2.1.0') end\n"
+                 "function initPlugin() for _, register in ipairs({'registerSelectionChanged', 'registerPreLoad', "
+                 "'registerLoadBuffer', 'registerPostLoad', 'registerPreSave', 'registerSaveBuffer', "
+                 "'registerPostSave'}) do tb[register]('noop') end end\nfunction noop() end\n");
+    script.close();
+    Host host;
+    ui::NoteEditor editor;
+    ui::PluginEditorBridge bridge(editor);
+    if (state.range(0) == 1) {
+        host.host.setEditor(&bridge);
+        host.host.loadPlugins({folder.path() + QStringLiteral("/plugins")}, folder.path());
+        editor.setPluginHost(&host.host);
+    }
+    int shown = 0;
+    for (auto _ : state) {
+        editor.loadNoteFile(notes[shown]);
+        shown = 1 - shown;
+    }
+}
+BENCHMARK(BM_switchLargeNotes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

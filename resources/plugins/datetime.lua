@@ -1,0 +1,47 @@
+-- Date and time: inserts the current date and time at the caret (or over the selection),
+-- either as the user's locale writes it or in the ISO 8601 form. An example of a plug-in with
+-- two menu entries that changes the note with tb.setText().
+
+local german = string.sub(os.getenv("LANG") or "", 1, 2) == "de"
+local texts = german and {
+    name = "Datum und Uhrzeit",
+    localEntry = "Datum und Uhrzeit einfügen",
+    isoEntry = "Datum und Uhrzeit einfügen (ISO 8601)",
+} or {
+    name = "Date and time",
+    localEntry = "Insert date and time",
+    isoEntry = "Insert date and time (ISO 8601)",
+}
+
+function versionInfo()
+    tb:setPluginInfo(texts.name, "1.0", "Tabulet", "", "", "2.1.0")
+    tb:setPluginDescription("Inserts the date and time in your locale's format or in ISO 8601.")
+end
+
+function initPlugin()
+    tb:registerMenuEntry(texts.localEntry, "insertLocal")
+    tb:registerMenuEntry(texts.isoEntry, "insertIso")
+end
+
+-- Replaces the selection (or inserts at the caret); the caret ends after the new text.
+local function insert(text)
+    local selection = tb:getSelection()
+    tb:setText(selection.minc, selection.maxc, text)
+end
+
+function insertLocal()
+    -- The locale is the whole program's: switch to the user's time format only for this call
+    -- and switch back at once.
+    local before = os.setlocale(nil, "time")
+    os.setlocale("", "time")
+    local text = os.date("%x %X")
+    os.setlocale(before, "time")
+    insert(text)
+end
+
+function insertIso()
+    -- "%z" gives +0100; ISO 8601 writes the offset as +01:00.
+    local offset = os.date("%z")
+    offset = string.sub(offset, 1, 3) .. ":" .. string.sub(offset, 4, 5)
+    insert(os.date("%Y-%m-%dT%H:%M:%S") .. offset)
+end

@@ -1,0 +1,58 @@
+#include "ui/pluginhost/pluginmessageboxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tabulet::ui {
+
+namespace {
+
+QMessageBox::Icon toIcon(plugins::MessageIcon icon)
+{
+    switch (icon) {
+    case plugins::MessageIcon::Error:
+        return QMessageBox::Critical;
+    case plugins::MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case plugins::MessageIcon::Question:
+        return QMessageBox::Question;
+    case plugins::MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void PluginMessageBoxes::showMessage(const QString &caption, const QString &text, plugins::MessageIcon icon)
+{
+    QMessageBox box(toIcon(icon), caption, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool PluginMessageBoxes::askYesNo(const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool PluginMessageBoxes::askToStopScript(const QString &pluginName, int seconds)
+{
+    // Plug-in host texts are fixed English, like the host's other messages to plug-in users.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Plugin not responding"),
+                    QStringLiteral("The plugin \"%1\" has been running for %2 seconds without returning.\n\n"
+                                   "Stop it? Notes you typed are kept either way.")
+                        .arg(pluginName)
+                        .arg(seconds),
+                    QMessageBox::NoButton);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *stop = box.addButton(QStringLiteral("Stop the plugin"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Let it run"), QMessageBox::RejectRole);
+    box.setDefaultButton(stop);
+    box.exec();
+    return box.clickedButton() == stop;
+}
+
+} // namespace tabulet::ui

@@ -1,0 +1,118 @@
+#include "commands/commandtable.h"
+#include "plugins/pluginhost.h"
+#include "printers.h"
+#include "settings/settings.h"
+#include "ui/editor/noteeditor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tabulet;
+
+namespace {
+
+// A note editor that reads and writes note files with a plug-in's file events around it.
+class PluginFiles : public ::testing::Test
+{
+protected:
+    void start(const QByteArray &events)
+    {
+        QDir(folder.path()).mkpath(QStringLiteral("plugins"));
+        write(
+            QStringLiteral("plugins/files.lua"),
+            "function versionInfo() tb:setPluginInfo('Files', '1', '', '', '', '2.1.0') end\n"
+            "events = ''\n"
+            "function initPlugin() " +
+                events +
+                " end\n"
+                "function note(e) events = events .. e .. ' ' end\n"
+                "function preLoad() note('pre-load') if redirect then tb.setLoadFilename(redirect) end end\n"
+                "function loadBuffer() note('load-buffer') if replacement then tb.setLoadBuffer(replacement) end end\n"
+                "function postLoad() note('post-load') end\n"
+                "function preSave() note('pre-save') end\n"
+                "function saveBuffer() note('save-buffer') tb.setSaveBuffer('{\\\\rtf1 encoded\\\\par}') end\n"
+                "function postSave() note('post-save') end\n");
+        host.loadPlugins({folder.path() + QStringLiteral("/plugins")}, folder.path());
+        lua = host.table().find(folder.path() + QStringLiteral("/plugins/files.lua"))->state->lua();
+        editor.setPluginHost(&host);
+    }
+
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = folder.path() + QLatin1Char('/') + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    void setGlobal(const char *name, const QByteArray &value)
+    {
+        lua_pushlstring(lua, value.constData(), static_cast<size_t>(value.size()));
+        lua_setglobal(lua, name);
+    }
+
+    // The events the plug-in saw since the last call.
+    QString events()
+    {
+        lua_getglobal(lua, "events");
+        const QString seen = QString::fromUtf8(lua_tostring(lua, -1)).trimmed();
+        lua_pop(lua, 1);
+        setGlobal("events", "");
+        return seen;
+    }
+
+    static constexpr char kAll[] = "tb.registerPreLoad('preLoad') tb.registerLoadBuffer('loadBuffer') "
+                                   "tb.registerPostLoad('postLoad') tb.registerPreSave('preSave') "
+                                   "tb.registerSaveBuffer('saveBuffer') tb.registerPostSave('postSave')";
+
+    QTemporaryDir folder;
+    settings::Settings settings;
+    commands::CommandTable commands;
+    plugins::PluginHost host{settings, commands};
+    ui::NoteEditor editor;
+    lua_State *lua = nullptr;
+};
+
+TEST_F(PluginFiles, eventsComeInOrderAndAnEmptyFileRaisesOnlyPreLoad)
+{
+    start(kAll);
+    const QString note = write(QStringLiteral("tab00001.rtf"), "{\\rtf1 own text\\par}");
+    const QString empty = write(QStringLiteral("tab00002.rtf"), "");
+    ASSERT_TRUE(editor.loadNoteFile(note));
+    EXPECT_EQ(events(), QStringLiteral("pre-load load-buffer post-load"));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("own text"));
+    ASSERT_TRUE(editor.saveNoteFile(note));
+    EXPECT_EQ(events(), QStringLiteral("pre-save save-buffer post-save"));
+    QFile written(note);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("{\\rtf1 encoded\\par}"));
+    ASSERT_TRUE(editor.loadNoteFile(empty));
+    EXPECT_EQ(events(), QStringLiteral("pre-load"));
+}
+
+TEST_F(PluginFiles, pluginsMayReadAnotherFileOrOtherBytes)
+{
+    start(kAll);
+    const QString note = write(QStringLiteral("tab00001.rtf"), "{\\rtf1 own text\\par}");
+    const QString other = write(QStringLiteral("other.rtf"), "{\\rtf1 other text\\par}");
+    setGlobal("redirect", other.toUtf8());
+    ASSERT_TRUE(editor.loadNoteFile(note));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("other text"));
+    setGlobal("redirect", QFile::encodeName(folder.path() + QStringLiteral("/missing.rtf")));
+    ASSERT_TRUE(editor.loadNoteFile(note));
+    EXPECT_EQ(editor.toPlainText(), QString());
+    lua_pushnil(lua);
+    lua_setglobal(lua, "redirect");
+    setGlobal("replacement", "{\\rtf1 decoded\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(note));
+    EXPECT_EQ(editor.toPlainText(), QStringLiteral("decoded"));
+    QFile onDisk(note);
+    ASSERT_TRUE(onDisk.open(QIODevice::ReadOnly));
+    EXPECT_EQ(onDisk.readAll(), QByteArray("{\\rtf1 own text\\par}"));
+}
+
+} // namespace
