@@ -59,6 +59,8 @@ int Startup::run()
 bool Startup::runPass()
 {
     m_context.configuration.setSavingEnabled(false);
+    // A pass after an archive restore writes again once it has read the restored files.
+    m_context.configuration.setDoNotSave(false);
     m_context.configuration.load(true);
     if (!loadLanguage()) {
         QMessageBox::critical(nullptr, QStringLiteral("Vostrel: ERROR"),

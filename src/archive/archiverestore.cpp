@@ -154,7 +154,7 @@ private:
 
     void tellNothingChanged(ArchiverMessage message)
     {
-        message.detail = m_texts.text(QStringLiteral("ARCHIVE_NOTRESTORED"));
+        message.detail = QStringLiteral("Nothing was restored: the notes and settings are as they were.");
         m_host.showMessage(message);
     }
 

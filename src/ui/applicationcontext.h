@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/archiver.h"
+#include "archive/clock.h"
 #include "commands/commandtable.h"
 #include "lang/texttable.h"
 #include "net/listenerthread.h"
@@ -28,6 +30,9 @@ struct ApplicationContext
     commands::CommandTable commands;
     lang::TextTable texts;
     settings::ConfigurationFile configuration;
+    archive::SystemClock clock;
+    // Takes its folder from every configuration read; the note window sets it up at its start.
+    archive::Archiver archiver{folders, settings, notes, texts, clock};
     // Receives notes from the network for the whole run once started (option "listenfornotes").
     std::unique_ptr<net::ListenerThread> noteListener;
     // The plug-ins and their records; the note window loads them and gives them its editor.

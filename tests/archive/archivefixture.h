@@ -72,8 +72,7 @@ protected:
         settings.applyDefaults();
         texts.loadLanguageText("ARCHIVER_FILESCOPIED: %d files copied to %s\n"
                                "ARCHIVER_CREATEDIRFAILED: cannot create\n"
-                               "ARCHIVER_CREATEDIRPERMISSIONS: cannot use\n"
-                               "ARCHIVE_NOTRESTORED: nothing was changed\n");
+                               "ARCHIVER_CREATEDIRPERMISSIONS: cannot use\n");
     }
 
     QString dataPath(const QString &name) const { return QDir(folders.dataFolder).filePath(name); }

@@ -90,7 +90,7 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     });
     m_archiveTimer.setInterval(kArchiveCheckInterval);
     m_pluginTimer.setInterval(kPluginTimerInterval);
-    connect(&m_archiveTimer, &QTimer::timeout, this, &MainWindow::archiveCheckDue);
+    connect(&m_archiveTimer, &QTimer::timeout, this, &MainWindow::checkArchiveSchedule);
     connect(&m_pluginTimer, &QTimer::timeout, this, &MainWindow::pluginSecondElapsed);
     m_tipTimer.setSingleShot(true);
     m_tipTimer.setInterval(kTipOfTheDayDelay);
@@ -151,6 +151,7 @@ bool MainWindow::initialise()
         m_tabs->stepTab(selected);
     updateTitle();
     restorePlacement();
+    startArchiveSchedule();
     m_archiveTimer.start();
     m_pluginTimer.start();
     if (settings.flag(QStringLiteral("showtipsonstartup")))

@@ -4,6 +4,7 @@
 #include "net/receivednote.h"
 #include "plugins/pluginwindow.h"
 #include "theme/theme.h"
+#include "ui/dialogs/archiverprompts.h"
 #include "ui/menus/menus.h"
 #include "ui/pluginhost/pluginmessageboxes.h"
 #include "ui/tray/trayiconplacement.h"
@@ -100,8 +101,6 @@ public:
 signals:
     // The window has closed; the pass that runs it ends.
     void closed();
-    // Every minute: the archive schedule checks whether an archive is due.
-    void archiveCheckDue();
     // Every second: the plug-ins' timer event.
     void pluginSecondElapsed();
     // Once, shortly after the window is shown, when the tip of the day is shown at start.
@@ -151,6 +150,11 @@ private:
     void minimise();
     void exitWithQuestion();
 
+    // The archives (mainwindowarchive.cpp).
+    void startArchiveSchedule();
+    void checkArchiveSchedule();
+    void showArchives();
+
     ApplicationContext &m_context;
     theme::Theme m_theme;
     Skin *m_skin = nullptr;
@@ -166,6 +170,7 @@ private:
     PluginMessageBoxes m_pluginBoxes;
     std::function<void(const QPoint &)> m_showTabMenu;
     FrameDragger m_dragger{*this};
+    ArchiverPrompts m_archiverPrompts{this, m_context};
     QTimer m_archiveTimer;
     QTimer m_pluginTimer;
     QTimer m_tipTimer;

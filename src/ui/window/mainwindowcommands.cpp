@@ -103,6 +103,11 @@ void MainWindow::runCommand(CommandId id)
         AboutDialog(m_context.texts, m_context.folders.dataFolder, this).exec();
         break;
     }
+    case CommandId::ShowArchives: {
+        const FlagCleared dialogOpen(m_acceptsIncoming);
+        showArchives();
+        break;
+    }
     case CommandId::ShowHelp:
         if (!openHelpPage(m_context.folders.programFolder)) {
             m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),

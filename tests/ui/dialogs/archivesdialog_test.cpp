@@ -1,0 +1,119 @@
+#include "archive/archiver.h"
+#include "archive/archiverhost.h"
+#include "archive/clock.h"
+#include "lang/texttable.h"
+#include "settings/folderset.h"
+#include "settings/notelist.h"
+#include "settings/settings.h"
+#include "ui/dialogs/archivesdialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace tabulet::ui {
+namespace {
+
+class SteppingClock final : public archive::Clock
+{
+public:
+    QDateTime now() const override { return moment; }
+    QDateTime moment{QDate(2024, 3, 1), QTime(10, 30)};
+};
+
+class QuietHost final : public archive::ArchiverHost
+{
+public:
+    void showMessage(const archive::ArchiverMessage &message) override { messages << message.text; }
+    void runFileWork(int, const archive::FileWork &work) override
+    {
+        work([](int) {});
+    }
+    QStringList messages;
+};
+
+class ArchivesBrowser : public testing::Test
+{
+protected:
+    ArchivesBrowser()
+    {
+        folders.dataFolder = root.path();
+        settings.applyDefaults();
+        texts.loadLanguageText("ARCHIVER_FILESCOPIED: %d copied to %s\nIDC_ARCHIVE_NOW: Archive Now\n");
+        settings::Note note;
+        note.fileName = QStringLiteral("tab00001.rtf");
+        notes.append(note);
+        writeNote("archived");
+        archiver.setUp(host);
+    }
+
+    void writeNote(const QByteArray &text)
+    {
+        QFile file(root.filePath(QStringLiteral("tab00001.rtf")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QStringList rows(ArchivesDialog &dialog) const
+    {
+        const auto *list = dialog.findChild<QTreeWidget *>();
+        QStringList shown;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            shown << list->topLevelItem(i)->text(0) + u'|' + list->topLevelItem(i)->text(1);
+        return shown;
+    }
+
+    QTemporaryDir root;
+    settings::FolderSet folders;
+    settings::Settings settings;
+    settings::NoteList notes;
+    lang::TextTable texts;
+    SteppingClock clock;
+    QuietHost host;
+    archive::Archiver archiver{folders, settings, notes, texts, clock};
+};
+
+TEST_F(ArchivesBrowser, listsTheNewestFirstAndRestoresTheChosenOneAfterArchivingFirst)
+{
+    archiver.archiveNow(true, host);
+    clock.moment = clock.moment.addDays(2);
+    QDir(root.filePath(QStringLiteral("archive"))).mkdir(QStringLiteral("not_an_archive"));
+    ArchivesDialog dialog(archiver, host, texts);
+    const QString older = ArchivesDialog::dateTimeText(QDateTime(QDate(2024, 3, 1), QTime(10, 30)));
+    const QString now = ArchivesDialog::dateTimeText(clock.moment);
+    // The look-alike reads as "now" and sorts after the digits: it comes first.
+    EXPECT_EQ(rows(dialog), QStringList({now + "|0", older + "|1"}));
+
+    // Get without a chosen row does nothing.
+    dialog.getSelected();
+    EXPECT_EQ(dialog.result(), 0);
+
+    clock.moment = clock.moment.addSecs(60);
+    for (auto *button : dialog.findChildren<QPushButton *>()) {
+        if (button->text() == QStringLiteral("Archive Now"))
+            button->click();
+    }
+    EXPECT_EQ(rows(dialog).size(), 3);
+    EXPECT_EQ(host.messages.size(), 1);
+
+    writeNote("changed");
+    auto *list = dialog.findChild<QTreeWidget *>();
+    list->setCurrentItem(list->topLevelItem(2)); // the oldest archive
+    bool asked = false;
+    dialog.setArchiveFirstQuestion([&] { return asked = true; });
+    clock.moment = clock.moment.addSecs(60);
+    dialog.getSelected();
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(dialog.result(), ArchivesDialog::kRestored);
+    EXPECT_EQ(rows(dialog).size(), 4) << "the current state was archived before the restore";
+    QFile restored(root.filePath(QStringLiteral("tab00001.rtf")));
+    ASSERT_TRUE(restored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(restored.readAll(), "archived");
+}
+
+} // namespace
+} // namespace tabulet::ui
