@@ -13,9 +13,14 @@ TEST_F(CallProtocol, failingTimerReportsEveryTickAndLeavesTheStackAsItWas)
                                                                            "function tick() error('tick failed') end"));
     load();
     lua_State *lua = stateOf(path);
+    host.raiseEvent(PluginEvent::Timer);
+    lua_gc(lua, LUA_GCCOLLECT, 0);
+    const int kilobytesBefore = lua_gc(lua, LUA_GCCOUNT, 0);
     for (int i = 0; i < 1000; ++i)
         host.raiseEvent(PluginEvent::Timer);
     EXPECT_EQ(lua_gettop(lua), 0);
+    lua_gc(lua, LUA_GCCOLLECT, 0);
+    EXPECT_LE(lua_gc(lua, LUA_GCCOUNT, 0), kilobytesBefore + 4);
     EXPECT_TRUE(dialogs.shown.empty()); // "scriptdebug" is off: the debug output only
 
     settings.value(QStringLiteral("scriptdebug")) = QStringLiteral("1");
@@ -28,6 +33,22 @@ TEST_F(CallProtocol, failingTimerReportsEveryTickAndLeavesTheStackAsItWas)
     QFile log(folder.path() + QStringLiteral("/scriptdebug.log"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_EQ(log.readAll().count("tick failed"), 2);
+}
+
+TEST(DebugOutput, logKeepsItsLastMebibyte)
+{
+    QTemporaryDir folder;
+    DebugOutput output;
+    output.setLogFile(folder.path() + QStringLiteral("/scriptdebug.log"));
+    const QByteArray line = QByteArray(1023, 'x') + '\n';
+    for (int i = 0; i < 1400; ++i)
+        output.write(i == 1399 ? QByteArray("last message\n") : line);
+    QFile log(output.logFile());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray kept = log.readAll();
+    EXPECT_LE(kept.size(), DebugOutput::kLogLimit + DebugOutput::kLogLimit / 4);
+    EXPECT_GE(kept.size(), DebugOutput::kLogLimit / 2);
+    EXPECT_TRUE(kept.endsWith("last message\n"));
 }
 
 TEST_F(CallProtocol, eachCallLooksTheFunctionUpAgain)
