@@ -13,6 +13,20 @@ namespace tabulet::plugins::api {
 
 namespace {
 
+// Longest text a message box shows; a script's runaway string would otherwise take the box
+// minutes to lay out.
+constexpr qsizetype kLongestMessage = 64 * 1024;
+
+QString messageText(const Arguments &args)
+{
+    QString text = args.text(1);
+    if (text.size() > kLongestMessage) {
+        text.truncate(kLongestMessage);
+        text += QChar(0x2026);
+    }
+    return text;
+}
+
 // The version check never stops the plug-in; it only tells the user.
 void checkRequiredVersion(PluginHost &host, const QString &required)
 {
@@ -152,14 +166,14 @@ int registerTimer(lua_State *lua)
 int alert(lua_State *lua)
 {
     const Arguments args(lua);
-    args.host().showMessage(QStringLiteral("Plugin Debug Output"), args.text(1), MessageIcon::Warning);
+    args.host().showMessage(QStringLiteral("Plugin Debug Output"), messageText(args), MessageIcon::Warning);
     return 0;
 }
 
 int confirm(lua_State *lua)
 {
     const Arguments args(lua);
-    const QString text = args.text(1);
+    const QString text = messageText(args);
     bool yes = false;
     if (PluginDialogs *dialogs = args.host().dialogs()) {
         const CallWatch::Pause waiting(args.host().watch());

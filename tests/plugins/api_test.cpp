@@ -168,6 +168,13 @@ TEST_F(ApiHost, characterFormatFlagsAreNumbersAndTrueCountsAsOff)
     EXPECT_EQ(global("result"), QStringLiteral("12550nilnil"));
 }
 
+TEST_F(ApiHost, messagesShowAtMost64KiBOfAHugeText)
+{
+    ASSERT_TRUE(run("tb.alert(string.rep('x', 10 * 1024 * 1024))"));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text.size(), 64 * 1024 + 1);
+}
+
 TEST_F(ApiHost, lastKeyIsReadFromTheKeyboardsRecord)
 {
     LastKey pressed{0x41, 4 + 2, 'A'};
