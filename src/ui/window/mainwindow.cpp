@@ -10,6 +10,7 @@
 #include "ui/skin/windowshape.h"
 #include "ui/tray/trayicon.h"
 #include "ui/window/editingcommands.h"
+#include "ui/window/idlesaver.h"
 #include "ui/window/mainwindowinstall.h"
 #include "ui/window/mainwindowplacement.h"
 #include "ui/window/mainwindowprompts.h"
@@ -82,6 +83,9 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     connect(m_editor, &QTextEdit::cursorPositionChanged, this, &MainWindow::syncFormatButtons);
     connect(m_editor, &QTextEdit::currentCharFormatChanged, this, &MainWindow::syncFormatButtons);
     m_editing = new EditingCommands(m_context, *m_tabs, *m_editor, *this);
+    m_idleSaver = new IdleSaver([this] { return saveAll(); }, this);
+    connect(m_tabs, &NoteTabs::noteModified, m_idleSaver, &IdleSaver::changed);
+    connect(m_idleSaver, &IdleSaver::saveFailed, this, &MainWindow::reportNoteNotSaved);
     connect(m_editing, &EditingCommands::formatChanged, this, &MainWindow::syncFormatButtons);
     connect(m_editor, &NoteEditor::linkActivated, this, [](const QUrl &url) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -280,10 +284,23 @@ void MainWindow::toggleVisible(ToggleForm form)
     hide();
 }
 
-void MainWindow::saveAll()
+bool MainWindow::saveAll()
 {
-    m_tabs->saveTab();
+    const bool saved = m_tabs->saveTab();
     m_context.configuration.save();
+    return saved;
+}
+
+void MainWindow::reportNoteNotSaved()
+{
+    const settings::Note *note = m_tabs->selectedNote();
+    if (!note)
+        return;
+    const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
+    m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                    lang::formatText(m_context.texts.text(QStringLiteral("ERROR_NOTENOTSAVED")),
+                                     {QDir::toNativeSeparators(path)}),
+                    WindowPrompts::Icon::Error);
 }
 
 void MainWindow::closeWithoutAsking()
@@ -399,11 +416,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_closed = true;
     if (m_initialised)
         saveAll();
+    m_idleSaver->stop();
     m_archiveTimer.stop();
     m_pluginTimer.stop();
     m_tipTimer.stop();
     m_tray->removeTrayIcon();
-    m_tipTimer.stop();
     event->accept();
     emit closed();
 }

@@ -22,6 +22,7 @@ namespace tabulet::ui {
 
 struct ApplicationContext;
 class EditingCommands;
+class IdleSaver;
 class NoteEditor;
 class PluginEditorBridge;
 class Skin;
@@ -64,8 +65,8 @@ public:
 
     // Ends the window the way the exit command does, without asking; everything is saved.
     void closeWithoutAsking();
-    // Saves the open note and then the configuration.
-    void saveAll();
+    // Saves the open note and then the configuration; false when the note could not be written.
+    bool saveAll();
     void showAndActivate();
     // Shows or hides the window, as the tray icon's clicks and the hotkey ask.
     void toggleVisible(ToggleForm form);
@@ -88,6 +89,7 @@ public:
     Skin &skin() { return *m_skin; }
     TrayIcon &trayIcon() { return *m_tray; }
     EditingCommands &editing() { return *m_editing; }
+    IdleSaver &idleSaver() { return *m_idleSaver; }
     const theme::Theme &theme() const { return m_theme; }
     NoteMenus &menus() { return *m_menus; }
 
@@ -122,6 +124,7 @@ private:
     void activateTheme();
     void redrawTheme();
     void reportDamagedConfiguration(const QString &keptCopy);
+    void reportNoteNotSaved();
     void installHandedOverFiles();
     void restorePlacement();
     void layout(QSize size);
@@ -165,6 +168,7 @@ private:
     TrayIcon *m_tray = nullptr;
     NoteMenus *m_menus = nullptr;
     EditingCommands *m_editing = nullptr;
+    IdleSaver *m_idleSaver = nullptr;
     std::unique_ptr<WindowPrompts> m_prompts;
     std::unique_ptr<PluginEditorBridge> m_pluginEditor;
     PluginMessageBoxes m_pluginBoxes;

@@ -95,8 +95,10 @@ bool NoteTabs::saveTab()
 
 void NoteTabs::markModified()
 {
-    if (settings::Note *note = selectedNote())
+    if (settings::Note *note = selectedNote()) {
         note->modified = true;
+        emit noteModified();
+    }
 }
 
 bool NoteTabs::rebuildTabs()

@@ -74,6 +74,8 @@ signals:
     // The shown note's file is there but could not be read: the note shows empty, cannot be
     // edited, and is not saved over its file.
     void noteUnreadable(const QString &path);
+    // The selected note changed since it was read or written.
+    void noteModified();
 
 private:
     void onStripSelection(int tab);

@@ -6,6 +6,7 @@
 #include "ui/editor/noteeditor.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skinnedbutton.h"
+#include "ui/window/idlesaver.h"
 #include "ui/window/tabstrip.h"
 
 #include <gtest/gtest.h>
@@ -404,6 +405,31 @@ TEST_F(MainWindowTest, closing_writesTheNoteAndThePlaceAndSize)
     const QByteArray configuration = readFile(QStringLiteral("tbu_config.xml"));
     EXPECT_TRUE(configuration.contains("<option key=\"w\" val=\"500\"/>"));
     EXPECT_TRUE(configuration.contains("<option key=\"x\" val=\"40\"/>"));
+}
+
+TEST_F(MainWindowTest, typing_isSavedWhenItPauses_anUnwritableFileIsToldOnceAndSavedWhenWritableAgain)
+{
+    using namespace std::chrono_literals;
+    context.texts.loadLanguageText("ERROR_NOTENOTSAVED: not saved to %s\n");
+    open({{"A", true, "a"}});
+    window->idleSaver().setDelays(30ms, 30ms);
+    const QString note = QStringLiteral("tab00001.rtf");
+    type(QStringLiteral(" typed"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(note).contains("a typed"); }, 2000));
+    EXPECT_FALSE(window->tabs().selectedNote()->modified);
+
+    // A folder in the file's place cannot be written over, not even by root.
+    const QString path = QDir(context.folders.dataFolder).filePath(note);
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
+    type(QStringLiteral(" more"));
+    QTest::qWait(200);
+    EXPECT_EQ(log.told.filter(QStringLiteral("not saved to")).size(), 1);
+    EXPECT_TRUE(window->tabs().selectedNote()->modified);
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(note).contains("a typed more"); }, 2000));
+    EXPECT_FALSE(window->tabs().selectedNote()->modified);
 }
 
 TEST_F(MainWindowTest, closingWithoutAsking_endsADialogThatIsOpen)
