@@ -24,6 +24,7 @@ public:
 
     void run() override;
     void closeWithoutAsking() override;
+    void saveAll() override { m_window.saveAll(); }
     bool restartRequested() const override { return m_window.restartRequested(); }
 
 private:

@@ -25,6 +25,9 @@ public:
     // Ends the run the way the exit command does, without asking: the open note and the
     // configuration are saved first.
     virtual void closeWithoutAsking() = 0;
+    // Writes the open note and the configuration from what is in memory, asking nothing and
+    // showing nothing: the display may be gone.
+    virtual void saveAll() = 0;
     // Whether the run ended so that start-up runs another pass (after an archive restore).
     virtual bool restartRequested() const = 0;
 };

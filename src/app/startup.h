@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commandline.h"
+#include "app/displayloss.h"
 #include "app/notewindow.h"
 #include "app/qttranslation.h"
 
@@ -39,6 +40,11 @@ private:
     QtTranslation m_qtTranslation;
     QMetaObject::Connection m_terminationConnection;
     QMetaObject::Connection m_sessionEndConnection;
+    // The display gone: the open note and the configuration are written before the process ends.
+    DisplayLossGuard m_displayLoss{[this] {
+        if (m_window)
+            m_window->saveAll();
+    }};
 };
 
 } // namespace tabulet::app

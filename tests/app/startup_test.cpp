@@ -12,6 +12,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace tabulet;
 
@@ -27,6 +29,7 @@ public:
     }
     void run() override { m_restart = m_body(m_context); }
     void closeWithoutAsking() override { ++closedWithoutAsking; }
+    void saveAll() override { std::fputs("saved from memory\n", stderr); }
     bool restartRequested() const override { return m_restart; }
 
     static inline int closedWithoutAsking = 0;
@@ -128,6 +131,14 @@ TEST_F(Startup, terminationSignal_closesTheWindowWithoutAskingAndEndsThePasses)
     }});
     EXPECT_EQ(passes, 1);
     EXPECT_TRUE(termination.isTerminationRequested());
+}
+
+// The display going away makes Qt call exit() from inside the window's run.
+TEST_F(Startup, exitFromInsideThePass_savesFromMemoryAndEndsWithStatus1)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(runPasses({[](ui::ApplicationContext &) -> bool { std::exit(0); }}), ::testing::ExitedWithCode(1),
+                "saved from memory");
 }
 
 TEST_F(Startup, languageWithALocale_translatesQtsOwnTexts)
