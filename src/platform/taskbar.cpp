@@ -1,36 +1,10 @@
 #include "platform/taskbar.h"
 
-#include <QGuiApplication>
+#include "platform/x11.h"
+
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 namespace tabulet::platform {
-
-namespace {
-
-xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
-{
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(qstrlen(name)), name);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    xcb_atom_t atom = XCB_ATOM_NONE;
-    if (reply)
-        atom = reply->atom;
-    free(reply);
-    return atom;
-}
-
-// The X connection, or nullptr where there is none (offscreen and Wayland platforms, where the
-// native interface may answer but carries no connection).
-xcb_connection_t *x11Connection()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    const auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
 
 void keepOffTaskbar(QWidget *window)
 {

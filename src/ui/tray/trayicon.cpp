@@ -1,5 +1,7 @@
 #include "ui/tray/trayicon.h"
 
+#include "platform/trayhostwatch.h"
+
 #include <utility>
 
 #include <QCursor>
@@ -11,8 +13,6 @@ namespace tabulet::ui {
 namespace {
 
 constexpr int kBlinkInterval = 500;
-// How often a missing tray is looked for again.
-constexpr int kRetryInterval = 2000;
 
 } // namespace
 
@@ -31,10 +31,18 @@ TrayIcon::TrayIcon(QObject *parent) : QObject(parent)
     m_icon.setIcon(trayPictureIcon(m_picture));
     m_icon.setToolTip(m_tip);
     m_blinkTimer.setInterval(kBlinkInterval);
-    m_retryTimer.setInterval(kRetryInterval);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
     connect(&m_blinkTimer, &QTimer::timeout, this, &TrayIcon::onBlinkTick);
-    connect(&m_retryTimer, &QTimer::timeout, this, &TrayIcon::retryAdd);
+    // A tray host that starts after the program gets the icon at once; queued, so that the
+    // toolkit has seen the new host first.
+    connect(new platform::TrayHostWatch(this), &platform::TrayHostWatch::trayHostAppeared, this,
+            &TrayIcon::onTrayHostAppeared, Qt::QueuedConnection);
+}
+
+void TrayIcon::onTrayHostAppeared()
+{
+    if (m_wanted && !m_iconShown)
+        addTrayIcon();
 }
 
 bool TrayIcon::addTrayIcon()
@@ -42,11 +50,8 @@ bool TrayIcon::addTrayIcon()
     m_wanted = true;
     if (m_iconShown)
         return true;
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_retryTimer.start();
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
         return false;
-    }
-    m_retryTimer.stop();
     m_icon.setIcon(trayPictureIcon(m_shown));
     m_icon.setToolTip(m_tip);
     m_icon.show();
@@ -57,19 +62,10 @@ bool TrayIcon::addTrayIcon()
 void TrayIcon::removeTrayIcon()
 {
     m_wanted = false;
-    m_retryTimer.stop();
     if (!m_iconShown)
         return;
     m_icon.hide();
     m_iconShown = false;
-}
-
-void TrayIcon::retryAdd()
-{
-    if (m_wanted)
-        addTrayIcon();
-    else
-        m_retryTimer.stop();
 }
 
 void TrayIcon::updateTrayIcon()

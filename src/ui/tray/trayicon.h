@@ -66,13 +66,12 @@ private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void onBlinkTick();
     void show(TrayPicture picture);
-    void retryAdd();
+    void onTrayHostAppeared();
     void popUpMenu(const QPoint &globalPosition);
 
     QSystemTrayIcon m_icon;
     std::function<QMenu *()> m_menuSource;
     QTimer m_blinkTimer;
-    QTimer m_retryTimer;
     QString m_tip = QStringLiteral("[empty tray]");
     TrayPicture m_picture = TrayPicture::ThreeNotesWhite;
     TrayPicture m_shown = TrayPicture::ThreeNotesWhite;
