@@ -71,12 +71,8 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     });
     connect(m_skin, &Skin::commandTriggered, this,
             [this](int id) { runCommand(static_cast<commands::CommandId>(id)); });
-    connect(m_tabs, &NoteTabs::noteUnreadable, this, [this](const QString &path) {
-        m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
-                        lang::formatText(m_context.texts.text(QStringLiteral("ERROR_NOTEFILEUNREADABLE")),
-                                         {QDir::toNativeSeparators(path)}),
-                        WindowPrompts::Icon::Error);
-    });
+    connect(m_tabs, &NoteTabs::noteUnreadable, this,
+            [this](const QString &path) { reportNoteFileProblem(QStringLiteral("ERROR_NOTEFILEUNREADABLE"), path); });
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::updateTitle);
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::syncFormatButtons);
     connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);
@@ -293,13 +289,16 @@ bool MainWindow::saveAll()
 
 void MainWindow::reportNoteNotSaved()
 {
-    const settings::Note *note = m_tabs->selectedNote();
-    if (!note)
-        return;
-    const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
+    if (const settings::Note *note = m_tabs->selectedNote()) {
+        reportNoteFileProblem(QStringLiteral("ERROR_NOTENOTSAVED"),
+                              settings::noteFilePath(m_context.folders.dataFolder, note->fileName));
+    }
+}
+
+void MainWindow::reportNoteFileProblem(const QString &textKey, const QString &path)
+{
     m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
-                    lang::formatText(m_context.texts.text(QStringLiteral("ERROR_NOTENOTSAVED")),
-                                     {QDir::toNativeSeparators(path)}),
+                    lang::formatText(m_context.texts.text(textKey), {QDir::toNativeSeparators(path)}),
                     WindowPrompts::Icon::Error);
 }
 

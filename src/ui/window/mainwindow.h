@@ -125,6 +125,8 @@ private:
     void redrawTheme();
     void reportDamagedConfiguration(const QString &keptCopy);
     void reportNoteNotSaved();
+    // An error message whose text names the note's file.
+    void reportNoteFileProblem(const QString &textKey, const QString &path);
     void installHandedOverFiles();
     void restorePlacement();
     void layout(QSize size);
