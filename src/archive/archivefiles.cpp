@@ -66,15 +66,18 @@ bool staysInside(const QString &path, const QString &folder)
 std::vector<CopyItem> collectFiles(const QString &dataFolder, const settings::NoteList &notes, bool allNotes)
 {
     const QDir data(dataFolder);
+    const QString pluginSettings = data.filePath(kPluginSettingsFolder);
+    // Only links can lead out: a file that is none, in a folder that is none, stays inside.
+    const bool pluginSettingsLinked = QFileInfo(pluginSettings).isSymLink();
     std::vector<CopyItem> items;
     const auto append = [&](const QString &path, const QString &subFolder) {
-        if (staysInside(path, dataFolder))
+        const bool linked = QFileInfo(path).isSymLink() || (!subFolder.isEmpty() && pluginSettingsLinked);
+        if (!linked || staysInside(path, dataFolder))
             items.push_back({path, subFolder});
     };
     append(data.filePath(kLegacyFile), {});
     append(data.filePath(kConfigurationFile), {});
 
-    const QString pluginSettings = data.filePath(kPluginSettingsFolder);
     for (const QString &name : filesOf(pluginSettings, {}))
         append(QDir(pluginSettings).filePath(name), kPluginSettingsFolder);
 

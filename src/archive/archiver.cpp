@@ -48,6 +48,8 @@ bool Archiver::setUp(ArchiverHost &host)
 {
     m_archiveFolder =
         m_chosenDefaultFolder ? QDir(m_folders.dataFolder).filePath(QStringLiteral("archive")) : m_chosenCustomFolder;
+    m_listedFolderChange = {};
+    m_oldestListed.clear();
     m_ready = ensureFolderOrTell(m_archiveFolder, m_texts, host);
     return m_ready;
 }
@@ -114,7 +116,23 @@ int Archiver::deleteOldArchives()
     const int limit = settings::leadingNumber(m_settings.value(QStringLiteral("deletearchiveinterval")));
     std::vector<RemovalItem> removals;
     QStringList doomed;
-    for (const QString &name : archiveNames(m_archiveFolder)) {
+    // Timestamp names sort by time: names after this one are younger than the limit by at least
+    // a day, and the minute check need not read their times.
+    const QString youngest = timestampName(now.addSecs(-(qint64(limit) - 1) * kSecondsPerDay));
+    // Listing thousands of archives every minute is wasted while the folder is as it was listed
+    // last and its oldest archive is still too young.
+    const QDateTime folderChanged = QFileInfo(m_archiveFolder).lastModified();
+    if (folderChanged.isValid() && folderChanged == m_listedFolderChange &&
+        (m_oldestListed.isEmpty() || m_oldestListed > youngest))
+        return 0;
+    const QStringList names = archiveNames(m_archiveFolder);
+    m_listedFolderChange = folderChanged;
+    const auto oldest = std::find_if(names.begin(), names.end(),
+                                     [](const QString &name) { return readTimestampName(name).has_value(); });
+    m_oldestListed = oldest == names.end() ? QString() : *oldest;
+    for (const QString &name : names) {
+        if (name > youngest)
+            continue;
         const std::optional<QDateTime> made = readTimestampName(name);
         const QString path = QDir(m_archiveFolder).filePath(name);
         if (!made || wholeDays(*made, now) < limit || !holdsOnlyArchiveFiles(path))

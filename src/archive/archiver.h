@@ -2,6 +2,7 @@
 
 #include "archive/archiverecord.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -71,6 +72,10 @@ private:
     bool m_chosenDefaultFolder = true;
     QString m_archiveFolder;
     bool m_ready = false;
+    // What the deletion found at its last listing: the folder's modification time and the name of
+    // its oldest archive (empty when it held none).
+    QDateTime m_listedFolderChange;
+    QString m_oldestListed;
 };
 
 } // namespace tabulet::archive
