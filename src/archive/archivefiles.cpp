@@ -9,11 +9,12 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
 
 namespace tabulet::archive {
 namespace {
 
-constexpr qint64 kCopyChunk = 256 * 1024;
+constexpr qint64 kCopyChunk = 64 * 1024;
 
 // Files of a folder (no folders, no devices or pipes), sorted by name.
 QStringList filesOf(const QString &folder, const QStringList &patterns)
@@ -97,35 +98,32 @@ std::vector<CopyItem> collectFiles(const QString &dataFolder, const settings::No
 bool copyNewFile(const QString &source, const QString &target, QString *error)
 {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         *error = in.errorString();
         return false;
     }
     // NewOnly: the system refuses an existing target (a symbolic link included) in the same call
     // that creates the file.
     QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
         *error = out.errorString();
         return false;
     }
-    QByteArray chunk;
+    // One buffer on the stack: a note is copied in one read and one write, with no allocation.
+    std::array<char, kCopyChunk> chunk;
     bool copied = true;
     while (copied) {
-        chunk = in.read(kCopyChunk);
-        if (chunk.isEmpty()) {
-            copied = in.error() == QFileDevice::NoError;
+        const qint64 read = in.read(chunk.data(), kCopyChunk);
+        if (read <= 0) {
+            copied = read == 0;
             if (!copied)
                 *error = in.errorString();
             break;
         }
-        if (out.write(chunk) != chunk.size()) {
+        if (out.write(chunk.data(), read) != read) {
             *error = out.errorString();
             copied = false;
         }
-    }
-    if (copied && !out.flush()) {
-        *error = out.errorString();
-        copied = false;
     }
     out.close();
     if (copied && out.error() != QFileDevice::NoError) {
