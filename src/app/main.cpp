@@ -6,6 +6,7 @@
 #include "app/terminationwatcher.h"
 #include "platform/desktopregistration.h"
 #include "platform/fontwarmup.h"
+#include "settings/ensurefolder.h"
 #include "ui/applicationcontext.h"
 #include "ui/window/keyboardfilter.h"
 
@@ -25,7 +26,7 @@ constexpr const char *kVersion = "2.1.23";
 // the folder itself is named so that the user can act on it.
 void ensureFolderOrReport(ui::ApplicationContext &context, const QString &path)
 {
-    app::ensureFolder(path, [&](const char *textKey) {
+    settings::ensureFolder(path, [&](const char *textKey) {
         QMessageBox box(QMessageBox::Critical, context.texts.text(QStringLiteral("DIALOG_ERROR")),
                         context.texts.text(QString::fromLatin1(textKey)), QMessageBox::Ok);
         box.setInformativeText(QDir::toNativeSeparators(path));
