@@ -31,6 +31,8 @@ struct Note
 
     bool usePreset = false;
     QString preset;
+
+    bool operator==(const Note &) const = default;
 };
 
 } // namespace tabulet::settings

@@ -36,6 +36,8 @@ public:
     const_iterator begin() const { return m_notes.begin(); }
     const_iterator end() const { return m_notes.end(); }
 
+    bool operator==(const NoteList &) const = default;
+
 private:
     std::vector<Note> m_notes;
     int m_nextSerial = 1;

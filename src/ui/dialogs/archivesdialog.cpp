@@ -1,11 +1,11 @@
 #include "ui/dialogs/archivesdialog.h"
 
 #include "archive/archiver.h"
+#include "lang/filefacttexts.h"
 #include "lang/texttable.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -53,21 +53,14 @@ ArchivesDialog::ArchivesDialog(archive::Archiver &archiver, archive::ArchiverHos
     m_list->setFocus();
 }
 
-QString ArchivesDialog::dateTimeText(const QDateTime &moment)
-{
-    const QLocale locale;
-    QString time = locale.timeFormat(QLocale::ShortFormat);
-    time.remove(QStringLiteral(":ss"));
-    return locale.toString(moment.date(), QLocale::ShortFormat) + u' ' + locale.toString(moment.time(), time);
-}
-
 void ArchivesDialog::fillList()
 {
     m_list->clear();
     m_records = m_archiver.scanArchives();
     // The scan is oldest first; each row goes on top, so the newest archive leads the list.
     for (int i = 0; i < m_records.size(); ++i) {
-        auto *row = new QTreeWidgetItem({dateTimeText(m_records[i].time), QString::number(m_records[i].fileCount)});
+        auto *row =
+            new QTreeWidgetItem({lang::dateTimeText(m_records[i].time), QString::number(m_records[i].fileCount)});
         row->setData(0, kRecordRole, i);
         m_list->insertTopLevelItem(0, row);
     }

@@ -39,9 +39,6 @@ public:
 
     void setArchiveFirstQuestion(ArchiveFirstQuestion question) { m_archiveFirst = std::move(question); }
 
-    // The date and time an archive is shown with: the locale's short date and its time without seconds.
-    static QString dateTimeText(const QDateTime &moment);
-
     // The two buttons' actions.
     void archiveNow();
     void getSelected();

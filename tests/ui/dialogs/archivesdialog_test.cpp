@@ -1,6 +1,7 @@
 #include "archive/archiver.h"
 #include "archive/archiverhost.h"
 #include "archive/clock.h"
+#include "lang/filefacttexts.h"
 #include "lang/texttable.h"
 #include "settings/folderset.h"
 #include "settings/notelist.h"
@@ -83,8 +84,8 @@ TEST_F(ArchivesBrowser, listsTheNewestFirstAndRestoresTheChosenOneAfterArchiving
     clock.moment = clock.moment.addDays(2);
     QDir(root.filePath(QStringLiteral("archive"))).mkdir(QStringLiteral("not_an_archive"));
     ArchivesDialog dialog(archiver, host, texts);
-    const QString older = ArchivesDialog::dateTimeText(QDateTime(QDate(2024, 3, 1), QTime(10, 30)));
-    const QString now = ArchivesDialog::dateTimeText(clock.moment);
+    const QString older = lang::dateTimeText(QDateTime(QDate(2024, 3, 1), QTime(10, 30)));
+    const QString now = lang::dateTimeText(clock.moment);
     // The look-alike reads as "now" and sorts after the digits: it comes first.
     EXPECT_EQ(rows(dialog), QStringList({now + "|0", older + "|1"}));
 

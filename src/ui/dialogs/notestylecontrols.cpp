@@ -1,0 +1,164 @@
+#include "ui/dialogs/notestylecontrols.h"
+
+#include "lang/texttable.h"
+#include "ui/editor/editingstyles.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace tabulet::ui {
+namespace {
+
+// Font face names reach the system in fields of 32 characters.
+constexpr int kMaxFaceLength = 31;
+constexpr int kSwatchWidth = 40;
+constexpr int kSwatchHeight = 14;
+const QColor kDisabledColour(0xA0, 0xA0, 0xA0);
+
+QColor toQColor(settings::Colour colour)
+{
+    return QColor(settings::redOf(colour), settings::greenOf(colour), settings::blueOf(colour));
+}
+
+} // namespace
+
+StylePickers StylePickers::system()
+{
+    StylePickers pickers;
+    pickers.colour = [](const QColor &current, QWidget *parent) -> std::optional<QColor> {
+        installCustomColours();
+        const QColor chosen = QColorDialog::getColor(current, parent);
+        return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+    };
+    pickers.font = [](const QFont &current, QWidget *parent) -> std::optional<QFont> {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, current, parent);
+        return ok ? std::optional<QFont>(chosen) : std::nullopt;
+    };
+    return pickers;
+}
+
+QFont toQFont(const settings::FontRecord &font)
+{
+    QFont shown(font.face.left(kMaxFaceLength));
+    if (font.size > 0)
+        shown.setPointSize(font.size);
+    shown.setBold(font.bold);
+    shown.setItalic(font.italic);
+    return shown;
+}
+
+settings::FontRecord toFontRecord(const QFont &font)
+{
+    settings::FontRecord record;
+    record.face = font.family().left(kMaxFaceLength);
+    if (font.pointSize() > 0)
+        record.size = font.pointSize();
+    record.bold = font.bold();
+    record.italic = font.italic();
+    return record;
+}
+
+NoteStyleControls::NoteStyleControls(lang::TextTable &texts, const NoteStyleChoice &choice, QWidget *parent)
+    : QWidget(parent), m_font(choice.font)
+{
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_title = addColourRow(*grid, 0, texts.text(QStringLiteral("IDC_CHECK_TITLECOLOR")), "titleColour",
+                           choice.hasTitleColour, choice.titleColour);
+    m_text = addColourRow(*grid, 1, texts.text(QStringLiteral("IDC_CHECK_TEXTCOLOR")), "textColour",
+                          choice.hasTextColour, choice.textColour);
+    m_background = addColourRow(*grid, 2, texts.text(QStringLiteral("IDC_CHECK_BGCOLOR")), "backgroundColour",
+                                choice.hasBackground, choice.background);
+    connect(m_title.button, &QPushButton::clicked, this, [this] { pickColour(m_title); });
+    connect(m_text.button, &QPushButton::clicked, this, [this] { pickColour(m_text); });
+    connect(m_background.button, &QPushButton::clicked, this, [this] { pickColour(m_background); });
+
+    m_ownFont = new QCheckBox(texts.text(QStringLiteral("IDC_CUSTOM_FONT")), this);
+    m_ownFont->setObjectName(QStringLiteral("ownFont"));
+    m_ownFont->setChecked(choice.hasFont);
+    m_sample = new QLabel(this);
+    m_sample->setObjectName(QStringLiteral("fontSample"));
+    m_selectFont = new QPushButton(texts.text(QStringLiteral("IDC_SELECT_FONT")), this);
+    m_selectFont->setObjectName(QStringLiteral("selectFont"));
+    connect(m_ownFont, &QCheckBox::toggled, this, &NoteStyleControls::updateEnabled);
+    connect(m_selectFont, &QPushButton::clicked, this, &NoteStyleControls::pickFont);
+    grid->addWidget(m_ownFont, 3, 0);
+    grid->addWidget(m_sample, 4, 0);
+    grid->addWidget(m_selectFont, 4, 1);
+    updateEnabled();
+}
+
+NoteStyleControls::ColourRow NoteStyleControls::addColourRow(QGridLayout &grid, int row, const QString &text,
+                                                             const char *name, bool on, settings::Colour colour)
+{
+    ColourRow controls;
+    controls.check = new QCheckBox(text, this);
+    controls.check->setObjectName(QLatin1String(name));
+    controls.check->setChecked(on);
+    controls.button = new QPushButton(this);
+    controls.button->setObjectName(QLatin1String(name) + QLatin1String("Button"));
+    controls.button->setIconSize(QSize(kSwatchWidth, kSwatchHeight));
+    controls.colour = colour;
+    connect(controls.check, &QCheckBox::toggled, this, &NoteStyleControls::updateEnabled);
+    grid.addWidget(controls.check, row, 0);
+    grid.addWidget(controls.button, row, 1);
+    return controls;
+}
+
+NoteStyleChoice NoteStyleControls::choice() const
+{
+    NoteStyleChoice choice;
+    choice.hasTitleColour = m_title.check->isChecked();
+    choice.titleColour = m_title.colour;
+    choice.hasTextColour = m_text.check->isChecked();
+    choice.textColour = m_text.colour;
+    choice.hasBackground = m_background.check->isChecked();
+    choice.background = m_background.colour;
+    choice.hasFont = m_ownFont->isChecked();
+    choice.font = m_font;
+    return choice;
+}
+
+void NoteStyleControls::pickColour(ColourRow &row)
+{
+    if (const std::optional<QColor> chosen = m_pickers.colour(toQColor(row.colour), this)) {
+        row.colour = settings::colourFromRgb(chosen->red(), chosen->green(), chosen->blue());
+        showColour(row);
+    }
+}
+
+void NoteStyleControls::pickFont()
+{
+    if (const std::optional<QFont> chosen = m_pickers.font(toQFont(m_font), this)) {
+        m_font = toFontRecord(*chosen);
+        updateEnabled();
+    }
+}
+
+void NoteStyleControls::showColour(const ColourRow &row)
+{
+    QPixmap swatch(kSwatchWidth, kSwatchHeight);
+    swatch.fill(row.check->isChecked() ? toQColor(row.colour) : kDisabledColour);
+    row.button->setIcon(swatch);
+}
+
+void NoteStyleControls::updateEnabled()
+{
+    for (const ColourRow *row : {&m_title, &m_text, &m_background}) {
+        row->button->setEnabled(row->check->isChecked());
+        showColour(*row);
+    }
+    const bool ownFont = m_ownFont->isChecked();
+    m_sample->setEnabled(ownFont);
+    m_selectFont->setEnabled(ownFont);
+    m_sample->setFont(toQFont(m_font));
+    m_sample->setText(QStringLiteral("%1, %2 pt").arg(m_font.face).arg(m_font.size));
+}
+
+} // namespace tabulet::ui

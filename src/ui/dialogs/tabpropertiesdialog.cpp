@@ -1,0 +1,180 @@
+#include "ui/dialogs/tabpropertiesdialog.h"
+
+#include "lang/filefacttexts.h"
+#include "lang/texttable.h"
+#include "settings/notefiles.h"
+#include "ui/dialogs/listmanagerdialog.h"
+#include "ui/dialogs/presetpropertiesdialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace tabulet::ui {
+namespace {
+
+// Long preset names must not widen the dialog past the screen.
+constexpr int kPresetListWidthInCharacters = 24;
+constexpr int kFactsHeight = 80;
+
+QStringList presetNames(const settings::PresetList &presets)
+{
+    QStringList names;
+    for (const settings::Preset &preset : presets)
+        names << preset.name;
+    return names;
+}
+
+// The presets named in `names`, in that order: what the list manager left of the working copy.
+settings::PresetList keptPresets(const settings::PresetList &working, const QStringList &names)
+{
+    settings::PresetList kept;
+    while (!kept.isEmpty())
+        kept.removePreset(kept[0].name);
+    std::vector<bool> used(static_cast<std::size_t>(working.size()), false);
+    for (const QString &name : names) {
+        for (int i = 0; i < working.size(); ++i) {
+            if (!used[std::size_t(i)] && working[i].name == name) {
+                used[std::size_t(i)] = true;
+                kept.addPreset(working[i]);
+                break;
+            }
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
+QString TabPropertiesDialog::fileFactsText(lang::TextTable &texts, const QString &path, const QString &fileName)
+{
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.isFile() || !file.isReadable())
+        return {};
+    const auto line = [&](const char *key, const QString &value) {
+        return QStringLiteral("<b>%1:</b>&nbsp;&nbsp;&nbsp;%2<br>")
+            .arg(texts.text(QLatin1String(key)).toHtmlEscaped(), value.toHtmlEscaped());
+    };
+    return line("PROP_FILENAME", fileName) + line("PROP_FILESIZE", lang::sizeText(file.size())) +
+           line("PROP_CREATED",
+                lang::dateTimeText(file.birthTime().isValid() ? file.birthTime() : file.metadataChangeTime())) +
+           line("PROP_MODIFIED", lang::dateTimeText(file.lastModified()));
+}
+
+TabPropertiesDialog::TabPropertiesDialog(lang::TextTable &texts, const settings::Note &note,
+                                         const settings::PresetList &presets, const QString &dataFolder,
+                                         QWidget *parent)
+    : QDialog(parent), m_texts(texts), m_note(note), m_presets(presets)
+{
+    setObjectName(QStringLiteral("tabPropertiesDialog"));
+    setWindowTitle(texts.text(QStringLiteral("ID_NOTE_PROPERTIES")));
+
+    auto *facts = new QTextEdit(this);
+    facts->setObjectName(QStringLiteral("fileFacts"));
+    facts->setReadOnly(true);
+    facts->setFocusPolicy(Qt::NoFocus);
+    facts->setFixedHeight(kFactsHeight);
+    facts->setHtml(fileFactsText(texts, settings::noteFilePath(dataFolder, note.fileName), note.fileName));
+
+    m_usePreset = new QCheckBox(texts.text(QStringLiteral("IDC_NOTE_USE_PRESET")), this);
+    m_usePreset->setObjectName(QStringLiteral("usePreset"));
+    m_usePreset->setChecked(note.usePreset);
+    m_preset = new QComboBox(this);
+    m_preset->setObjectName(QStringLiteral("preset"));
+    m_preset->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_preset->setMinimumContentsLength(kPresetListWidthInCharacters);
+    auto *manage = new QPushButton(texts.text(QStringLiteral("ID_MANAGE_PRESETS")), this);
+    manage->setObjectName(QStringLiteral("managePresets"));
+    connect(m_usePreset, &QCheckBox::toggled, m_preset, &QComboBox::setEnabled);
+    connect(manage, &QPushButton::clicked, this, &TabPropertiesDialog::managePresets);
+    m_preset->setEnabled(note.usePreset);
+    fillPresets();
+
+    NoteStyleChoice style;
+    style.hasTitleColour = note.hasTitleColour;
+    style.titleColour = note.titleColour;
+    style.hasTextColour = note.hasTextColour;
+    style.textColour = note.textColour;
+    style.hasBackground = note.hasBackground;
+    style.background = note.background;
+    style.hasFont = note.hasFont;
+    style.font = note.font;
+    m_style = new NoteStyleControls(texts, style, this);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(texts.text(QStringLiteral("IDOK")), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    buttons->addButton(texts.text(QStringLiteral("IDCANCEL")), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *presetRow = new QHBoxLayout;
+    presetRow->addWidget(m_preset, 1);
+    presetRow->addWidget(manage);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(facts);
+    layout->addWidget(m_usePreset);
+    layout->addLayout(presetRow);
+    layout->addWidget(m_style);
+    layout->addWidget(buttons);
+}
+
+void TabPropertiesDialog::fillPresets()
+{
+    const QString chosen = m_preset->count() > 0 ? m_preset->currentText() : m_note.preset;
+    m_preset->clear();
+    m_preset->addItems(presetNames(m_presets));
+    const int index = m_presets.indexOfPreset(chosen);
+    m_preset->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+void TabPropertiesDialog::setPickers(StylePickers pickers)
+{
+    m_pickers = pickers;
+    m_style->setPickers(std::move(pickers));
+}
+
+void TabPropertiesDialog::managePresets()
+{
+    settings::PresetList working = m_presets;
+    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("ID_MANAGE_PRESETS")), presetNames(working),
+                              QString(), this);
+    manager.setAskForEntry([&](const QString &) -> std::optional<QString> {
+        PresetPropertiesDialog editor(m_texts, presetNames(working), &manager);
+        editor.setPickers(m_pickers);
+        if (m_runDialog(editor) != QDialog::Accepted)
+            return std::nullopt;
+        working.addPreset(editor.preset());
+        return editor.preset().name;
+    });
+    if (m_runDialog(manager) != QDialog::Accepted)
+        return;
+    m_presets = keptPresets(working, manager.entries());
+    m_presetsChanged = true;
+    fillPresets();
+}
+
+void TabPropertiesDialog::accept()
+{
+    const NoteStyleChoice style = m_style->choice();
+    m_note.hasTitleColour = style.hasTitleColour;
+    m_note.titleColour = style.titleColour;
+    m_note.hasTextColour = style.hasTextColour;
+    m_note.textColour = style.textColour;
+    m_note.hasBackground = style.hasBackground;
+    m_note.background = style.background;
+    m_note.hasFont = style.hasFont;
+    m_note.font = style.font;
+    m_note.usePreset = m_usePreset->isChecked();
+    m_note.preset = m_preset->currentText();
+    QDialog::accept();
+}
+
+} // namespace tabulet::ui

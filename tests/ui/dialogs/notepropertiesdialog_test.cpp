@@ -1,0 +1,199 @@
+// The note properties and the preset editor, driven as a user would with the pickers replaced.
+#include "lang/texttable.h"
+#include "settings/presetlist.h"
+#include "ui/dialogs/listmanagerdialog.h"
+#include "ui/dialogs/presetpropertiesdialog.h"
+#include "ui/dialogs/tabpropertiesdialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+namespace tabulet::ui {
+namespace {
+
+// Every colour dialog answers green, every font dialog "DejaVu Serif" 14 bold.
+StylePickers fixedPickers()
+{
+    StylePickers pickers;
+    pickers.colour = [](const QColor &, QWidget *) {
+        return std::optional<QColor>(QColor(0, 128, 0));
+    };
+    pickers.font = [](const QFont &, QWidget *) {
+        QFont font(QStringLiteral("DejaVu Serif"), 14);
+        font.setBold(true);
+        return std::optional<QFont>(font);
+    };
+    return pickers;
+}
+
+template<typename Widget> Widget *child(QWidget &parent, const char *name)
+{
+    auto *found = parent.findChild<Widget *>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+struct NameCase
+{
+    const char *name;
+    std::string entered;
+    bool accepted;
+};
+
+class PresetNames : public testing::TestWithParam<NameCase>
+{
+};
+
+TEST_P(PresetNames, presetEditor_refusesOnlyAnExactNameAlreadyUsed)
+{
+    lang::TextTable texts;
+    PresetPropertiesDialog editor(texts, {QStringLiteral("Navy"), QStringLiteral("Dawn")});
+    int refusals = 0;
+    editor.setTellNameUsed([&](const QString &, const QString &text) {
+        EXPECT_EQ(text, texts.text(QStringLiteral("PRESETNAME_USED")));
+        ++refusals;
+    });
+    editor.show();
+    child<QLineEdit>(editor, "name")->setText(QString::fromStdString(GetParam().entered));
+    child<QPushButton>(editor, "ok")->click();
+    EXPECT_EQ(editor.result() == QDialog::Accepted, GetParam().accepted);
+    EXPECT_EQ(editor.isVisible(), !GetParam().accepted) << "a refused name leaves the editor open";
+    EXPECT_EQ(refusals, GetParam().accepted ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, PresetNames,
+                         testing::Values(NameCase{"sameName", "Navy", false}, NameCase{"otherLetterCase", "navy", true},
+                                         NameCase{"sameNameWithBlanks", "  Dawn ", false},
+                                         NameCase{"newName", "Sea", true},
+                                         NameCase{"tenThousandCharacters", std::string(10000, 'n'), true}),
+                         [](const testing::TestParamInfo<NameCase> &param) { return std::string(param.param.name); });
+
+TEST(PresetEditor, presetEditor_aNameOfBlanksCannotBeConfirmed)
+{
+    lang::TextTable texts;
+    PresetPropertiesDialog editor(texts, {});
+    child<QLineEdit>(editor, "name")->setText(QStringLiteral("   "));
+    EXPECT_FALSE(child<QPushButton>(editor, "ok")->isEnabled());
+}
+
+class NoteProperties : public testing::Test
+{
+protected:
+    settings::Note noteWithFile(qint64 bytes)
+    {
+        settings::Note note;
+        note.fileName = QStringLiteral("tab00001.rtf");
+        note.usePreset = true;
+        note.preset = QStringLiteral("Dawn");
+        QFile file(folder.filePath(note.fileName));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(bytes, 'x'));
+        return note;
+    }
+
+    QTemporaryDir folder;
+    lang::TextTable texts;
+    settings::PresetList presets;
+};
+
+TEST_F(NoteProperties, fileFacts_nameTheFileAndItsSizeOrStayEmptyWithoutAFile)
+{
+    const settings::Note note = noteWithFile(1025);
+    TabPropertiesDialog dialog(texts, note, presets, folder.path());
+    const QString facts = child<QTextEdit>(dialog, "fileFacts")->toPlainText();
+    EXPECT_TRUE(facts.contains(QStringLiteral("tab00001.rtf"))) << facts.toStdString();
+    EXPECT_TRUE(facts.contains(QStringLiteral("1.00 KB"))) << facts.toStdString();
+
+    settings::Note missing = note;
+    missing.fileName = QStringLiteral("gone.rtf");
+    TabPropertiesDialog without(texts, missing, presets, folder.path());
+    EXPECT_TRUE(child<QTextEdit>(without, "fileFacts")->toPlainText().isEmpty());
+    EXPECT_EQ(child<QComboBox>(without, "preset")->currentText(), QStringLiteral("Dawn"))
+        << "the rest of the dialog works without the file";
+}
+
+TEST_F(NoteProperties, ok_writesTheChosenStyleAndTheShownPresetIntoTheNote)
+{
+    settings::Note note = noteWithFile(10);
+    note.preset = QStringLiteral("no such preset");
+    TabPropertiesDialog dialog(texts, note, presets, folder.path());
+    dialog.setPickers(fixedPickers());
+    auto *background = child<QCheckBox>(dialog, "backgroundColour");
+    auto *backgroundButton = child<QPushButton>(dialog, "backgroundColourButton");
+    EXPECT_FALSE(backgroundButton->isEnabled()) << "a colour button works only while its box is ticked";
+    EXPECT_EQ(child<QComboBox>(dialog, "preset")->currentIndex(), 0) << "an unknown preset name shows the first";
+    EXPECT_FALSE(child<QPushButton>(dialog, "selectFont")->isEnabled());
+
+    background->click();
+    backgroundButton->click();
+    child<QCheckBox>(dialog, "ownFont")->click();
+    child<QPushButton>(dialog, "selectFont")->click();
+    child<QComboBox>(dialog, "preset")->setCurrentIndex(presets.indexOfPreset(QStringLiteral("Navy")));
+    child<QPushButton>(dialog, "ok")->click();
+
+    const settings::Note &result = dialog.note();
+    EXPECT_TRUE(result.hasBackground);
+    EXPECT_EQ(result.background, settings::colourFromRgb(0, 128, 0));
+    EXPECT_FALSE(result.hasTitleColour);
+    EXPECT_TRUE(result.hasFont);
+    EXPECT_EQ(result.font, (settings::FontRecord{QStringLiteral("DejaVu Serif"), 14, true, false}));
+    EXPECT_TRUE(result.usePreset);
+    EXPECT_EQ(result.preset, QStringLiteral("Navy"));
+    EXPECT_FALSE(dialog.presetsChanged());
+}
+
+TEST_F(NoteProperties, managePresets_addsThroughTheEditorAndDeletesOnlyOnItsOk)
+{
+    const settings::Note note = noteWithFile(10);
+    TabPropertiesDialog dialog(texts, note, presets, folder.path());
+    dialog.setPickers(fixedPickers());
+    QString managerAnswer = QStringLiteral("ok");
+    dialog.setRunDialog([&](QDialog &shown) {
+        if (auto *editor = qobject_cast<PresetPropertiesDialog *>(&shown)) {
+            editor->setTellNameUsed([](const QString &, const QString &) {});
+            child<QLineEdit>(*editor, "name")->setText(QStringLiteral("Navy"));
+            editor->accept();
+            EXPECT_NE(editor->result(), QDialog::Accepted) << "Navy is taken";
+            child<QLineEdit>(*editor, "name")->setText(QStringLiteral("Sea"));
+            child<QCheckBox>(*editor, "titleColour")->click();
+            child<QPushButton>(*editor, "titleColourButton")->click();
+            editor->accept();
+            return editor->result();
+        }
+        auto *manager = qobject_cast<ListManagerDialog *>(&shown);
+        EXPECT_NE(manager, nullptr);
+        child<QPushButton>(*manager, "add")->click();
+        auto *entries = child<QListWidget>(*manager, "entries");
+        entries->setCurrentRow(0);
+        child<QPushButton>(*manager, "delete")->click();
+        return managerAnswer == QLatin1String("ok") ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+
+    managerAnswer = QStringLiteral("cancel");
+    dialog.managePresets();
+    EXPECT_FALSE(dialog.presetsChanged());
+    EXPECT_EQ(dialog.presets().size(), presets.size());
+
+    managerAnswer = QStringLiteral("ok");
+    dialog.managePresets();
+    ASSERT_TRUE(dialog.presetsChanged());
+    EXPECT_EQ(dialog.presets().indexOfPreset(QStringLiteral("Standard")), -1);
+    const int sea = dialog.presets().indexOfPreset(QStringLiteral("Sea"));
+    ASSERT_EQ(sea, dialog.presets().size() - 1);
+    EXPECT_TRUE(dialog.presets()[sea].hasTabColour);
+    EXPECT_EQ(dialog.presets()[sea].tabColour, settings::colourFromRgb(0, 128, 0));
+    auto *presetList = child<QComboBox>(dialog, "preset");
+    EXPECT_EQ(presetList->count(), dialog.presets().size());
+    EXPECT_EQ(presetList->currentText(), QStringLiteral("Dawn")) << "the chosen preset stays chosen";
+}
+
+} // namespace
+} // namespace tabulet::ui
