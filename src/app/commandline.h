@@ -11,6 +11,7 @@ struct CommandLine
     QString homeFolder;   // -homedir: replaces the data folder for this run
     QString languageFile; // -language: a language file to install after start-up
     QString themeFile;    // -theme: a theme file to install after start-up
+    bool toggle = false;  // --toggle: show or hide the running copy's window
 };
 
 // Parses the arguments after the program name. Only "-" begins a switch ("/" begins a path);

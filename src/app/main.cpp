@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/folders.h"
 #include "app/mainwindowpass.h"
+#include "app/singleinstance.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "platform/desktopregistration.h"
@@ -52,6 +53,11 @@ int main(int argc, char *argv[])
         break;
     }
 
+    // Read before Qt takes the startup id from the environment: a second start hands it over.
+    QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (activationToken.isEmpty())
+        activationToken = qgetenv("DESKTOP_STARTUP_ID");
+
     platform::FontConfigurationWarmUp fonts;
     QApplication application(argc, argv);
     fonts.finish();
@@ -86,5 +92,7 @@ int main(int argc, char *argv[])
             return std::make_unique<app::MainWindowPass>(passContext, passCommandLine, owner, keyboard);
         },
         termination);
+    app::SingleInstance instance(app::instanceName(), {arguments, QDir::currentPath(), activationToken});
+    startup.setInstanceClaim(&instance);
     return startup.run();
 }

@@ -1,6 +1,7 @@
 #include "app/mainwindowpass.h"
 
 #include "app/commandline.h"
+#include "platform/activation.h"
 #include "platform/taskbar.h"
 #include "ui/applicationcontext.h"
 #include "ui/window/keyboardfilter.h"
@@ -41,6 +42,17 @@ void MainWindowPass::run()
         m_loop.exec();
     m_keyboard.setNoteWindow(nullptr, {});
     m_context.commands.setTarget(nullptr);
+}
+
+void MainWindowPass::takeHandover(const CommandLine &commandLine, const QByteArray &activationToken)
+{
+    platform::useActivationToken(&m_window, activationToken);
+    if (commandLine.toggle) {
+        m_window.toggleVisible(ui::ToggleForm::Activating);
+        return;
+    }
+    m_window.showAndActivate();
+    m_window.installFiles(commandLine.languageFile, commandLine.themeFile);
 }
 
 void MainWindowPass::closeWithoutAsking()

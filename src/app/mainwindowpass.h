@@ -26,6 +26,7 @@ public:
     void closeWithoutAsking() override;
     void saveAll() override { m_window.saveAll(); }
     bool restartRequested() const override { return m_window.restartRequested(); }
+    void takeHandover(const CommandLine &commandLine, const QByteArray &activationToken) override;
 
 private:
     ui::ApplicationContext &m_context;

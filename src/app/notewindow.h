@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+class QByteArray;
 class QWidget;
 
 namespace tabulet::ui {
@@ -30,6 +31,10 @@ public:
     virtual void saveAll() = 0;
     // Whether the run ended so that start-up runs another pass (after an archive restore).
     virtual bool restartRequested() const = 0;
+    // A second start handed over its command line: show or hide the window (--toggle), or come
+    // to the front and install the language or theme file it names. The token is the one the
+    // desktop gave that start to bring a window forward.
+    virtual void takeHandover(const CommandLine &commandLine, const QByteArray &activationToken) = 0;
 };
 
 // Creates the note window of a pass as a child of the hidden owner window, which keeps the note

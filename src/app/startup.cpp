@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include <utility>
+
 namespace tabulet::app {
 
 namespace {
@@ -62,6 +64,8 @@ bool Startup::runPass()
     // A pass after an archive restore writes again once it has read the restored files.
     m_context.configuration.setDoNotSave(false);
     m_context.configuration.load(true);
+    if (!claimInstance())
+        return false;
     if (!loadLanguage()) {
         QMessageBox::critical(nullptr, QStringLiteral("Vostrel: ERROR"),
                               QStringLiteral("Unable to open language file. Program will exit"));
@@ -85,6 +89,21 @@ bool Startup::loadLanguage()
 {
     return lang::loadConfiguredLanguage(m_context.texts, m_context.settings.value(QStringLiteral("languagefile")),
                                         m_context.folders.languagesFolder, m_context.folders.programLanguagesFolder());
+}
+
+bool Startup::claimInstance()
+{
+    const bool firstPass = std::exchange(m_firstPass, false);
+    if (!firstPass || !m_instanceClaim || !m_context.settings.flag(QStringLiteral("oneinstance")))
+        return true;
+    return m_instanceClaim->claim([this](const Handover &handover) { takeHandover(handover); });
+}
+
+// Between passes there is no window to act on: the handover only ended the other start.
+void Startup::takeHandover(const Handover &handover)
+{
+    if (m_window)
+        m_window->takeHandover(commandLineOf(handover), handover.activationToken);
 }
 
 void Startup::onTermination()

@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/displayloss.h"
+#include "app/instanceclaim.h"
 #include "app/notewindow.h"
 #include "app/qttranslation.h"
 
@@ -23,6 +24,10 @@ public:
     Startup(const Startup &) = delete;
     Startup &operator=(const Startup &) = delete;
 
+    // The first pass claims the instance when the option "oneinstance" asks for it; a start
+    // that hands over to a running copy ends there. Without a claim every start runs on its own.
+    void setInstanceClaim(InstanceClaim *claim) { m_instanceClaim = claim; }
+
     // Runs the passes; returns the process's exit code.
     int run();
 
@@ -30,6 +35,8 @@ private:
     bool runPass();
     bool loadLanguage();
     void onTermination();
+    bool claimInstance();
+    void takeHandover(const Handover &handover);
 
     ui::ApplicationContext &m_context;
     CommandLine m_commandLine;
@@ -37,6 +44,8 @@ private:
     TerminationWatcher &m_termination;
     // The window of the running pass; empty between passes and during shut-down.
     NoteWindow *m_window = nullptr;
+    InstanceClaim *m_instanceClaim = nullptr;
+    bool m_firstPass = true;
     QtTranslation m_qtTranslation;
     QMetaObject::Connection m_terminationConnection;
     QMetaObject::Connection m_sessionEndConnection;

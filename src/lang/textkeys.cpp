@@ -200,17 +200,19 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 7> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 9> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
     {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1}, // path of the note file
     {"ERROR_NOTENOTSAVED"_L1, "s"_L1},       // path of the note file
+    {"HOTKEY_TAKEN"_L1, "s"_L1},             // the combination ("Ctrl + Shift + /")
+    {"HOTKEY_UNREADABLE"_L1, "ss"_L1},       // the options "activatekey" and "activatemod" as stored
     {"ID_TRAY_TOOLTIP"_L1, "s"_L1},          // title of the current note
     {"LANGUAGE_USE"_L1, "s"_L1},             // name of the installed language file
     {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},      // bytes of a received note that came, bytes announced
     {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 17> kOwnTextKeys = {
+const std::array<QLatin1StringView, 20> kOwnTextKeys = {
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
     QLatin1StringView("ERROR_NOTENOTSAVED"),
     QLatin1StringView("FINDDIALOG_CANCEL"),
@@ -224,6 +226,9 @@ const std::array<QLatin1StringView, 17> kOwnTextKeys = {
     QLatin1StringView("FINDDIALOG_REPLACEWITH"),
     QLatin1StringView("FINDDIALOG_UP"),
     QLatin1StringView("FINDDIALOG_WHOLEWORD"),
+    QLatin1StringView("HOTKEY_TAKEN"),
+    QLatin1StringView("HOTKEY_UNAVAILABLE"),
+    QLatin1StringView("HOTKEY_UNREADABLE"),
     QLatin1StringView("IDC_BUTTON_ADD"),
     QLatin1StringView("IDC_BUTTON_DELETE"),
     QLatin1StringView("LOCALE"),

@@ -31,13 +31,36 @@ public:
     void closeWithoutAsking() override { ++closedWithoutAsking; }
     void saveAll() override { std::fputs("saved from memory\n", stderr); }
     bool restartRequested() const override { return m_restart; }
+    void takeHandover(const app::CommandLine &commandLine, const QByteArray &token) override
+    {
+        handedOver.push_back({commandLine.themeFile, QString::fromUtf8(token)});
+    }
 
     static inline int closedWithoutAsking = 0;
+    static inline std::vector<std::pair<QString, QString>> handedOver;
 
 private:
     std::function<bool(ui::ApplicationContext &)> m_body;
     ui::ApplicationContext &m_context;
     bool m_restart = false;
+};
+
+// Answers the claim as told and keeps the receiver, so that a test can hand over.
+class FakeClaim final : public app::InstanceClaim
+{
+public:
+    explicit FakeClaim(bool first) : m_first(first) {}
+    bool claim(Receiver handoverReceiver) override
+    {
+        ++claims;
+        receiver = std::move(handoverReceiver);
+        return m_first;
+    }
+    int claims = 0;
+    Receiver receiver;
+
+private:
+    bool m_first;
 };
 
 class Startup : public ::testing::Test
@@ -51,6 +74,7 @@ protected:
         QDir().mkpath(folders.programLanguagesFolder());
         writeFile(folders.programLanguagesFolder() + "/english.tabulang", "IDOK: OK\n");
         FakeWindow::closedWithoutAsking = 0;
+        FakeWindow::handedOver.clear();
     }
 
     static void writeFile(const QString &path, const QByteArray &content)
@@ -71,6 +95,7 @@ protected:
                 return std::make_unique<FakeWindow>(bodies.at(pass++), passContext);
             },
             termination);
+        startup.setInstanceClaim(claim);
         const int code = startup.run();
         passes = static_cast<int>(pass);
         return code;
@@ -79,6 +104,7 @@ protected:
     QTemporaryDir root;
     settings::FolderSet folders;
     app::TerminationWatcher termination;
+    app::InstanceClaim *claim = nullptr;
     int passes = 0;
 };
 
@@ -152,6 +178,45 @@ TEST_F(Startup, languageWithALocale_translatesQtsOwnTexts)
         return false;
     }});
     EXPECT_EQ(yes, "&Ja");
+}
+
+TEST_F(Startup, laterCopy_handsOverOnceAndNeverBuildsItsWindow)
+{
+    FakeClaim laterCopy(false);
+    claim = &laterCopy;
+    EXPECT_EQ(runPasses({}), 0);
+    EXPECT_EQ(passes, 0);
+    EXPECT_EQ(laterCopy.claims, 1);
+}
+
+TEST_F(Startup, oneInstanceOff_claimsNothing)
+{
+    writeFile(folders.dataFolder + "/tbu_config.xml",
+              "<?xml version=\"1.0\" standalone=\"no\" ?><config version=\"1.1\"><options>"
+              "<option key=\"oneinstance\" val=\"0\"/></options><notes/></config>");
+    FakeClaim claimNotAsked(false);
+    claim = &claimNotAsked;
+    runPasses({[](ui::ApplicationContext &) { return false; }});
+    EXPECT_EQ(claimNotAsked.claims, 0);
+    EXPECT_EQ(passes, 1);
+}
+
+// Handovers reach the window of the running pass, with relative paths taken from where the later
+// copy started; between passes there is nothing to act on. Only the first pass claims.
+TEST_F(Startup, handover_reachesTheRunningWindowWithAbsolutePaths)
+{
+    FakeClaim firstCopy(true);
+    claim = &firstCopy;
+    runPasses({[&](ui::ApplicationContext &) {
+                   firstCopy.receiver({{"-theme", "my themes/\"odd\" one.tabutheme"}, "/home/ann", "id_TIME42"});
+                   return true;
+               },
+               [](ui::ApplicationContext &) { return false; }});
+    firstCopy.receiver({{"-theme", "late.tabutheme"}, "/", ""});
+    EXPECT_EQ(firstCopy.claims, 1);
+    ASSERT_EQ(FakeWindow::handedOver.size(), 1u);
+    EXPECT_EQ(FakeWindow::handedOver[0].first, "/home/ann/my themes/\"odd\" one.tabutheme");
+    EXPECT_EQ(FakeWindow::handedOver[0].second, "id_TIME42");
 }
 
 TEST(QtTranslation, aLocaleThatIsNoCode_isNotLoaded)

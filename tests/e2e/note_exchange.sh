@@ -66,7 +66,8 @@ new_file_gone
 
 # A second copy sends its note through the send dialog: first to the receiver, then to the peer.
 sender_home="$E2E_WORK/sender"
-e2e_write_config "$sender_home" oneinstance=0 confirmexit=0 sender=Anna -- beta
+# The receiver holds the hotkey on this display: the sender goes without one.
+e2e_write_config "$sender_home" oneinstance=0 activatekey=0 confirmexit=0 sender=Anna -- beta
 printf '{\\rtf1 beta from the second copy}' >"$sender_home/tab00001.rtf"
 e2e_start_tabulet -homedir "$sender_home"
 sender_pid=$E2E_TABULET_PID

@@ -9,6 +9,7 @@
 #include "ui/skin/skin.h"
 #include "ui/skin/windowshape.h"
 #include "ui/tray/trayicon.h"
+#include "ui/window/activationhotkey.h"
 #include "ui/window/editingcommands.h"
 #include "ui/window/idlesaver.h"
 #include "ui/window/mainwindowinstall.h"
@@ -114,6 +115,12 @@ void MainWindow::setFilesToInstall(const QString &languageFile, const QString &t
     m_themeFileToInstall = themeFile;
 }
 
+void MainWindow::installFiles(const QString &languageFile, const QString &themeFile)
+{
+    setFilesToInstall(languageFile, themeFile);
+    installHandedOverFiles();
+}
+
 void MainWindow::setPrompts(std::unique_ptr<WindowPrompts> prompts)
 {
     m_prompts = std::move(prompts);
@@ -160,7 +167,21 @@ bool MainWindow::initialise()
     m_editor->setFocus();
     m_shape->apply();
     listenForNotes();
+    registerActivationHotkey();
     return true;
+}
+
+void MainWindow::registerActivationHotkey()
+{
+    if (!m_hotkey) {
+        m_hotkey = std::make_unique<ActivationHotkey>(platform::makeGlobalHotkey(), [this](const QString &message) {
+            m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")), message,
+                            WindowPrompts::Icon::Warning);
+        });
+        connect(&m_hotkey->hotkey(), &platform::GlobalHotkey::activated, this,
+                [this] { toggleVisible(ToggleForm::Activating); });
+    }
+    m_hotkey->registerFrom(m_context.settings, m_context.texts);
 }
 
 bool MainWindow::loadTheme()

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/instancehandover.h"
+
+#include <functional>
+
+namespace tabulet::app {
+
+// One running copy per user: the first start claims the instance, a later start hands its command
+// line over and ends.
+class InstanceClaim
+{
+public:
+    using Receiver = std::function<void(const Handover &handover)>;
+
+    virtual ~InstanceClaim() = default;
+
+    // True in the first copy, which from now on passes every handover to the receiver on the main
+    // thread; false in a later copy once the running copy has taken its handover.
+    virtual bool claim(Receiver receiver) = 0;
+};
+
+} // namespace tabulet::app

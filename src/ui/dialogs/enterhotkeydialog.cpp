@@ -1,0 +1,67 @@
+#include "ui/dialogs/enterhotkeydialog.h"
+
+#include "lang/texttable.h"
+#include "ui/dialogs/myhotkeyctrl.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tabulet::ui {
+
+EnterHotkeyDialog::EnterHotkeyDialog(int key, commands::Modifiers modifiers, commands::CommandTable table,
+                                     lang::TextTable &texts, const commands::KeyNames &keyNames,
+                                     QWidget *parent)
+    : QDialog(parent), m_table(std::move(table)), m_field(new MyHotKeyCtrl(keyNames, this)), m_conflict(new QLabel(this))
+{
+    setWindowTitle(texts.text(QStringLiteral("ENTER_HOTKEY")));
+    m_field->setHotKey(key, modifiers);
+    m_conflict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(texts.text(QStringLiteral("IDOK")));
+    buttons->button(QDialogButtonBox::Cancel)->setText(texts.text(QStringLiteral("IDCANCEL")));
+    // The field takes Return and Escape for itself; the buttons are clicked or reached with Tab.
+    buttons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_field, &MyHotKeyCtrl::changed, this, &EnterHotkeyDialog::showConflict);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_field);
+    layout->addWidget(m_conflict);
+    layout->addWidget(buttons);
+    m_field->setFocus();
+    showConflict();
+}
+
+int EnterHotkeyDialog::key() const
+{
+    return m_field->key();
+}
+
+commands::Modifiers EnterHotkeyDialog::modifiers() const
+{
+    return m_field->modifiers();
+}
+
+QString EnterHotkeyDialog::conflictText() const
+{
+    return m_conflict->text();
+}
+
+// Only a key with at least one modifier is a shortcut worth warning about: F3 alone never is.
+void EnterHotkeyDialog::showConflict()
+{
+    QString text;
+    if (key() != 0 && modifiers()) {
+        const int index = m_table.indexOfShortcut(key(), modifiers());
+        if (index >= 0) {
+            text = QStringLiteral("Shortcut is used: %1")
+                       .arg(QLatin1String(m_table.commands()[static_cast<std::size_t>(index)].definition.name));
+        }
+    }
+    m_conflict->setText(text);
+}
+
+} // namespace tabulet::ui

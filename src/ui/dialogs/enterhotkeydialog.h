@@ -1,0 +1,43 @@
+#pragma once
+
+#include "commands/commandtable.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tabulet::lang {
+class TextTable;
+}
+
+namespace tabulet::ui {
+
+class MyHotKeyCtrl;
+
+// Asks for a shortcut: the shortcut field, a line naming the command that already uses the
+// combination (which does not block OK), OK and Cancel.
+class EnterHotkeyDialog final : public QDialog
+{
+    Q_OBJECT
+public:
+    // table: a copy of the command table to look for conflicts in (the options dialog passes
+    // the one it edits); texts and keyNames must outlive the dialog.
+    EnterHotkeyDialog(int key, commands::Modifiers modifiers, commands::CommandTable table,
+                      lang::TextTable &texts, const commands::KeyNames &keyNames, QWidget *parent = nullptr);
+
+    // The field's key and modifiers (what OK hands back).
+    int key() const;
+    commands::Modifiers modifiers() const;
+    // The conflict line: "Shortcut is used: <command>", or empty.
+    QString conflictText() const;
+    MyHotKeyCtrl &field() { return *m_field; }
+
+private:
+    void showConflict();
+
+    commands::CommandTable m_table;
+    MyHotKeyCtrl *m_field;
+    QLabel *m_conflict;
+};
+
+} // namespace tabulet::ui
