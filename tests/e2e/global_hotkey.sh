@@ -45,9 +45,12 @@ second_home="$E2E_WORK/second"
 e2e_write_config "$second_home" oneinstance=0 confirmexit=0 -- beta
 e2e_start_tabulet -homedir "$second_home"
 second_window=$(e2e_wait_window "^Tabulet - beta$")
-e2e_wait_dialog "$second_window" >/dev/null
+message=$(e2e_wait_dialog "$second_window")
 e2e_screenshot "$E2E_WORK/hotkey-taken.png"
-xdotool search --onlyvisible --all --pid "$E2E_TABULET_PID" --name '^Error$' | grep -q . || e2e_fail "no message about the taken hotkey"
+xdotool search --onlyvisible --all --pid "$E2E_TABULET_PID" --name '^Error$' | grep -q -x "$message" ||
+    e2e_fail "no message about the taken hotkey"
+e2e_wait_for 10 sh -c "xdotool windowactivate --sync $message; [ \"\$(xdotool getwindowfocus)\" = $message ]" ||
+    e2e_fail "the message did not take the focus"
 xdotool key Return
 e2e_wait_dialog_gone "$second_window"
 e2e_stop_tabulet TERM

@@ -23,8 +23,8 @@ namespace tabulet::ui {
 struct ApplicationContext;
 class EditingCommands;
 class IdleSaver;
-class NoteEditor;
 class ActivationHotkey;
+class NoteEditor;
 class PluginEditorBridge;
 class Skin;
 class TabStrip;
@@ -44,9 +44,9 @@ public:
 
     // Language and theme files handed over at start; initialise() installs them.
     void setFilesToInstall(const QString &languageFile, const QString &themeFile);
-    // What the flows ask and tell through; message boxes unless replaced.
     // Language and theme files handed over by a later start; empty paths are skipped.
     void installFiles(const QString &languageFile, const QString &themeFile);
+    // What the flows ask and tell through; message boxes unless replaced.
     void setPrompts(std::unique_ptr<WindowPrompts> prompts);
     // Opens the tab menu at a global position and returns when it has closed. While it is open
     // the tab commands act on the tab it was opened on. Until one is set, no menu opens.
@@ -73,10 +73,10 @@ public:
     void showAndActivate();
     // Shows or hides the window, as the tray icon's clicks and the hotkey ask.
     void toggleVisible(ToggleForm form);
-    // Hidden by the minimise command (the window is then reached from the tray or the hotkey).
     // Registers the hotkey of the options "activatekey" and "activatemod" in place of the
     // earlier one (at start and when the options change).
     void registerActivationHotkey();
+    // Hidden by the minimise command (the window is then reached from the tray or the hotkey).
     bool isHiddenToTray() const { return m_hidden; }
     // False while a dialog of the window is open: received notes wait meanwhile.
     bool acceptsIncoming() const { return m_acceptsIncoming; }
@@ -178,13 +178,13 @@ private:
     EditingCommands *m_editing = nullptr;
     IdleSaver *m_idleSaver = nullptr;
     std::unique_ptr<WindowPrompts> m_prompts;
+    std::unique_ptr<ActivationHotkey> m_hotkey;
     std::unique_ptr<PluginEditorBridge> m_pluginEditor;
     PluginMessageBoxes m_pluginBoxes;
     std::function<void(const QPoint &)> m_showTabMenu;
     FrameDragger m_dragger{*this};
     ArchiverPrompts m_archiverPrompts{this, m_context};
     QTimer m_archiveTimer;
-    std::unique_ptr<ActivationHotkey> m_hotkey;
     QTimer m_pluginTimer;
     QTimer m_tipTimer;
     QString m_languageFileToInstall;
