@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 namespace tabulet::ui {
@@ -17,6 +18,8 @@ namespace {
 constexpr int kTitleColumnWidth = 130;
 constexpr int kStatusColumnWidth = 100;
 constexpr int kSerialRole = Qt::UserRole;
+constexpr int kDialogWidth = 560;
+constexpr int kDialogHeight = 360;
 
 QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 {
@@ -89,6 +92,7 @@ WindowListDialog::WindowListDialog(lang::TextTable &texts, const settings::NoteL
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(side);
+    resize(kDialogWidth, kDialogHeight);
     fillList();
     // The document list's shortcut and a few letters find a note.
     m_search->setFocus();
@@ -111,6 +115,12 @@ bool WindowListDialog::eventFilter(QObject *watched, QEvent *event)
 
 void WindowListDialog::fillList()
 {
+    addRows();
+    updateButtons();
+}
+
+void WindowListDialog::addRows()
+{
     m_list->clear();
     const QStringList words = lang::searchWords(m_search->text());
     QString excerpt;
@@ -122,7 +132,6 @@ void WindowListDialog::fillList()
         auto *row = new QTreeWidgetItem(m_list, {note.title, statusText(note), words.isEmpty() ? QString() : excerpt});
         row->setData(0, kSerialRole, note.serial);
     }
-    updateButtons();
 }
 
 bool WindowListDialog::matches(const settings::Note &note, const QStringList &words, QString &excerpt) const
@@ -190,14 +199,19 @@ void WindowListDialog::moveSelected(int step)
     // Past the neighbour the list shows, whatever notes the filters hide in between: the move
     // the user sees is the move that happens.
     m_notes.move(m_notes.indexOfSerial(serial), m_notes.indexOfSerial(neighbour));
-    fillList();
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_list->topLevelItem(i);
-        if (item->data(0, kSerialRole).toInt() == serial) {
-            m_list->setCurrentItem(item);
-            m_list->scrollToItem(item);
+    {
+        // The buttons stay enabled through the refill, so that the focus stays on the one pressed.
+        const QSignalBlocker quiet(m_list);
+        addRows();
+        for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *item = m_list->topLevelItem(i);
+            if (item->data(0, kSerialRole).toInt() == serial) {
+                m_list->setCurrentItem(item);
+                m_list->scrollToItem(item);
+            }
         }
     }
+    updateButtons();
 }
 
 void WindowListDialog::activate()

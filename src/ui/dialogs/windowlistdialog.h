@@ -47,6 +47,8 @@ protected:
 
 private:
     void fillList();
+    // The rows the filters and the search keep, without a selection.
+    void addRows();
     // Whether the note holds every word, and the excerpt around the first word found in its text.
     bool matches(const settings::Note &note, const QStringList &words, QString &excerpt) const;
     void updateButtons();

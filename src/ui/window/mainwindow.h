@@ -3,6 +3,7 @@
 #include "commands/commandtarget.h"
 #include "net/receivednote.h"
 #include "plugins/pluginwindow.h"
+#include "rtf/notetextcache.h"
 #include "theme/theme.h"
 #include "ui/dialogs/archiverprompts.h"
 #include "ui/menus/menus.h"
@@ -161,6 +162,11 @@ private:
     void minimise();
     void exitWithQuestion();
 
+    // The notes as a whole (mainwindownotes.cpp).
+    void showDocumentList();
+    void showNoteProperties();
+    void printCurrentNote();
+
     // The archives (mainwindowarchive.cpp).
     void startArchiveSchedule();
     void checkArchiveSchedule();
@@ -184,6 +190,8 @@ private:
     std::function<void(const QPoint &)> m_showTabMenu;
     FrameDragger m_dragger{*this};
     ArchiverPrompts m_archiverPrompts{this, m_context};
+    // The notes' texts for the document list's search, kept between its openings.
+    rtf::NoteTextCache m_noteTexts;
     QTimer m_archiveTimer;
     QTimer m_pluginTimer;
     QTimer m_tipTimer;

@@ -103,6 +103,21 @@ void MainWindow::runCommand(CommandId id)
         AboutDialog(m_context.texts, m_context.folders.dataFolder, this).exec();
         break;
     }
+    case CommandId::ViewDocumentList: {
+        const FlagCleared dialogOpen(m_acceptsIncoming);
+        showDocumentList();
+        break;
+    }
+    case CommandId::Properties: {
+        const FlagCleared dialogOpen(m_acceptsIncoming);
+        showNoteProperties();
+        break;
+    }
+    case CommandId::Print: {
+        const FlagCleared dialogOpen(m_acceptsIncoming);
+        printCurrentNote();
+        break;
+    }
     case CommandId::ShowArchives: {
         const FlagCleared dialogOpen(m_acceptsIncoming);
         showArchives();

@@ -184,6 +184,14 @@ void NoteTabs::applyDefaultCharFormat()
                           settings::effectiveTextColour(shown, m_context.presets)));
 }
 
+void NoteTabs::applyTabColours()
+{
+    for (int tab = 0; tab < tabCount(); ++tab) {
+        if (const settings::Note *note = noteOfTab(tab))
+            m_strip.setTabColour(tab, tabColourOf(*note, m_context.presets));
+    }
+}
+
 void NoteTabs::applyBackground()
 {
     const settings::Note *note = selectedNote();

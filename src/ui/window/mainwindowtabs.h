@@ -62,6 +62,8 @@ public:
 
     // What unformatted text and the editor's background show for the selected note.
     void applyDefaultCharFormat();
+    // Each tab's colour bar from its note's style, after a note or preset changed.
+    void applyTabColours();
     void applyBackground();
 
     // No note is read or written any more (before a restart that must find restored files).
