@@ -66,6 +66,8 @@ void MainWindow::showDocumentList()
         m_tabs->applyDefaultCharFormat();
         m_tabs->loadTab();
         m_tabs->selectTab(m_strip->indexOfSerial(shownSerial), true);
+        // The shown note may keep its tab index while the tabs around it moved.
+        m_context.settings.value(QStringLiteral("selectedtab")) = QString::number(m_tabs->selectedTab());
         updateTitle();
     }
     if (outcome == WindowListDialog::Activate)
