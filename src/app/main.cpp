@@ -1,5 +1,6 @@
 // Tabulet: a small, always-at-hand notepad of rich-text tabs.
 #include "app/commandline.h"
+#include "app/earlyhandover.h"
 #include "app/folders.h"
 #include "app/mainwindowpass.h"
 #include "app/singleinstance.h"
@@ -57,6 +58,13 @@ int main(int argc, char *argv[])
     QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
     if (activationToken.isEmpty())
         activationToken = qgetenv("DESKTOP_STARTUP_ID");
+    const app::CommandLine commandLine = app::parseCommandLine(arguments);
+    const QString applicationData = app::applicationDataFolder();
+    const app::Handover handover{arguments, QDir::currentPath(), activationToken};
+    const QString dataFolder = commandLine.homeFolder.isEmpty() ? applicationData + QStringLiteral("/Tabulet")
+                                                                : QDir(commandLine.homeFolder).absolutePath();
+    if (app::handedOverToRunningCopy(dataFolder, app::instanceName(), handover))
+        return 0;
 
     platform::FontConfigurationWarmUp fonts;
     QApplication application(argc, argv);
@@ -67,14 +75,12 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     app::TerminationWatcher termination;
 
-    const QString applicationData = app::applicationDataFolder();
     ui::ApplicationContext context(
         app::computeFolderSet(QCoreApplication::applicationFilePath(), applicationData, QDir::tempPath()));
     ensureFolderOrReport(context, context.folders.dataFolder);
     ensureFolderOrReport(context, context.folders.pluginsFolder);
     ensureFolderOrReport(context, context.folders.pluginConfigFolder);
 
-    const app::CommandLine commandLine = app::parseCommandLine(arguments);
     if (!commandLine.homeFolder.isEmpty()) {
         context.folders.dataFolder = QDir(commandLine.homeFolder).absolutePath();
         ensureFolderOrReport(context, context.folders.dataFolder);
@@ -92,7 +98,7 @@ int main(int argc, char *argv[])
             return std::make_unique<app::MainWindowPass>(passContext, passCommandLine, owner, keyboard);
         },
         termination);
-    app::SingleInstance instance(app::instanceName(), {arguments, QDir::currentPath(), activationToken});
+    app::SingleInstance instance(app::instanceName(), handover);
     startup.setInstanceClaim(&instance);
     return startup.run();
 }

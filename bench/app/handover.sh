@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Handover benchmark: a later start that hands its arguments to the running copy and ends,
+# beside a full start of the program, measured alternately in one run on one Xvfb display with
+# 100 formatted notes of 2-20 KiB. Full start: exec to the first mapped window (no copy runs in
+# its session). Handover: exec to the end of the later start, once its running copy has taken
+# the arguments (a copy runs in that session). Prints medians and the ratio; nothing passes or fails.
+#   bench/app/handover.sh BUILD_FOLDER [RUNS]
+set -euo pipefail
+build=$(cd "${1:?usage: handover.sh BUILD_FOLDER [RUNS]}" && pwd)
+runs=${2:-9}
+work=$(mktemp -d)
+running=
+trap 'kill $running $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_DATA_HOME="$work/xdg" DBUS_SESSION_BUS_ADDRESS=disabled: TABULET_NO_STARTUP_TIP=1
+# The instance is per session runtime folder: one session with a running copy, one without.
+mkdir -p -m 700 "$work/run-full" "$work/run-handover"
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+
+"$build/bench/app/bench_make_notes" "$work/notes" 100 2 20
+XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes" >/dev/null 2>&1 &
+running=$!
+# The running copy answers once its window is up; a first handover waits for that.
+XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes"
+XDG_RUNTIME_DIR="$work/run-full" "$build/bench/app/bench_mapwait" 0.5 "$build/tabulet" -homedir "$work/notes" >/dev/null
+
+for ((i = 0; i < runs; i++)); do
+    XDG_RUNTIME_DIR="$work/run-full" "$build/bench/app/bench_mapwait" 0.3 "$build/tabulet" -homedir "$work/notes" |
+        cut -d' ' -f1 >>"$work/full.ms"
+    start=$(date +%s%N)
+    XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes"
+    echo "$((($(date +%s%N) - start) / 1000))" | awk '{print $1 / 1000}' >>"$work/handover.ms"
+    sleep 0.3
+done
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+f_ms=$(median <"$work/full.ms")
+h_ms=$(median <"$work/handover.ms")
+echo "runs: $runs each, alternating"
+printf 'full start (100 notes), exec to window   %8.1f ms\n' "$f_ms"
+printf 'later start, exec to handed over and end %8.1f ms\n' "$h_ms"
+printf 'ratio                                    %8.2f x\n' "$(echo "$h_ms / $f_ms" | bc -l)"
