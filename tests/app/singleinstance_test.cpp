@@ -1,9 +1,12 @@
+#include "app/earlyhandover.h"
 #include "app/instancehandover.h"
 #include "app/singleinstance.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocalSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
@@ -113,4 +116,29 @@ TEST(SingleInstance, laterCopy_handsOverToTheFirstAndGarbageOrSilentPeersDoNotSt
 TEST(SingleInstance, nobodyListening_handOverFailsAtOnce)
 {
     EXPECT_FALSE(app::SingleInstance::handOver(uniqueName(), {{"-x"}, "/", ""}));
+}
+
+// Before anything else a later start reads only the option: off, it runs as a copy of its own even
+// though another copy listens; a data folder without a configuration counts as on.
+TEST(SingleInstance, earlyHandover_followsTheOneInstanceOption)
+{
+    const QString name = uniqueName();
+    app::SingleInstance first(name, {});
+    int received = 0;
+    ASSERT_TRUE(first.claim([&](const app::Handover &) { ++received; }));
+    QTemporaryDir dataFolder;
+    QFile configuration(dataFolder.filePath("tbu_config.xml"));
+    ASSERT_TRUE(configuration.open(QIODevice::WriteOnly));
+    configuration.write(R"(<?xml version="1.0" ?><config version="1.1"><options>
+        <option key="oneinstance" val="0"/></options><notes/></config>)");
+    configuration.close();
+    EXPECT_FALSE(app::handedOverToRunningCopy(dataFolder.path(), name, {{"-x"}, "/", ""}));
+
+    auto later = std::async(std::launch::async, [&] {
+        return app::handedOverToRunningCopy(dataFolder.filePath("missing"), name, {{"-x"}, "/", ""});
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return later.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+                                10000));
+    EXPECT_TRUE(later.get());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received == 1; }, 2000));
 }
