@@ -32,7 +32,8 @@ signals:
     void activated();
 };
 
-// The backend this desktop offers: the X11 key grab, else none.
+// The backend this desktop offers: the X11 key grab, the desktop portal's global shortcuts on
+// Wayland, else none.
 std::unique_ptr<GlobalHotkey> makeGlobalHotkey();
 
 // Whether a person sees this program's windows (false for the offscreen and minimal platforms of
