@@ -22,15 +22,22 @@ press_in_other() { # the key combination, pressed while the other program has th
     xdotool key "$1"
 }
 shown() { xdotool search --onlyvisible --pid "$first" 2>/dev/null | grep -q -x "$window"; }
+# The second press hides the notes once the program has seen its window become active; a press
+# that comes before (a loaded machine) still finds it behind and brings it forward again.
+press_to_hide() {
+    for _ in 1 2 3; do
+        xdotool key ctrl+shift+slash
+        e2e_wait_for 3 sh -c "! xdotool search --onlyvisible --pid $first | grep -q -x $window" && return 0
+    done
+    return 1
+}
 
 for numlock in off on; do
     [ $numlock = on ] && xdotool key Num_Lock
     press_in_other ctrl+shift+slash
     e2e_wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" ||
         e2e_fail "Ctrl+Shift+/ did not bring the notes forward (NumLock $numlock)"
-    xdotool key ctrl+shift+slash
-    e2e_wait_for 10 sh -c "! xdotool search --onlyvisible --pid $first | grep -q -x $window" ||
-        e2e_fail "a second Ctrl+Shift+/ did not hide the notes (NumLock $numlock)"
+    press_to_hide || e2e_fail "a second Ctrl+Shift+/ did not hide the notes (NumLock $numlock)"
 done
 xdotool key Num_Lock
 # Other combinations with the same key reach the program in front.
