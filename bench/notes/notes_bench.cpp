@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -74,13 +75,12 @@ settings::NoteList writeNotes(const QString &folder)
     const QStringList words = QStringLiteral("note shopping phone meeting garden letter recipe travel invoice "
                                              "birthday station window coffee number address ticket")
                                   .split(u' ');
-    quint32 seed = 1;
+    // The same words every run, so that runs compare.
+    QRandomGenerator wordPicker(1);
     for (int n = 0; n < kNotes; ++n) {
         QString text;
-        while (text.size() < kNoteBytes) {
-            seed = seed * 1103515245u + 12345u;
-            text += words[static_cast<int>((seed >> 16) % static_cast<quint32>(words.size()))] + u' ';
-        }
+        while (text.size() < kNoteBytes)
+            text += words[static_cast<int>(wordPicker.bounded(static_cast<quint32>(words.size())))] + u' ';
         if (n == kNotes - 1)
             text += QStringLiteral("zanzibar");
         settings::Note note;
