@@ -5,7 +5,7 @@
 
 namespace tabulet::app {
 
-// The switches of one start. Values keep their case: Linux paths are case-sensitive.
+// The switches of one start (see launch::Switches), as the program uses them.
 struct CommandLine
 {
     QString homeFolder;   // -homedir: replaces the data folder for this run
@@ -14,15 +14,7 @@ struct CommandLine
     bool toggle = false;  // --toggle: show or hide the running copy's window
 };
 
-// Parses the arguments after the program name. Only "-" begins a switch ("/" begins a path);
-// switch names match without regard to case; only the first plain argument after a known switch
-// is its value; unknown switches are ignored and take no value.
+// Parses the arguments after the program name, as the launcher does.
 CommandLine parseCommandLine(const QStringList &arguments);
-
-// What the conventional GNU options ask for; they are answered before anything is touched.
-enum class InformationRequest { None, Help, Version };
-InformationRequest informationRequest(const QStringList &arguments);
-
-QString usageText();
 
 } // namespace tabulet::app

@@ -1,5 +1,7 @@
 #include "app/folders.h"
 
+#include "launch/launchoptions.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,14 +9,10 @@ namespace tabulet::app {
 
 QString applicationDataFolder()
 {
-    QString folder = qEnvironmentVariable("XDG_DATA_HOME");
-    if (folder.isEmpty() || !QDir::isAbsolutePath(folder)) {
-        const QString home = qEnvironmentVariable("HOME");
-        if (home.isEmpty())
-            return {};
-        folder = home + QStringLiteral("/.local/share");
-    }
-    folder = QDir::cleanPath(folder);
+    const std::string home = launch::userDataHome();
+    if (home.empty())
+        return {};
+    const QString folder = QDir::cleanPath(QString::fromLocal8Bit(home));
     QDir().mkpath(folder);
     return folder;
 }

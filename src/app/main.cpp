@@ -1,11 +1,15 @@
-// Tabulet: a small, always-at-hand notepad of rich-text tabs.
+// Tabulet: a small, always-at-hand notepad of rich-text tabs. Started by the launcher (launch/),
+// which answers --help and --version and hands a later start over to the running copy.
 #include "app/commandline.h"
-#include "app/earlyhandover.h"
 #include "app/folders.h"
 #include "app/mainwindowpass.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
+#include "launch/handovermessage.h"
+#include "launch/instancesocket.h"
+#include "launch/programpath.h"
+#include "launch/version.h"
 #include "platform/desktopregistration.h"
 #include "platform/fontwarmup.h"
 #include "settings/ensurefolder.h"
@@ -16,13 +20,13 @@
 #include <QDir>
 #include <QMessageBox>
 
-#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 using namespace tabulet;
 
 namespace {
-
-constexpr const char *kVersion = "2.1.23";
 
 // A folder problem is shown before the language is loaded, so its texts may still be empty:
 // the folder itself is named so that the user can act on it.
@@ -40,43 +44,31 @@ void ensureFolderOrReport(ui::ApplicationContext &context, const QString &path)
 
 int main(int argc, char *argv[])
 {
+    const std::vector<std::string> argumentBytes(argv + 1, argv + argc);
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    switch (app::informationRequest(arguments)) {
-    case app::InformationRequest::Help:
-        std::fputs(qPrintable(app::usageText()), stdout);
-        return 0;
-    case app::InformationRequest::Version:
-        std::printf("tabulet %s\n", kVersion);
-        return 0;
-    case app::InformationRequest::None:
-        break;
-    }
-
-    // Read before Qt takes the startup id from the environment: a second start hands it over.
-    QByteArray activationToken = qgetenv("XDG_ACTIVATION_TOKEN");
-    if (activationToken.isEmpty())
-        activationToken = qgetenv("DESKTOP_STARTUP_ID");
+    for (const std::string &argument : argumentBytes)
+        arguments << QString::fromLocal8Bit(argument);
+    // Made before Qt takes the startup id from the environment: the running copy needs it.
+    const std::string handover = launch::handoverOfThisStart(argumentBytes);
+    // The launcher's path stands for the program: the program folder lies beside it, and the
+    // desktop entries start it.
+    QString executablePath = qEnvironmentVariable(launch::kLauncherVariable);
+    ::unsetenv(launch::kLauncherVariable);
     const app::CommandLine commandLine = app::parseCommandLine(arguments);
-    const QString applicationData = app::applicationDataFolder();
-    const app::Handover handover{arguments, QDir::currentPath(), activationToken};
-    const QString dataFolder = commandLine.homeFolder.isEmpty() ? applicationData + QStringLiteral("/Tabulet")
-                                                                : QDir(commandLine.homeFolder).absolutePath();
-    if (app::handedOverToRunningCopy(dataFolder, app::instanceName(), handover))
-        return 0;
 
     platform::FontConfigurationWarmUp fonts;
     QApplication application(argc, argv);
     fonts.finish();
     QApplication::setApplicationName(QStringLiteral("Tabulet"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QApplication::setApplicationVersion(QString::fromLatin1(launch::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.tabulet.Tabulet"));
     QApplication::setQuitOnLastWindowClosed(false);
     app::TerminationWatcher termination;
 
-    ui::ApplicationContext context(
-        app::computeFolderSet(QCoreApplication::applicationFilePath(), applicationData, QDir::tempPath()));
+    if (executablePath.isEmpty())
+        executablePath = QCoreApplication::applicationFilePath();
+    const QString applicationData = app::applicationDataFolder();
+    ui::ApplicationContext context(app::computeFolderSet(executablePath, applicationData, QDir::tempPath()));
     ensureFolderOrReport(context, context.folders.dataFolder);
     ensureFolderOrReport(context, context.folders.pluginsFolder);
     ensureFolderOrReport(context, context.folders.pluginConfigFolder);
@@ -98,7 +90,7 @@ int main(int argc, char *argv[])
             return std::make_unique<app::MainWindowPass>(passContext, passCommandLine, owner, keyboard);
         },
         termination);
-    app::SingleInstance instance(app::instanceName(), handover);
+    app::SingleInstance instance(QString::fromStdString(launch::instanceName()), handover);
     startup.setInstanceClaim(&instance);
     return startup.run();
 }

@@ -1,7 +1,9 @@
 #include "app/singleinstance.h"
 
+#include "launch/handovermessage.h"
+#include "launch/instancesocket.h"
+
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QLocalSocket>
 #include <QLoggingCategory>
 #include <QThread>
@@ -18,13 +20,8 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcInstance, "tabulet.app.instance", QtWarningMsg)
 
-constexpr const char *kIdentifier = "CE3D4A8A-C8D7-41ea-96DB-CC442061F14D";
-constexpr QByteArrayView kTaken = "OK";
 // A peer gets this long to send its handover; one that stays silent is dropped.
 constexpr int kPeerTimeoutMs = 5000;
-// The running copy answers from its event loop, which a slow start may hold for a while.
-constexpr int kAnswerTimeoutMs = 15000;
-constexpr int kConnectTimeoutMs = 1000;
 // Copies started at once: each loser of the race to listen tries the handover again.
 constexpr int kClaimAttempts = 40;
 
@@ -47,7 +44,7 @@ void serve(QLocalSocket *socket, const InstanceClaim::Receiver &receiver)
     QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     auto buffer = std::make_shared<QByteArray>();
     QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, receiver, buffer] {
-        *buffer += socket->read(kMaxHandoverBytes + 8 - buffer->size());
+        *buffer += socket->read(launch::kMaxHandoverBytes + 8 - buffer->size());
         bool complete = false;
         const std::optional<Handover> handover = decodeHandover(*buffer, &complete);
         if (!complete)
@@ -57,7 +54,7 @@ void serve(QLocalSocket *socket, const InstanceClaim::Receiver &receiver)
             socket->abort();
             return;
         }
-        socket->write(kTaken.data(), kTaken.size());
+        socket->write(launch::kHandoverTaken);
         socket->disconnectFromServer();
         // Handled from the event loop, not inside the socket's signal: it may open dialogs.
         QTimer::singleShot(0, qApp, [receiver, handover = *handover] { receiver(handover); });
@@ -66,7 +63,7 @@ void serve(QLocalSocket *socket, const InstanceClaim::Receiver &receiver)
 
 } // namespace
 
-SingleInstance::SingleInstance(QString name, Handover handover)
+SingleInstance::SingleInstance(QString name, std::string handover)
     : m_name(std::move(name)), m_handover(std::move(handover))
 {
     m_server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
@@ -77,7 +74,7 @@ bool SingleInstance::claim(Receiver receiver)
 {
     m_receiver = std::move(receiver);
     for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
-        if (handOver(m_name, m_handover))
+        if (launch::handOver(m_name.toStdString(), m_handover))
             return false;
         if (m_server.listen(m_name))
             return true;
@@ -87,22 +84,6 @@ bool SingleInstance::claim(Receiver receiver)
     // Better a second copy than none at all.
     qCWarning(lcInstance) << "neither reached the running copy nor became it:" << m_server.errorString();
     return true;
-}
-
-bool SingleInstance::handOver(const QString &name, const Handover &handover)
-{
-    QLocalSocket socket;
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
-        return false;
-    socket.write(encodeHandover(handover));
-    if (!socket.waitForBytesWritten(kConnectTimeoutMs))
-        return false;
-    QByteArray answer;
-    while (answer.size() < kTaken.size() && socket.waitForReadyRead(kAnswerTimeoutMs))
-        answer += socket.readAll();
-    return answer.startsWith(kTaken);
 }
 
 void SingleInstance::acceptConnections()
@@ -116,16 +97,6 @@ void SingleInstance::acceptConnections()
         }
         serve(socket, m_receiver);
     }
-}
-
-QString instanceName()
-{
-    QString name = QStringLiteral("%1-%2").arg(QLatin1String(kIdentifier)).arg(geteuid());
-    const QByteArray runtimeFolder = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtimeFolder.isEmpty())
-        name += QLatin1Char('-') +
-                QString::fromLatin1(QCryptographicHash::hash(runtimeFolder, QCryptographicHash::Sha1).toHex().left(8));
-    return name;
 }
 
 } // namespace tabulet::app

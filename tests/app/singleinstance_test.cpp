@@ -1,6 +1,8 @@
-#include "app/earlyhandover.h"
 #include "app/instancehandover.h"
 #include "app/singleinstance.h"
+#include "launch/handovermessage.h"
+#include "launch/instancesocket.h"
+#include "launch/launchoptions.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -20,6 +22,11 @@ QString uniqueName()
 {
     static int serial = 0;
     return QStringLiteral("tabulet-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+}
+
+QByteArray encoded(const std::vector<std::string> &arguments, const std::string &folder, const std::string &token)
+{
+    return QByteArray::fromStdString(launch::encodeHandover(arguments, folder, token));
 }
 
 QByteArray bigEndian(quint32 value)
@@ -43,7 +50,8 @@ class BrokenHandover : public ::testing::TestWithParam<BrokenMessage>
 TEST(Handover, roundTrip_keepsArgumentsWithBlanksQuotesAndUnicode)
 {
     const app::Handover sent{{"-theme", "/tmp/a \"b\" c/Grün.tabutheme", "", "--toggle"}, "/home/ann", "startup_TIME7"};
-    const QByteArray bytes = app::encodeHandover(sent);
+    const QByteArray bytes = encoded({"-theme", "/tmp/a \"b\" c/Grün.tabutheme", "", "--toggle"}, "/home/ann",
+                                     "startup_TIME7");
     bool complete = false;
     const std::optional<app::Handover> received = app::decodeHandover(bytes, &complete);
     ASSERT_TRUE(received);
@@ -71,10 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenMessage{"zeroLength", bigEndian(0), true},
                       BrokenMessage{"garbage", bigEndian(8) + "garbage!", true},
                       // Right magic, then a count of four billion arguments in twelve bytes.
-                      BrokenMessage{"lyingCount", bigEndian(12) + "TBUH" + bigEndian(0xffffffff) + "abcd", true},
+                      BrokenMessage{"lyingCount", bigEndian(12) + "TBU2" + bigEndian(0xffffffff) + "abcd", true},
                       BrokenMessage{"trailingBytes",
                                     [] {
-                                        QByteArray bytes = app::encodeHandover({{"-x"}, "/", ""});
+                                        QByteArray bytes = encoded({"-x"}, "/", "");
                                         bytes[3] = char(bytes[3] + 2);
                                         return bytes + "zz";
                                     }(),
@@ -101,7 +109,7 @@ TEST(SingleInstance, laterCopy_handsOverToTheFirstAndGarbageOrSilentPeersDoNotSt
     garbage.flush();
 
     auto later = std::async(std::launch::async, [&] {
-        app::SingleInstance second(name, {{"-theme", "x y.tabutheme"}, "/tmp", "token"});
+        app::SingleInstance second(name, launch::encodeHandover({"-theme", "x y.tabutheme"}, "/tmp", "token"));
         return second.claim([](const app::Handover &) {});
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return later.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
@@ -113,14 +121,9 @@ TEST(SingleInstance, laterCopy_handsOverToTheFirstAndGarbageOrSilentPeersDoNotSt
     EXPECT_TRUE(QTest::qWaitFor([&] { return garbage.state() == QLocalSocket::UnconnectedState; }, 2000));
 }
 
-TEST(SingleInstance, nobodyListening_handOverFailsAtOnce)
-{
-    EXPECT_FALSE(app::SingleInstance::handOver(uniqueName(), {{"-x"}, "/", ""}));
-}
-
-// Before anything else a later start reads only the option: off, it runs as a copy of its own even
+// The launcher reads only the option before it hands over: off, it starts a copy of its own even
 // though another copy listens; a data folder without a configuration counts as on.
-TEST(SingleInstance, earlyHandover_followsTheOneInstanceOption)
+TEST(SingleInstance, launcherHandover_followsTheOneInstanceOption)
 {
     const QString name = uniqueName();
     app::SingleInstance first(name, {});
@@ -132,11 +135,13 @@ TEST(SingleInstance, earlyHandover_followsTheOneInstanceOption)
     configuration.write(R"(<?xml version="1.0" ?><config version="1.1"><options>
         <option key="oneinstance" val="0"/></options><notes/></config>)");
     configuration.close();
-    EXPECT_FALSE(app::handedOverToRunningCopy(dataFolder.path(), name, {{"-x"}, "/", ""}));
+    const auto launcherHandsOver = [&](const QString &folder) {
+        return launch::oneInstance(folder.toStdString()) &&
+               launch::handOver(name.toStdString(), launch::encodeHandover({"-x"}, "/", ""));
+    };
+    EXPECT_FALSE(launcherHandsOver(dataFolder.path()));
 
-    auto later = std::async(std::launch::async, [&] {
-        return app::handedOverToRunningCopy(dataFolder.filePath("missing"), name, {{"-x"}, "/", ""});
-    });
+    auto later = std::async(std::launch::async, [&] { return launcherHandsOver(dataFolder.filePath("missing")); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return later.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
                                 10000));
     EXPECT_TRUE(later.get());

@@ -9,16 +9,15 @@ import struct
 import sys
 
 
-def qstring(text):
-    data = text.encode("utf-16-be")
+def counted(data):
     return struct.pack(">I", len(data)) + data
 
 
 def handover(arguments, folder, token):
-    payload = b"TBUH" + struct.pack(">I", len(arguments))
-    payload += b"".join(qstring(a) for a in arguments)
-    payload += qstring(folder) + struct.pack(">I", len(token)) + token
-    return struct.pack(">I", len(payload)) + payload
+    payload = b"TBU2" + struct.pack(">I", len(arguments))
+    payload += b"".join(counted(a.encode()) for a in arguments)
+    payload += counted(folder.encode()) + counted(token)
+    return counted(payload)
 
 
 def instance_socket():

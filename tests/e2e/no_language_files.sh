@@ -5,7 +5,7 @@ e2e_start_display
 
 program="$E2E_WORK/program"
 mkdir -p "$program/languages"
-cp "$TABULET_BINARY" "$program/tabulet"
+cp "$TABULET_BINARY" "$TABULET_BINARY-notepad" "$program/"
 TABULET_BINARY="$program/tabulet"
 home="$E2E_WORK/notes"
 mkdir -p "$home"

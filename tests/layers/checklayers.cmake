@@ -9,6 +9,8 @@ set(lower settings commands lang rtf theme plugins archive net)
 foreach(module ${lower})
     set(allowed_${module} ${lower})
 endforeach()
+# The launcher runs before any library of the program is loaded: it includes nothing of them.
+set(allowed_launch "")
 set(allowed_platform ${lower})
 set(allowed_ui ${lower})
 set(allowed_ui/skin ${lower} platform ui)

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Hotkey benchmark: with Tabulet running on an Xvfb display under openbox with 100 formatted notes
+# of 2-20 KiB and its window hidden by the hotkey, the time from XTest pressing Ctrl+Shift+/ until
+# the note window is mapped, and until it has drawn into itself (DAMAGE's first report after the
+# map: the window shown). Prints medians beside the 30 ms target; nothing passes or fails.
+#   bench/app/hotkey.sh BUILD_FOLDER [RUNS]
+set -euo pipefail
+build=$(cd "${1:?usage: hotkey.sh BUILD_FOLDER [RUNS]}" && pwd)
+runs=${2:-15}
+work=$(mktemp -d)
+running=
+trap 'kill $running $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_DATA_HOME="$work/xdg" XDG_RUNTIME_DIR="$work/run" DBUS_SESSION_BUS_ADDRESS=disabled: TABULET_NO_STARTUP_TIP=1
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+openbox >/dev/null 2>&1 &
+wm=$!
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
+
+"$build/bench/app/bench_make_notes" "$work/notes" 100 2 20
+"$build/tabulet" -homedir "$work/notes" >/dev/null 2>&1 &
+running=$!
+sleep 2
+"$build/bench/app/bench_hotkeywait" "$runs" >"$work/times"
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+mapped=$(cut -d' ' -f1 <"$work/times" | median)
+painted=$(cut -d' ' -f2 <"$work/times" | median)
+echo "presses: $(wc -l <"$work/times")"
+printf 'hotkey to window mapped    %7.1f ms\n' "$mapped"
+printf 'hotkey to window drawn     %7.1f ms   (%.2f x the 30 ms target)\n' "$painted" "$(echo "$painted / 30" | bc -l)"
