@@ -5,6 +5,7 @@ cmake_minimum_required(VERSION 3.25)
 # Each folder lists the folders it may include from besides itself. The lower layer never reaches
 # the platform, the window layer or the start-up code; the rooms of the window layer depend one way:
 #   window -> menus, tray, dialogs, pluginhost, editor, skin -> ui (the application context)
+#   dialogs/options (the options sheet's room) -> dialogs, tray
 set(lower settings commands lang rtf theme plugins archive net)
 foreach(module ${lower})
     set(allowed_${module} ${lower})
@@ -17,13 +18,16 @@ set(allowed_ui/skin ${lower} platform ui)
 set(allowed_ui/editor ${lower} platform ui)
 set(allowed_ui/tray ${lower} platform ui)
 set(allowed_ui/dialogs ${lower} platform ui ui/editor)
+set(allowed_ui/dialogs/options ${lower} platform ui ui/editor ui/dialogs ui/tray)
 set(allowed_ui/menus ${lower} platform ui ui/editor)
 set(allowed_ui/pluginhost ${lower} platform ui ui/editor)
-set(allowed_ui/window ${lower} platform ui ui/skin ui/editor ui/tray ui/dialogs ui/menus ui/pluginhost)
+set(allowed_ui/window ${lower} platform ui ui/skin ui/editor ui/tray ui/dialogs ui/dialogs/options ui/menus ui/pluginhost)
 
 # The folder a path inside src/ belongs to: the module, or the room for the window layer.
 function(owning_folder path result)
-    if(path MATCHES "^ui/([a-z]+)/")
+    if(path MATCHES "^ui/dialogs/options/")
+        set(${result} "ui/dialogs/options" PARENT_SCOPE)
+    elseif(path MATCHES "^ui/([a-z]+)/")
         set(${result} "ui/${CMAKE_MATCH_1}" PARENT_SCOPE)
     elseif(path MATCHES "^([a-z]+)/")
         set(${result} "${CMAKE_MATCH_1}" PARENT_SCOPE)

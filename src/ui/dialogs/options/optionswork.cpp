@@ -1,0 +1,20 @@
+#include "ui/dialogs/options/optionswork.h"
+
+#include "plugins/plugintable.h"
+
+namespace tabulet::ui {
+
+OptionsWork optionsWorkOf(const settings::Settings &settings, const commands::CommandTable &commands,
+                          const plugins::PluginTable &plugins, QStringList languageFiles)
+{
+    OptionsWork work{settings, commands, {}, std::move(languageFiles)};
+    work.plugins.reserve(static_cast<std::size_t>(plugins.size()));
+    plugins.forEach([&work](const plugins::Plugin &plugin) {
+        work.plugins.push_back({plugin.path, plugin.name, plugin.version, plugin.author, plugin.authorEmail,
+                                plugin.homepage, plugin.requiredVersion, plugin.description,
+                                plugin.configurationFile, plugin.enabled});
+    });
+    return work;
+}
+
+} // namespace tabulet::ui

@@ -1,0 +1,150 @@
+// The keyboard and plug-in pages' working copies, and what OK hands to the program in which order.
+#include "optionstesting.h"
+#include "plugins/plugintable.h"
+#include "ui/dialogs/options/keyboardpage.h"
+#include "ui/dialogs/options/optionsapply.h"
+#include "ui/dialogs/options/pluginpropertiesdialog.h"
+#include "ui/dialogs/options/pluginspage.h"
+
+#include <QTreeWidget>
+
+namespace tabulet::ui {
+namespace {
+
+using commands::Modifier;
+using testing::SheetRig;
+
+OptionsWork workWithPluginBindings()
+{
+    OptionsWork work = SheetRig::workWith({});
+    work.commands.setBinding(QStringLiteral("Plugin: Zebra"), 'Z', Modifier::Alt);
+    work.commands.setBinding(QStringLiteral("Plugin: Apple"), 0, {});
+    return work;
+}
+
+TEST(KeyboardPage, listsListedCommandsByName_thenPluginBindingsSortedFrom1000)
+{
+    SheetRig rig;
+    OptionsSheet &sheet = rig.open(workWithPluginBindings());
+    QTreeWidget &list = static_cast<KeyboardPage &>(sheet.page(OptionsSheet::Keyboard)).list();
+    int listed = 0;
+    for (const commands::Command &command : sheet.work().commands.commands())
+        listed += command.definition.listed ? 1 : 0;
+    ASSERT_EQ(list.topLevelItemCount(), listed + 2);
+    EXPECT_EQ(list.topLevelItem(0)->text(0), QLatin1String(sheet.work().commands.commands()[0].definition.name));
+    for (int row = 0; row < listed; ++row)
+        EXPECT_NE(list.topLevelItem(row)->text(0), "pasteTextOnly") << "not listed";
+    QTreeWidgetItem *apple = list.topLevelItem(listed);
+    QTreeWidgetItem *zebra = list.topLevelItem(listed + 1);
+    EXPECT_EQ(apple->text(0), "Plugin: Apple");
+    EXPECT_EQ(apple->text(1), "");
+    EXPECT_EQ(apple->data(0, Qt::UserRole).toInt(), KeyboardPage::kFirstPluginRow);
+    EXPECT_EQ(zebra->text(1), "Alt + Z");
+    EXPECT_EQ(zebra->data(0, Qt::UserRole).toInt(), KeyboardPage::kFirstPluginRow + 1);
+}
+
+TEST(KeyboardPage, activatingRows_rebindsTheWorkingCopyOnly_cancelInTheDialogKeepsIt)
+{
+    SheetRig rig;
+    OptionsWork original = workWithPluginBindings();
+    const commands::CommandTable programBindings = original.commands;
+    OptionsSheet &sheet = rig.open(original);
+    QTreeWidget &list = static_cast<KeyboardPage &>(sheet.page(OptionsSheet::Keyboard)).list();
+    QTreeWidgetItem *first = list.topLevelItem(0);
+    const QString firstName = first->text(0);
+    const commands::Shortcut before = sheet.work().commands.commands()[0].shortcut;
+
+    rig.nextShortcut = std::nullopt;
+    emit list.itemActivated(first, 0);
+    EXPECT_EQ(sheet.work().commands.commands()[0].shortcut, before);
+
+    rig.nextShortcut = commands::Shortcut{'Q', Modifier::Ctrl | Modifier::Shift};
+    emit list.itemActivated(first, 0);
+    EXPECT_EQ(first->text(1), "Ctrl + Shift + Q");
+    rig.nextShortcut = commands::Shortcut{'P', Modifier::Ctrl};
+    emit list.itemActivated(list.topLevelItem(list.topLevelItemCount() - 2), 0);
+
+    const int index = sheet.work().commands.indexOfCommand(firstName);
+    EXPECT_EQ(sheet.work().commands.commands()[static_cast<std::size_t>(index)].shortcut.key, 'Q');
+    EXPECT_EQ(sheet.work().commands.pluginBinding(QStringLiteral("Plugin: Apple"))->shortcut.key, 'P');
+    sheet.reject();
+    EXPECT_EQ(programBindings.commands()[static_cast<std::size_t>(index)].shortcut, before)
+        << "the program's table is not the sheet's";
+}
+
+TEST(PluginsPage, detailsClosedWithTheStateButton_flipTheRow)
+{
+    SheetRig rig;
+    OptionsWork work = SheetRig::workWith({});
+    work.plugins.resize(2);
+    work.plugins[0].path = QStringLiteral("/p/a.lua");
+    work.plugins[0].name = QStringLiteral("Alpha");
+    work.plugins[1].path = QStringLiteral("/p/gone.lua");
+    work.plugins[1].enabled = false;
+    OptionsSheet &sheet = rig.open(std::move(work));
+    rig.texts.loadLanguageText("ENABLED: on\nDISABLED: off\n");
+    QTreeWidget &list = static_cast<PluginsPage &>(sheet.page(OptionsSheet::Plugins)).list();
+    EXPECT_EQ(list.topLevelItem(0)->text(0), "Alpha");
+    EXPECT_EQ(list.topLevelItem(1)->text(0), "/p/gone.lua") << "a plug-in without a name shows its path";
+
+    rig.detailsChangeState = false;
+    emit list.itemActivated(list.topLevelItem(0), 0);
+    EXPECT_TRUE(sheet.work().plugins[0].enabled) << "closed with Close";
+    rig.detailsChangeState = true;
+    emit list.itemActivated(list.topLevelItem(0), 0);
+    emit list.itemActivated(list.topLevelItem(1), 0);
+    EXPECT_FALSE(sheet.work().plugins[0].enabled);
+    EXPECT_TRUE(sheet.work().plugins[1].enabled);
+}
+
+TEST(PluginsPage, settingsFile_isTheScriptsOwnElseNamedAfterTheScript)
+{
+    PluginEntry plugin;
+    plugin.path = QStringLiteral("C:\\Tabulet\\plugins\\wordcount.lua");
+    EXPECT_EQ(pluginSettingsFile(plugin, QStringLiteral("/d/pluginCFG")), "/d/pluginCFG/wordcount.ini");
+    plugin.path = QStringLiteral("/home/u/plugins/sub/old.lua.bak");
+    EXPECT_EQ(pluginSettingsFile(plugin, QStringLiteral("/d/pluginCFG")), "/d/pluginCFG/old.ini");
+    plugin.path = QStringLiteral("/home/u/plugins/README");
+    EXPECT_EQ(pluginSettingsFile(plugin, QStringLiteral("/d/pluginCFG")), "/d/pluginCFG/README");
+    plugin.configurationFile = QStringLiteral("/d/pluginCFG/own.ini");
+    EXPECT_EQ(pluginSettingsFile(plugin, QStringLiteral("/d/pluginCFG")), "/d/pluginCFG/own.ini");
+}
+
+TEST(ApplyOptions, bindingsAndFlagsFirst_hotkeyAfterItsGroup_trayAfterItsOwn)
+{
+    settings::Settings program;
+    program.applyDefaults();
+    commands::CommandTable programCommands;
+    plugins::PluginTable programPlugins;
+    programPlugins.record(QStringLiteral("/p/a.lua"));
+
+    OptionsWork work = optionsWorkOf(program, programCommands, programPlugins, {});
+    work.settings.value(QStringLiteral("activatemod")) = QStringLiteral("AC");
+    work.settings.value(QStringLiteral("trayicon")) = QStringLiteral("5");
+    work.settings.value(QStringLiteral("port")) = QStringLiteral("2000");
+    work.settings.value(QStringLiteral("lastarchiving")) = QStringLiteral("123");
+    work.commands.setBinding(QStringLiteral("newTab"), 'Y', Modifier::Ctrl);
+    work.plugins[0].enabled = false;
+
+    QStringList seen;
+    applyOptions(work, {program, programCommands, programPlugins,
+                        [&] {
+                            seen << QStringLiteral("hotkey %1 tray %2")
+                                        .arg(program.value(QStringLiteral("activatemod")),
+                                             program.value(QStringLiteral("trayicon")));
+                        },
+                        [&] {
+                            seen << QStringLiteral("tray %1 port %2")
+                                        .arg(program.value(QStringLiteral("trayicon")),
+                                             program.value(QStringLiteral("port")));
+                        }});
+    EXPECT_EQ(seen, QStringList({"hotkey AC tray 0", "tray 5 port 1614"}));
+    EXPECT_EQ(program.value(QStringLiteral("port")), "2000");
+    EXPECT_EQ(program.value(QStringLiteral("lastarchiving")), "0") << "no page shows it";
+    EXPECT_EQ(programCommands.commands()[static_cast<std::size_t>(programCommands.indexOfCommand("newTab"))].shortcut.key,
+              'Y');
+    EXPECT_FALSE(programPlugins.find(QStringLiteral("/p/a.lua"))->enabled);
+}
+
+} // namespace
+} // namespace tabulet::ui
