@@ -167,6 +167,9 @@ private:
     void showNoteProperties();
     void printCurrentNote();
 
+    // The options sheet; its OK applies the options at once (mainwindowoptions.cpp).
+    void showOptions();
+
     // The archives (mainwindowarchive.cpp).
     void startArchiveSchedule();
     void checkArchiveSchedule();

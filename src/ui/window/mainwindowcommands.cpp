@@ -118,6 +118,11 @@ void MainWindow::runCommand(CommandId id)
         printCurrentNote();
         break;
     }
+    case CommandId::ShowOptions: {
+        const FlagCleared dialogOpen(m_acceptsIncoming);
+        showOptions();
+        break;
+    }
     case CommandId::ShowArchives: {
         const FlagCleared dialogOpen(m_acceptsIncoming);
         showArchives();

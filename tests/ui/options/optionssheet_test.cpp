@@ -6,6 +6,7 @@
 #include "ui/dialogs/options/pluginpropertiesdialog.h"
 #include "ui/dialogs/options/pluginspage.h"
 
+#include <QTest>
 #include <QTreeWidget>
 
 namespace tabulet::ui {
@@ -59,8 +60,11 @@ TEST(KeyboardPage, activatingRows_rebindsTheWorkingCopyOnly_cancelInTheDialogKee
     EXPECT_EQ(sheet.work().commands.commands()[0].shortcut, before);
 
     rig.nextShortcut = commands::Shortcut{'Q', Modifier::Ctrl | Modifier::Shift};
-    emit list.itemActivated(first, 0);
+    sheet.show();
+    list.setCurrentItem(first);
+    QTest::keyClick(&list, Qt::Key_Return);
     EXPECT_EQ(first->text(1), "Ctrl + Shift + Q");
+    EXPECT_TRUE(sheet.isVisible()) << "Return opened the row; it did not also press OK";
     rig.nextShortcut = commands::Shortcut{'P', Modifier::Ctrl};
     emit list.itemActivated(list.topLevelItem(list.topLevelItemCount() - 2), 0);
 

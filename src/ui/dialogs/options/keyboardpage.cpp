@@ -4,6 +4,7 @@
 #include "lang/texttable.h"
 #include "ui/dialogs/options/optionsservices.h"
 #include "ui/dialogs/options/optionswork.h"
+#include "ui/dialogs/options/rowlist.h"
 
 #include <QLabel>
 #include <QTreeWidget>
@@ -19,12 +20,9 @@ constexpr int kColumnWidth = 200;
 
 KeyboardPage::KeyboardPage(OptionsWork &work, lang::TextTable &texts, const commands::KeyNames &keyNames,
                            OptionsServices &services, QWidget *parent)
-    : OptionsPage(parent), m_work(work), m_keyNames(keyNames), m_services(services), m_list(new QTreeWidget(this))
+    : OptionsPage(parent), m_work(work), m_keyNames(keyNames), m_services(services), m_list(new RowList(this))
 {
     m_list->setObjectName(QStringLiteral("shortcuts"));
-    m_list->setRootIsDecorated(false);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setUniformRowHeights(true);
     m_list->setHeaderLabels({texts.text(QStringLiteral("IDC_COMMAND")), texts.text(QStringLiteral("IDC_HOTKEY"))});
     m_list->setColumnWidth(0, kColumnWidth);
     m_list->setColumnWidth(1, kColumnWidth);

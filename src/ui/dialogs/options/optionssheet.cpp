@@ -41,6 +41,8 @@ OptionsSheet::OptionsSheet(OptionsWork work, lang::TextTable &texts, const comma
     };
     for (int index = 0; index < PageCount; ++index)
         m_pages->addTab(m_pageList[static_cast<std::size_t>(index)], texts.text(QLatin1String(kTitleKeys[index])));
+    // Every page's title in view, as a property sheet shows them.
+    m_pages->setUsesScrollButtons(false);
     connect(m_pages, &QTabWidget::currentChanged, this, &OptionsSheet::leavePage);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

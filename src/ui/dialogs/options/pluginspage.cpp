@@ -3,6 +3,7 @@
 #include "lang/texttable.h"
 #include "ui/dialogs/options/optionsservices.h"
 #include "ui/dialogs/options/optionswork.h"
+#include "ui/dialogs/options/rowlist.h"
 
 #include <QLabel>
 #include <QTreeWidget>
@@ -18,12 +19,9 @@ constexpr int kColumnWidth = 200;
 
 PluginsPage::PluginsPage(OptionsWork &work, lang::TextTable &texts, OptionsServices &services, QWidget *parent)
     : OptionsPage(parent), m_work(work), m_services(services), m_enabled(texts.text(QStringLiteral("ENABLED"))),
-      m_disabled(texts.text(QStringLiteral("DISABLED"))), m_list(new QTreeWidget(this))
+      m_disabled(texts.text(QStringLiteral("DISABLED"))), m_list(new RowList(this))
 {
     m_list->setObjectName(QStringLiteral("plugins"));
-    m_list->setRootIsDecorated(false);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setUniformRowHeights(true);
     m_list->setHeaderLabels({texts.text(QStringLiteral("IDC_STATIC_PLUGINNAME_NOCOLON")),
                              texts.text(QStringLiteral("IDC_STATIC_ENABLEDDISABLED"))});
     m_list->setColumnWidth(0, kColumnWidth);
