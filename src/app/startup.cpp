@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/firstruntheme.h"
 #include "app/terminationwatcher.h"
 #include "lang/languagefiles.h"
 #include "net/incomingfolder.h"
@@ -35,6 +36,7 @@ Startup::Startup(ui::ApplicationContext &context, CommandLine commandLine, NoteW
     : m_context(context), m_commandLine(std::move(commandLine)), m_createWindow(std::move(createWindow)),
       m_termination(termination)
 {
+    m_context.configuration.setFirstRunHandler(FirstRunTheme());
     m_terminationConnection =
         QObject::connect(&termination, &TerminationWatcher::terminationRequested, [this] { onTermination(); });
     // The desktop session is ending: close as the exit command does, before the session manager

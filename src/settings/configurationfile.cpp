@@ -79,6 +79,8 @@ LoadResult ConfigurationFile::load(bool optionsOnly)
         QByteArray bytes;
         if (readBounded(dataFile(kLegacyName), kMaxFileSize, bytes))
             readLegacyIni(bytes, m_settings, m_notes);
+    } else if (m_firstRunHandler) {
+        m_firstRunHandler(m_settings);
     }
 
     assignMissingFileNames(m_notes, m_folders.dataFolder);

@@ -45,6 +45,7 @@ class ConfigurationFile final
 public:
     using ArchiveFolderHandler = std::function<void(const QString &customArchiveDir, bool useDefaultArchiveDir)>;
     using ThemeNameHandler = std::function<void(const QString &themeName)>;
+    using FirstRunHandler = std::function<void(Settings &settings)>;
 
     // Files larger than this are taken as damaged without being parsed.
     static constexpr qint64 kMaxFileSize = qint64(64) * 1024 * 1024;
@@ -68,6 +69,9 @@ public:
     void setCommandsSection(ConfigurationSection *section) { m_commandsSection = section; }
     void setArchiveFolderHandler(ArchiveFolderHandler handler) { m_archiveFolderHandler = std::move(handler); }
     void setThemeNameHandler(ThemeNameHandler handler) { m_themeNameHandler = std::move(handler); }
+    // Chooses options at a load that finds no configuration and no old settings file, before
+    // the defaults fill in the rest (the theme that suits the desktop).
+    void setFirstRunHandler(FirstRunHandler handler) { m_firstRunHandler = std::move(handler); }
 
     bool savingEnabled() const { return m_savingEnabled; }
     void setSavingEnabled(bool enabled) { m_savingEnabled = enabled; }
@@ -95,6 +99,7 @@ private:
     ConfigurationSection *m_commandsSection = nullptr;
     ArchiveFolderHandler m_archiveFolderHandler;
     ThemeNameHandler m_themeNameHandler;
+    FirstRunHandler m_firstRunHandler;
 
     bool m_savingEnabled = true;
     bool m_doNotSave = false;

@@ -82,6 +82,13 @@ xdotool key F4
 e2e_wait_window "^Fehler$" >/dev/null
 e2e_screenshot "$E2E_WORK/version-check.png"
 close_with "^Fehler$" Return
+# F1 in German: the German help page.
+rm -f "$E2E_WORK/opened"
+xdotool windowactivate --sync "$window"
+xdotool key F1
+e2e_wait_for 10 test -s "$E2E_WORK/opened" || e2e_fail "F1 opened nothing in German"
+[ "$(cat "$E2E_WORK/opened")" = "${expected%/index.html}/de/index.html" ] ||
+    e2e_fail "F1 opened $(cat "$E2E_WORK/opened") in German"
 e2e_stop_tabulet TERM
 [ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"
 

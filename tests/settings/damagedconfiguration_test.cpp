@@ -39,6 +39,33 @@ TEST_F(FirstRun, load_readsAConfigurationThatAppearedDuringTheRun)
     EXPECT_EQ(notes[0].title, QStringLiteral("Restored"));
 }
 
+// The first-run choice is made where nothing was chosen yet, and the theme handler sees it; a
+// configuration or an old settings file is the user's choice and is read as it is.
+TEST_F(FirstRun, firstRunHandler_choosesOnlyWhenNoFileExists)
+{
+    int asked = 0;
+    QStringList themes;
+    configuration.setFirstRunHandler([&](Settings &chosen) {
+        ++asked;
+        chosen.value(QStringLiteral("theme")) = QStringLiteral("dark");
+    });
+    configuration.setThemeNameHandler([&](const QString &theme) { themes << theme; });
+    configuration.load(false);
+    EXPECT_EQ(settings.value(QStringLiteral("theme")), QStringLiteral("dark"));
+    EXPECT_EQ(settings.value(QStringLiteral("port")), QStringLiteral("1614")) << "the defaults fill the rest";
+    EXPECT_EQ(themes, QStringList({"dark"}));
+
+    writeFile(dataPath(QStringLiteral("tbu.ini")), "theme = default\n");
+    configuration.load(false);
+    EXPECT_EQ(settings.value(QStringLiteral("theme")), QStringLiteral("default"));
+    QFile::remove(dataPath(QStringLiteral("tbu.ini")));
+
+    writeConfiguration(document(R"(<options><option key="theme" val="default"/></options><notes/>)"));
+    configuration.load(false);
+    EXPECT_EQ(settings.value(QStringLiteral("theme")), QStringLiteral("default"));
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(FirstRun, load_failsWhenTheLegacyFileCouldNotBeMoved)
 {
     folders.dataFolder = root.filePath(QStringLiteral("missing"));

@@ -78,6 +78,10 @@ TEST(Rtfconv, wrongArgumentsShowUsage)
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_TRUE(result.err.startsWith("usage: rtfconv"));
     }
+    const Result help = rtfconv({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("usage: rtfconv --to text|html|rtf FILE\n"));
+    EXPECT_TRUE(help.err.isEmpty());
 }
 
 } // namespace

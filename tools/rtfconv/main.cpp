@@ -1,4 +1,5 @@
 // rtfconv --to text|html|rtf FILE: converts a note (RTF, or plain text) to standard output.
+// Installed as tabulet-rtfconv; its messages name it as it was called.
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
 #include "rtfconv/htmlconversion.h"
@@ -6,6 +7,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <cstdio>
@@ -16,21 +18,46 @@ constexpr int kExitUnreadable = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitWriteFailed = 3;
 
+QByteArray programName = "rtfconv";
+
 void printError(const QString &message)
 {
-    std::fputs(("rtfconv: " + message + '\n').toLocal8Bit().constData(), stderr);
+    std::fputs((QString::fromLocal8Bit(programName) + ": " + message + '\n').toLocal8Bit().constData(), stderr);
+}
+
+QByteArray usageText()
+{
+    return "usage: " + programName + " --to text|html|rtf FILE\n";
 }
 
 int usage()
 {
-    std::fputs("usage: rtfconv --to text|html|rtf FILE\n", stderr);
+    std::fputs(usageText().constData(), stderr);
     return kExitUsage;
+}
+
+int help()
+{
+    const QByteArray text = usageText() +
+                            "\n"
+                            "Converts a Tabulet note (RTF, or plain text) and writes it to standard output:\n"
+                            "  --to text   the text as UTF-8, one line per paragraph\n"
+                            "  --to html   an HTML page with the note's formatting, links and pictures\n"
+                            "  --to rtf    the note written again as Tabulet writes notes\n"
+                            "\n"
+                            "Exit status: 0 converted, 1 FILE unreadable, 2 wrong arguments, 3 output not written.\n";
+    std::fputs(text.constData(), stdout);
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc > 0)
+        programName = QFileInfo(QFile::decodeName(argv[0])).fileName().toLocal8Bit();
+    if (argc == 2 && (QByteArray(argv[1]) == "--help" || QByteArray(argv[1]) == "-h"))
+        return help();
     if (argc != 4 || QByteArray(argv[1]) != "--to")
         return usage();
     const QByteArray target(argv[2]);

@@ -13,16 +13,37 @@ namespace {
 
 const QString kShortcutMarker = QStringLiteral("<!-- shortcuts -->");
 
+// The language part of a locale, when it is one: the text comes from a language file and must
+// not reach outside the help folder.
+QString languageOf(const QString &locale)
+{
+    const QString language = locale.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
+    if (language.size() < 2 || language.size() > 3)
+        return {};
+    for (const QChar c : language) {
+        if (c < QLatin1Char('a') || c > QLatin1Char('z'))
+            return {};
+    }
+    return language;
+}
+
 } // namespace
 
-QString helpPagePath(const QString &programFolder)
+QString helpPagePath(const QString &programFolder, const QString &locale)
 {
+    const QString language = languageOf(locale);
+    if (!language.isEmpty() && language != QLatin1String("en")) {
+        const QString translated = programFolder + QStringLiteral("/help/%1/index.html").arg(language);
+        if (QFileInfo(translated).isFile())
+            return translated;
+    }
     return programFolder + QStringLiteral("/help/index.html");
 }
 
-bool openHelpPage(const QString &programFolder, const std::function<bool(const QUrl &)> &opener)
+bool openHelpPage(const QString &programFolder, const QString &locale,
+                  const std::function<bool(const QUrl &)> &opener)
 {
-    const QFileInfo page(helpPagePath(programFolder));
+    const QFileInfo page(helpPagePath(programFolder, locale));
     if (!page.isFile())
         return false;
     const QUrl url = QUrl::fromLocalFile(page.absoluteFilePath());

@@ -16,15 +16,19 @@ class TextTable;
 
 namespace tabulet::ui {
 
-// The help ships with the program as a local page: <program folder>/help/index.html. Its
-// shortcut table is filled in from the command table when the program is built.
+// The help ships with the program as a local page: <program folder>/help/index.html in English,
+// help/<language>/index.html in other languages. Its shortcut table is filled in from the command
+// table when the program is built.
 
-// Where the shipped help page is, whether or not it exists.
-QString helpPagePath(const QString &programFolder);
+// Where the shipped help page of the language is ("de", or "de_DE": the language file's LOCALE
+// text); the English page when there is none in that language, whether or not it exists.
+QString helpPagePath(const QString &programFolder, const QString &locale = {});
 
-// Opens the shipped help page with the desktop's handler for web pages. False when the page is
-// missing or the desktop could not open it. The opener is QDesktopServices::openUrl unless given.
-bool openHelpPage(const QString &programFolder, const std::function<bool(const QUrl &)> &opener = {});
+// Opens the shipped help page of the language with the desktop's handler for web pages. False
+// when the page is missing or the desktop could not open it. The opener is
+// QDesktopServices::openUrl unless given.
+bool openHelpPage(const QString &programFolder, const QString &locale,
+                  const std::function<bool(const QUrl &)> &opener = {});
 
 // The rows of the shortcut table as HTML: one per listed command that has a caption, in list
 // order, with its translated caption (escaped) and its shortcut, or an empty cell when unbound.

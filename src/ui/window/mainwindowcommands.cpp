@@ -128,13 +128,15 @@ void MainWindow::runCommand(CommandId id)
         showArchives();
         break;
     }
-    case CommandId::ShowHelp:
-        if (!openHelpPage(m_context.folders.programFolder)) {
+    case CommandId::ShowHelp: {
+        const QString locale = m_context.texts.text(QStringLiteral("LOCALE"));
+        if (!openHelpPage(m_context.folders.programFolder, locale)) {
             m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
-                            QDir::toNativeSeparators(helpPagePath(m_context.folders.programFolder)),
+                            QDir::toNativeSeparators(helpPagePath(m_context.folders.programFolder, locale)),
                             WindowPrompts::Icon::Error);
         }
         break;
+    }
     case CommandId::ShowTips:
         showTipOfTheDay(m_context, this);
         break;

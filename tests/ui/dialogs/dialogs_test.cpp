@@ -55,7 +55,7 @@ void whenDialogOpens(std::function<void(QDialog &)> handle)
 TEST(HelpPage, opensTheShippedPageAsALocalFile)
 {
     QUrl opened;
-    EXPECT_TRUE(openHelpPage(kBuiltProgramFolder, [&](const QUrl &url) {
+    EXPECT_TRUE(openHelpPage(kBuiltProgramFolder, QStringLiteral("en"), [&](const QUrl &url) {
         opened = url;
         return true;
     }));
@@ -67,13 +67,27 @@ TEST(HelpPage, missingPage_isReportedAndNothingOpens)
 {
     QTemporaryDir empty;
     bool called = false;
-    EXPECT_FALSE(openHelpPage(empty.path(), [&](const QUrl &) { return called = true; }));
+    EXPECT_FALSE(openHelpPage(empty.path(), QStringLiteral("de"), [&](const QUrl &) { return called = true; }));
     EXPECT_FALSE(called);
 }
 
 TEST(HelpPage, desktopRefusingThePage_isAFailure)
 {
-    EXPECT_FALSE(openHelpPage(kBuiltProgramFolder, [](const QUrl &) { return false; }));
+    EXPECT_FALSE(openHelpPage(kBuiltProgramFolder, QStringLiteral("en"), [](const QUrl &) { return false; }));
+}
+
+// The page of the language file's locale where the program ships one, else the English page; a
+// locale that is no language name never reaches outside the help folder.
+TEST(HelpPage, pageOfTheUsersLanguage_elseEnglish)
+{
+    const QString german = kBuiltProgramFolder + QStringLiteral("/help/de/index.html");
+    const QString english = kBuiltProgramFolder + QStringLiteral("/help/index.html");
+    const std::pair<const char *, QString> cases[] = {
+        {"de", german}, {"de_AT", german}, {"DE-de", german}, {"en", english}, {"fr", english},
+        {"", english},  {"../de", english}, {"de/..", english},
+    };
+    for (const auto &[locale, page] : cases)
+        EXPECT_EQ(helpPagePath(kBuiltProgramFolder, QString::fromLatin1(locale)), page) << locale;
 }
 
 // The built page carries the shortcut of every listed command that has a caption.
@@ -89,6 +103,14 @@ TEST(HelpPage, shippedPage_listsTheDefaultShortcuts)
     EXPECT_TRUE(page.contains(shortcutRows(commands, english, platform::QtKeyNames())));
     EXPECT_TRUE(page.contains(QStringLiteral("<td>Bold</td><td><kbd>Ctrl + Shift + B</kbd></td>")));
     EXPECT_TRUE(page.contains(QStringLiteral("<kbd>F1</kbd>")));
+
+    QFile germanFile(helpPagePath(kBuiltProgramFolder, QStringLiteral("de")));
+    ASSERT_TRUE(germanFile.open(QIODevice::ReadOnly));
+    const QString germanPage = QString::fromUtf8(germanFile.readAll());
+    lang::TextTable german;
+    ASSERT_TRUE(german.loadLanguageFile(kBuiltProgramFolder + QStringLiteral("/languages/deutsch.tabulang")));
+    EXPECT_TRUE(germanPage.contains(QStringLiteral("<html lang=\"de\">")));
+    EXPECT_TRUE(germanPage.contains(shortcutRows(commands, german, platform::QtKeyNames())));
 }
 
 TEST(HelpPage, rows_followTheBindingsAndEscapeCaptions)
