@@ -215,7 +215,7 @@ TEST(NumberChecks, digitsOnly_andABadPageIsNotLeft)
     every->setText(QStringLiteral("12345"));
     sheet.pages().setCurrentIndex(OptionsSheet::Network);
     EXPECT_EQ(sheet.pages().currentIndex(), OptionsSheet::Archive);
-    EXPECT_EQ(rig.warnings.size(), 1);
+    EXPECT_EQ(rig.pagesWhenWarned, QList<int>{OptionsSheet::Archive}) << "the page in question shows while told";
     every->setText(QStringLiteral("9999"));
     sheet.pages().setCurrentIndex(OptionsSheet::Network);
     EXPECT_EQ(sheet.pages().currentIndex(), OptionsSheet::Network);

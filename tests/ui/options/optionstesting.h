@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <QTabWidget>
 
 #include <memory>
 #include <optional>
@@ -24,6 +25,7 @@ struct SheetRig
     std::optional<commands::Shortcut> nextShortcut;
     bool detailsChangeState = false;
     QStringList warnings;
+    QList<int> pagesWhenWarned;
     QStringList opened;
     std::unique_ptr<OptionsSheet> sheet;
 
@@ -38,7 +40,10 @@ struct SheetRig
         answers.showPluginDetails = [this](const PluginEntry &, QWidget *) { return detailsChangeState; };
         answers.askFolder = [](const QString &, const QString &, QWidget *) { return QStringLiteral("/srv/archives"); };
         answers.openWithDesktop = [this](const QString &path) { opened.append(path); };
-        answers.warn = [this](const QString &text, QWidget *) { warnings.append(text); };
+        answers.warn = [this](const QString &text, QWidget *) {
+            warnings.append(text);
+            pagesWhenWarned.append(sheet ? sheet->pages().currentIndex() : -1);
+        };
         return answers;
     }
 

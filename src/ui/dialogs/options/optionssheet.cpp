@@ -73,17 +73,17 @@ void OptionsSheet::accept()
     QDialog::accept();
 }
 
-// A page whose numbers cannot be taken is not left: the tab goes back to it.
+// A page whose numbers cannot be taken is not left: it stays in view while the user is told.
 void OptionsSheet::leavePage(int entered)
 {
     const int left = m_shownPage;
     if (entered == left)
         return;
-    if (!m_pageList[static_cast<std::size_t>(left)]->check()) {
-        const QSignalBlocker blocker(m_pages);
-        m_pages->setCurrentIndex(left);
+    const QSignalBlocker blocker(m_pages);
+    m_pages->setCurrentIndex(left);
+    if (!m_pageList[static_cast<std::size_t>(left)]->check())
         return;
-    }
+    m_pages->setCurrentIndex(entered);
     m_shownPage = entered;
 }
 
