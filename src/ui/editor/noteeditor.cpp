@@ -7,18 +7,37 @@
 #include "ui/editor/richtextbridge.h"
 #include "ui/editor/textformats.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QtMath>
+#include <private/qwidgettextcontrol_p.h>
 
 #include <algorithm>
 #include <utility>
 
 namespace tabulet::ui {
+
+namespace {
+
+// QTextOption has no comparison; these are the parts that decide the layout.
+bool sameLayoutOptions(const QTextOption &one, const QTextOption &other)
+{
+    return one.alignment() == other.alignment() && one.wrapMode() == other.wrapMode() &&
+           one.flags() == other.flags() && one.tabStopDistance() == other.tabStopDistance() &&
+           one.tabs() == other.tabs() && one.textDirection() == other.textDirection() &&
+           one.useDesignMetrics() == other.useDesignMetrics();
+}
+
+} // namespace
 
 bool keyLeavesNoteUnchanged(int qtKey)
 {
@@ -97,16 +116,86 @@ void NoteEditor::configureLikeShown(QTextDocument &note) const
     // A new default font lays the whole note out again: only when it differs.
     if (note.defaultFont() != shown->defaultFont())
         note.setDefaultFont(shown->defaultFont());
-    note.setDefaultTextOption(shown->defaultTextOption());
+    // Any text option set, even the same one, lays the whole note out again.
+    if (!sameLayoutOptions(note.defaultTextOption(), shown->defaultTextOption()))
+        note.setDefaultTextOption(shown->defaultTextOption());
     note.setDocumentMargin(shown->documentMargin());
 }
 
 void NoteEditor::install(QTextDocument *note)
 {
-    disconnect(document(), &QTextDocument::contentsChange, this, nullptr);
-    // The editor deletes its previous document when it owns it; a kept one is the cache's.
-    setDocument(note);
+    QTextDocument *left = document();
+    disconnect(left, &QTextDocument::contentsChange, this, nullptr);
+    // A kept document is the cache's, and the text control deletes its own first one; any other
+    // document left is no note's any more.
+    const bool leftIsOurs = left->parent() == this;
+    // Setting the same document lays it out at the editor's width.
+    if (!installLaidOut(note))
+        setDocument(note);
     watchContent();
+    if (leftIsOurs)
+        delete left;
+}
+
+bool NoteEditor::installLaidOut(QTextDocument *note)
+{
+    // QTextEdit::setDocument sets the page size again, and any page size set, even the same one,
+    // throws the whole layout away: a note laid out before is handed to the text control
+    // directly, and kept as it is if that was at the width it would get now.
+    QWidgetTextControl *control = textControl();
+    // A document never shown has no page width yet.
+    if (!control || note->pageSize().width() < 0 ||
+        !sameLayoutOptions(note->defaultTextOption(), document()->defaultTextOption()))
+        return false;
+    control->setDocument(note);
+    // The scroll bars follow the note, and the viewport's width follows them.
+    fitScrollBars();
+    viewport()->update();
+    return note->pageSize().width() == layoutWidth(*note);
+}
+
+QWidgetTextControl *NoteEditor::textControl() const
+{
+    return findChild<QWidgetTextControl *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void NoteEditor::fitScrollBars()
+{
+    // The scroll bars come or go first, and the viewport's width with them: QTextEdit's own
+    // adjustment lays the note out again when it changes the viewport.
+    const QSizeF size = document()->documentLayout()->documentSize();
+    verticalScrollBar()->setRange(0, std::max(0, qCeil(size.height()) - viewport()->height()));
+    horizontalScrollBar()->setRange(0, std::max(0, qCeil(size.width()) - viewport()->width()));
+    QEvent layout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &layout);
+    adjustScrollBars();
+}
+
+void NoteEditor::adjustScrollBars()
+{
+    // QTextEdit fits its scroll bars to the note whenever the note's size changes.
+    if (QWidgetTextControl *control = textControl())
+        emit control->documentSizeChanged(document()->documentLayout()->documentSize());
+}
+
+qreal NoteEditor::layoutWidth(const QTextDocument &note) const
+{
+    // Lines that run on are laid out without a width, unless some paragraph is aligned.
+    if (lineWrapMode() == QTextEdit::NoWrap && !note.documentLayout()->property("contentHasAlignment").toBool())
+        return 0;
+    return viewport()->width();
+}
+
+void NoteEditor::resizeEvent(QResizeEvent *event)
+{
+    // A note comes back laid out at the width its own scroll bar leaves: when the scroll bar comes
+    // or goes with it, laying it out again at the same width would throw that layout away.
+    if (lineWrapMode() == QTextEdit::WidgetWidth && event->size().width() != event->oldSize().width() &&
+        document()->pageSize().width() == event->size().width()) {
+        adjustScrollBars();
+        return;
+    }
+    QTextEdit::resizeEvent(event);
 }
 
 void NoteEditor::startAfresh()

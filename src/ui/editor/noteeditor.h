@@ -9,6 +9,7 @@
 #include <optional>
 
 class QTextCharFormat;
+class QWidgetTextControl;
 
 namespace tabulet::plugins {
 class PluginHost;
@@ -73,6 +74,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void watchContent();
@@ -80,6 +82,14 @@ private:
     void showKept(QTextDocument *kept);
     void configureLikeShown(QTextDocument &note) const;
     void install(QTextDocument *note);
+    // Shows a note without laying it out again when it is laid out at the width it would get.
+    bool installLaidOut(QTextDocument *note);
+    QWidgetTextControl *textControl() const;
+    // Shows or hides the scroll bars for the shown note at once, then fits their ranges.
+    void fitScrollBars();
+    void adjustScrollBars();
+    // The page width QTextEdit lays the note out at in this editor.
+    qreal layoutWidth(const QTextDocument &note) const;
     void startAfresh();
     void setShownNoteAside(const QString &nextPath);
     void setPaletteColour(QPalette::ColorRole role, const QColor &colour);

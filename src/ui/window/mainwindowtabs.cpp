@@ -51,7 +51,6 @@ void NoteTabs::selectTab(int tab, bool moveStrip)
     if (moveStrip)
         selectOnStrip(tab);
     setSelectedTab(tab);
-    applyDefaultCharFormat();
     loadTab();
     emit selectedNoteChanged();
 }
@@ -72,6 +71,9 @@ void NoteTabs::loadTab()
         return;
     const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
     m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
+    // After the note is in the editor: the note left keeps its own font, and a kept note that
+    // comes back with its font is not laid out again.
+    applyDefaultCharFormat();
     m_editor.setReadOnly(m_shownNoteUnreadable);
     applyBackground();
     m_editor.placeCaret(note->selection);
@@ -167,7 +169,6 @@ void NoteTabs::removeTab(int tab, Removal removal)
     setSelectedTab(settings::currentTabAfterRemoval(tab, m_selectedTab));
     selectOnStrip(m_selectedTab);
     if (wasSelected) {
-        applyDefaultCharFormat();
         loadTab();
         emit selectedNoteChanged();
     }

@@ -42,7 +42,7 @@ public:
     void selectTab(int tab, bool moveStrip);
     // Selects the tab `step` places on from the selected one, wrapping round.
     void stepTab(int step);
-    // Shows the selected tab's note in the editor, with its background and caret.
+    // Shows the selected tab's note in the editor, with its font, background and caret.
     void loadTab();
     // Writes the selected tab's note when it changed. A note that could not be written stays
     // marked changed, so that the next save tries again. False only when a write failed.

@@ -9,10 +9,12 @@
 #include <QClipboard>
 #include <QFile>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -245,8 +247,10 @@ TEST_F(NoteEditorSwitching, savedChanges_comeBack_unsavedOnesAreNotKept)
     ASSERT_TRUE(editor.loadNoteFile(second));
     editor.moveCursor(QTextCursor::End);
     editor.insertPlainText(QStringLiteral(" never written"));
+    const QPointer<QTextDocument> unsaved = editor.document();
 
     ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_TRUE(unsaved.isNull()) << "neither kept nor left behind in memory";
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("first note saved"));
     ASSERT_TRUE(editor.loadNoteFile(second));
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("second note")) << "read from its file";
@@ -275,6 +279,45 @@ TEST_F(NoteEditorSwitching, fileChangedOrReplacedMeanwhile_isReadAfresh)
     write(first, "{\\rtf1 new\\par}");
     ASSERT_TRUE(editor.loadNoteFile(first));
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("new"));
+}
+
+// How many of the note's paragraphs are laid out.
+int laidOutParagraphs(const QTextDocument &note)
+{
+    int laidOut = 0;
+    for (QTextBlock block = note.begin(); block.isValid(); block = block.next())
+        laidOut += block.layout()->lineCount() > 0;
+    return laidOut;
+}
+
+TEST_F(NoteEditorSwitching, keptNote_comesBackLaidOut_atANewWidthItIsLaidOutAgain)
+{
+    QByteArray longNote = "{\\rtf1 ";
+    for (int paragraph = 0; paragraph < 3000; ++paragraph)
+        longNote += "paragraph " + QByteArray::number(paragraph) + " with words enough to wrap in a narrow editor\\par\n";
+    write(first, longNote + "}");
+    editor.resize(300, 200);
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    const QTextDocument *note = editor.document();
+    QTRY_COMPARE(laidOutParagraphs(*note), note->blockCount());
+    const int scrollRange = editor.verticalScrollBar()->maximum();
+    ASSERT_GT(scrollRange, 0);
+
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    EXPECT_EQ(editor.verticalScrollBar()->maximum(), 0) << "the scroll bar follows the short note";
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    ASSERT_EQ(editor.document(), note);
+    EXPECT_EQ(laidOutParagraphs(*note), note->blockCount()) << "not laid out again";
+    EXPECT_EQ(editor.verticalScrollBar()->maximum(), scrollRange);
+
+    // While it was put aside the editor grew wider: its lines are longer now.
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    editor.resize(600, 200);
+    QApplication::processEvents();
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(note->pageSize().width(), editor.viewport()->width());
+    QTRY_COMPARE(laidOutParagraphs(*note), note->blockCount());
+    EXPECT_LT(editor.verticalScrollBar()->maximum(), scrollRange);
 }
 
 TEST_F(NoteEditorSwitching, onlyTheLastFewNotesAreKept)
