@@ -9,9 +9,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libtinyxml2-dev libzip-dev libfontconfig-dev
-    liblua5.1-0-dev libxcb1-dev fonts-dejavu-core shared-mime-info desktop-file-utils qt6-translations-l10n)
+    liblua5.1-0-dev libxcb1-dev fonts-dejavu-core shared-mime-info desktop-file-utils qt6-translations-l10n librsvg2-bin)
 test_packages=(libgtest-dev libgmock-dev clang libclang-rt-14-dev xvfb xauth xdotool x11-utils dbus openbox trayer
-    imagemagick appstream poppler-utils python3)
+    imagemagick appstream poppler-utils python3 dpkg-dev file lintian man-db)
 
 install_missing() {
     local missing=()
@@ -42,8 +42,9 @@ test)
         -DTABULET_FUZZ=ON
     cmake --build "$root/build/fuzz" -j "$jobs"
     TABULET_FUZZ_SECONDS=${TABULET_FUZZ_SECONDS:-20} ctest --test-dir "$root/build/fuzz" --output-on-failure
+    # The package test builds a Release tree of its own and, as root, installs and removes the package.
     cmake -S "$root" -B "$root/build/test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTABULET_SANITIZE=ON \
-        -DTABULET_WERROR=ON
+        -DTABULET_WERROR=ON -DTABULET_PACKAGE_TEST=ON
     cmake --build "$root/build/test" -j "$jobs"
     ctest --test-dir "$root/build/test" --output-on-failure -j "$jobs"
     ;;
