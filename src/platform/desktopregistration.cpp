@@ -102,7 +102,7 @@ QByteArray desktopEntry(const QString &executablePath, const QString &switchName
     entry += QStringLiteral("MimeType=%1;\n").arg(QLatin1String(type.mimeType));
     entry += QStringLiteral("NoDisplay=true\n");
     entry += QStringLiteral("Terminal=false\n");
-    entry += QStringLiteral("StartupWMClass=tabulet\n");
+    entry += QStringLiteral("StartupWMClass=Tabulet\n");
     return entry.toUtf8();
 }
 

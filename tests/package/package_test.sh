@@ -147,6 +147,10 @@ close_tip() { # name
 # First start: English, the default theme, the first tip, the English help page.
 e2e_start_tabulet -homedir "$home"
 window=$(e2e_wait_window "^Tabulet - tab1$")
+# Docks and task switchers find the desktop entry of the window by its class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.tabulet.Tabulet.desktop)
+xprop -id "$window" WM_CLASS | grep -q "\"$wm_class\"" ||
+    e2e_fail "the window's $(xprop -id "$window" WM_CLASS) does not name the desktop entry's class $wm_class"
 close_tip "^Tip of the Day$"
 [ "$(help_opened "$window")" = "file:///usr/share/tabulet/help/index.html" ] || e2e_fail "F1 opened $(cat "$E2E_WORK/opened")"
 e2e_screenshot "$E2E_WORK/installed-english.png"
