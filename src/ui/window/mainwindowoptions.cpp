@@ -28,12 +28,13 @@ void MainWindow::showOptions()
                                     m_tray->chooseTrayPicture(settings.value(QStringLiteral("trayicon")), true);
                                 }});
     m_skin->setShowToolTips(settings.flag(QStringLiteral("showtooltips")));
-    // The notes' colours and fonts and the tabs' font and height, shown anew.
+    // The notes' colours and fonts and the tabs' font and height, shown anew. The shown note
+    // takes the new default font in place, as after its properties: reading it again would lay
+    // a long note out twice.
+    m_tabs->saveTab();
     m_tabs->applyBackground();
     applyTabFont();
-    m_tabs->saveTab();
     m_tabs->applyDefaultCharFormat();
-    m_tabs->loadTab();
     relayout();
     m_context.configuration.save();
 }
