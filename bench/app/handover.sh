@@ -14,17 +14,14 @@ trap 'kill $running $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/xdg" DBUS_SESSION_BUS_ADDRESS=disabled: TABULET_NO_STARTUP_TIP=1
 # The instance is per session runtime folder: one session with a running copy, one without.
 mkdir -p -m 700 "$work/run-full" "$work/run-handover"
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+source "$(dirname "$0")/benchlib.sh"
+bench_start_display
 
 "$build/bench/app/bench_make_notes" "$work/notes" 100 2 20
 XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes" >/dev/null 2>&1 &
 running=$!
-# The running copy answers once its window is up; a first handover waits for that.
+# Once the running copy listens, a first handover warms the later start.
+until grep -q '@CE3D4A8A' /proc/net/unix; do sleep 0.1; done
 XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes"
 XDG_RUNTIME_DIR="$work/run-full" "$build/bench/app/bench_mapwait" 0.5 "$build/tabulet" -homedir "$work/notes" >/dev/null
 
@@ -36,7 +33,6 @@ for ((i = 0; i < runs; i++)); do
     echo "$((($(date +%s%N) - start) / 1000))" | awk '{print $1 / 1000}' >>"$work/handover.ms"
     sleep 0.3
 done
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 f_ms=$(median <"$work/full.ms")
 h_ms=$(median <"$work/handover.ms")
 echo "runs: $runs each, alternating"

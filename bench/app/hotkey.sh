@@ -8,16 +8,12 @@ set -euo pipefail
 build=$(cd "${1:?usage: hotkey.sh BUILD_FOLDER [RUNS]}" && pwd)
 runs=${2:-15}
 work=$(mktemp -d)
-running=
+running= wm=
 trap 'kill $running $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/xdg" XDG_RUNTIME_DIR="$work/run" DBUS_SESSION_BUS_ADDRESS=disabled: TABULET_NO_STARTUP_TIP=1
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+source "$(dirname "$0")/benchlib.sh"
+bench_start_display
 openbox >/dev/null 2>&1 &
 wm=$!
 until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
@@ -27,7 +23,6 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do slee
 running=$!
 sleep 2
 "$build/bench/app/bench_hotkeywait" "$runs" >"$work/times"
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 mapped=$(cut -d' ' -f1 <"$work/times" | median)
 painted=$(cut -d' ' -f2 <"$work/times" | median)
 echo "presses: $(wc -l <"$work/times")"

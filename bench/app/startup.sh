@@ -12,12 +12,8 @@ work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/xdg" XDG_RUNTIME_DIR="$work/run" DBUS_SESSION_BUS_ADDRESS=disabled:
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done
+source "$(dirname "$0")/benchlib.sh"
+bench_start_display
 
 "$build/bench/app/bench_make_notes" "$work/notes" 100 2 20
 # A first run of each warms the file cache.
@@ -46,7 +42,6 @@ done
 for ((i = 0; i < runs; i++)); do
     measure memory 3
 done
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 t_ms=$(cut -d' ' -f1 "$work/tabulet.time" | median)
 m_ms=$(cut -d' ' -f1 "$work/minimal.time" | median)
 t_kib=$(cut -d' ' -f2 "$work/tabulet.memory" | median)
