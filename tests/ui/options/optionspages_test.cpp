@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StoredValue{"bgcolorRedOnly", "bgcolor", "ff", "ff"},
                       StoredValue{"bgcolorDefault", "bgcolor", "91f3f9", "91f3f9"},
                       StoredValue{"bgcolorNoHex", "bgcolor", "zz", "0"},
+                      StoredValue{"bgcolorNegative", "bgcolor", "-1", "0"},
                       StoredValue{"bgcolorBeyond24Bits", "bgcolor", "1000000000", "0"},
                       StoredValue{"activatemodShiftCtrl", "activatemod", "SC", "SC"},
                       StoredValue{"activatemodCtrlAlt", "activatemod", "CA", "AC"},
