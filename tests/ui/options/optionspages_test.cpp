@@ -4,11 +4,14 @@
 #include "ui/dialogs/options/archivepage.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace tabulet::ui {
 namespace {
@@ -83,6 +86,38 @@ TEST(OptionsPages, changedControls_reachTheirOptions)
     EXPECT_EQ(written.value(QStringLiteral("usedefaultarchivedir")), "0");
     EXPECT_EQ(written.value(QStringLiteral("customarchivedir")), "/srv/archives");
     EXPECT_EQ(written.value(QStringLiteral("sender")), longSender);
+}
+
+TEST(OptionsPages, everyMiscBoxAndTheTrayList_writeTheirOwnOption)
+{
+    const std::vector<const char *> flags{"autoformat",   "savealways",  "checkfornewversiononstartup",
+                                          "showtooltips", "confirmexit", "oneinstance",
+                                          "showtipsonstartup"};
+    SheetRig rig;
+    OptionsWork work = SheetRig::workWith({});
+    for (const char *flag : flags)
+        work.settings.value(QLatin1String(flag)) = QStringLiteral("0");
+    OptionsSheet &sheet = rig.open(std::move(work));
+    for (const char *flag : flags)
+        child<QCheckBox>(sheet, flag)->setChecked(true);
+    auto *icons = child<QTreeWidget>(sheet, "trayIcons");
+    icons->setCurrentItem(icons->topLevelItem(15));
+    sheet.accept();
+    for (const char *flag : flags)
+        EXPECT_EQ(sheet.work().settings.value(QLatin1String(flag)), "1") << flag;
+    EXPECT_EQ(sheet.work().settings.value(QStringLiteral("trayicon")), "15");
+    EXPECT_EQ(icons->topLevelItemCount(), 16);
+}
+
+TEST(OptionsPages, getMoreLanguages_opensThePerUserFolder_madeWhenMissing)
+{
+    QTemporaryDir data;
+    SheetRig rig;
+    rig.folders.languagesFolder = data.filePath(QStringLiteral("languages"));
+    OptionsSheet &sheet = rig.open(SheetRig::workWith({}));
+    child<QPushButton>(sheet, "getMoreLanguages")->click();
+    EXPECT_EQ(rig.opened, QStringList{rig.folders.languagesFolder});
+    EXPECT_TRUE(QFileInfo(rig.folders.languagesFolder).isDir());
 }
 
 TEST(OptionsPages, pickers_giveTheColourAndFonts)

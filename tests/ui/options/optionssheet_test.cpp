@@ -6,6 +6,7 @@
 #include "ui/dialogs/options/pluginpropertiesdialog.h"
 #include "ui/dialogs/options/pluginspage.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -112,6 +113,28 @@ TEST(PluginsPage, settingsFile_isTheScriptsOwnElseNamedAfterTheScript)
     EXPECT_EQ(pluginSettingsFile(plugin, QStringLiteral("/d/pluginCFG")), "/d/pluginCFG/README");
     plugin.configurationFile = QStringLiteral("/d/pluginCFG/own.ini");
     EXPECT_EQ(pluginSettingsFile(plugin, QStringLiteral("/d/pluginCFG")), "/d/pluginCFG/own.ini");
+}
+
+TEST(PluginDetails, stateButtonSaysWhatItDoes_andClosesWithAccepted_settingsFileOpened)
+{
+    lang::TextTable texts;
+    texts.loadLanguageText("IDC_CHANGESTATE_ENABLE: Enable\nIDC_CHANGESTATE_DISABLE: Disable\n");
+    PluginEntry plugin;
+    plugin.path = QStringLiteral("/p/wordcount.lua");
+    QStringList opened;
+    const auto open = [&opened](const QString &path) { opened.append(path); };
+    for (const bool enabled : {true, false}) {
+        plugin.enabled = enabled;
+        PluginPropertiesDialog details(plugin, texts, QStringLiteral("/d/pluginCFG"), open);
+        auto *changeState = details.findChild<QPushButton *>(QStringLiteral("changeState"));
+        ASSERT_NE(changeState, nullptr);
+        EXPECT_EQ(changeState->text(), enabled ? "Disable" : "Enable");
+        details.findChild<QPushButton *>(QStringLiteral("showSettings"))->click();
+        EXPECT_NE(details.result(), QDialog::Accepted) << "opening the settings file keeps the details open";
+        changeState->click();
+        EXPECT_EQ(details.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(opened, QStringList({"/d/pluginCFG/wordcount.ini", "/d/pluginCFG/wordcount.ini"}));
 }
 
 TEST(ApplyOptions, bindingsAndFlagsFirst_hotkeyAfterItsGroup_trayAfterItsOwn)
