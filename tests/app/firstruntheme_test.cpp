@@ -6,34 +6,22 @@
 using namespace tabulet;
 using platform::ColourScheme;
 
-TEST(FirstRunTheme, darkDesktopGetsTheDarkTheme_otherwiseTheDefaultsDecide)
+// Dark desktops get the dark theme, others the defaults' theme; every pass loads the configuration
+// twice, but the desktop is asked at the first load only.
+TEST(FirstRunTheme, darkDesktopGetsTheDarkTheme_askedOnce)
 {
-    const std::pair<ColourScheme, const char *> cases[] = {
-        {ColourScheme::Dark, "dark"},
-        {ColourScheme::Light, "default"},
-        {ColourScheme::NoPreference, "default"},
-    };
-    for (const auto &[scheme, theme] : cases) {
+    for (const ColourScheme scheme : {ColourScheme::Dark, ColourScheme::Light, ColourScheme::NoPreference}) {
+        int asked = 0;
+        app::FirstRunTheme choose([&] {
+            ++asked;
+            return scheme;
+        });
         settings::Settings settings;
-        app::FirstRunTheme choose([scheme = scheme] { return scheme; });
+        choose(settings);
+        settings.clear();
         choose(settings);
         settings.applyDefaults();
-        EXPECT_EQ(settings.value(QStringLiteral("theme")), QString::fromLatin1(theme));
+        EXPECT_EQ(settings.value(QStringLiteral("theme")), scheme == ColourScheme::Dark ? "dark" : "default");
+        EXPECT_EQ(asked, 1);
     }
-}
-
-// Every pass loads the configuration twice; the desktop is asked at the first load only.
-TEST(FirstRunTheme, asksTheDesktopOnce)
-{
-    int asked = 0;
-    app::FirstRunTheme choose([&] {
-        ++asked;
-        return ColourScheme::Dark;
-    });
-    settings::Settings settings;
-    choose(settings);
-    settings.clear();
-    choose(settings);
-    EXPECT_EQ(settings.value(QStringLiteral("theme")), QStringLiteral("dark"));
-    EXPECT_EQ(asked, 1);
 }
