@@ -57,7 +57,7 @@ unset QT_QPA_PLATFORM
 pids+=($!)
 window=
 find_window() { window=$(xdotool search --onlyvisible --name Shopping | head -n 1) && [ -n "$window" ]; }
-wait_for 30 find_window || { echo "takescreenshot: no window" >&2; cat "$work/tabulet.log" >&2; exit 1; }
+wait_for 60 find_window || { echo "takescreenshot: no window" >&2; cat "$work/tabulet.log" >&2; exit 1; }
 find_window
 # The window is painted once it is mapped; a moment for the first frame.
 sleep 1
