@@ -116,6 +116,12 @@ void NoteEditor::configureLikeShown(QTextDocument &note) const
     // A new default font lays the whole note out again: only when it differs.
     if (note.defaultFont() != shown->defaultFont())
         note.setDefaultFont(shown->defaultFont());
+    configureLayoutLikeShown(note);
+}
+
+void NoteEditor::configureLayoutLikeShown(QTextDocument &note) const
+{
+    const QTextDocument *shown = document();
     // Any text option set, even the same one, lays the whole note out again.
     if (!sameLayoutOptions(note.defaultTextOption(), shown->defaultTextOption()))
         note.setDefaultTextOption(shown->defaultTextOption());
@@ -274,7 +280,9 @@ void NoteEditor::showKept(QTextDocument *kept)
 {
     m_showingNote = true;
     kept->setParent(this);
-    configureLikeShown(*kept);
+    // A kept note keeps its own font: taking the font of the note shown before would lay it out
+    // again, and again when its own font is set back.
+    configureLayoutLikeShown(*kept);
     install(kept);
     startAfresh();
 }

@@ -37,7 +37,8 @@ public:
 
     // Shows the note file at the path; a missing or empty file shows an empty note. False when
     // the file exists but cannot be read (the editor is emptied). The last notes left unchanged
-    // are kept laid out, and shown again at once while their files stay as they were.
+    // are kept laid out, and shown again at once while their files stay as they were; a kept
+    // note comes back in the default font it had.
     bool loadNoteFile(const QString &path);
     // Writes the note to the path, replacing the file only once everything was written.
     bool saveNoteFile(const QString &path);
@@ -81,6 +82,7 @@ private:
     void showNote(const QByteArray &bytes);
     void showKept(QTextDocument *kept);
     void configureLikeShown(QTextDocument &note) const;
+    void configureLayoutLikeShown(QTextDocument &note) const;
     void install(QTextDocument *note);
     // Shows a note without laying it out again when it is laid out at the width it would get.
     bool installLaidOut(QTextDocument *note);

@@ -20,6 +20,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <functional>
@@ -150,6 +152,32 @@ TEST_F(MainWindowTest, stepTab_wrapsRoundBothWays)
     window->tabs().stepTab(-7);
     EXPECT_EQ(window->tabs().selectedTab(), 2);
     EXPECT_EQ(context.settings.value(QStringLiteral("selectedtab")), QStringLiteral("2"));
+}
+
+// Each note shows in its own font. The note left keeps its font, so that it comes back laid out
+// as it was, not laid out again in another font and back.
+TEST_F(MainWindowTest, notesInTheirOwnFonts_comeBackLaidOutInTheirFont)
+{
+    QByteArray longText;
+    for (int paragraph = 0; paragraph < 2000; ++paragraph)
+        longText += "paragraph " + QByteArray::number(paragraph) + "\\par ";
+    open({{"Long", true, longText.constData()}, {"Large", true, "large"}});
+    settings::Note *large = window->tabs().noteOfTab(1);
+    ASSERT_NE(large, nullptr);
+    large->hasFont = true;
+    large->font.size = 24;
+    const QTextDocument *note = window->editor().document();
+    const QFont ownFont = note->defaultFont();
+    const auto laidOut = [&] { return note->lastBlock().layout()->lineCount() > 0; };
+    QTRY_VERIFY(laidOut());
+
+    window->tabs().stepTab(1);
+    EXPECT_NE(window->editor().document()->defaultFont(), ownFont);
+    EXPECT_EQ(note->defaultFont(), ownFont) << "the note left keeps its font";
+    window->tabs().stepTab(1);
+    ASSERT_EQ(window->editor().document(), note);
+    EXPECT_EQ(note->defaultFont(), ownFont);
+    EXPECT_TRUE(laidOut()) << "not laid out again";
 }
 
 // Paste, drops and undo change the note as typing does: the change is written when the tab is left.
