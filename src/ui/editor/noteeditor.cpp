@@ -18,6 +18,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtMath>
 #include <private/qwidgettextcontrol_p.h>
 
@@ -148,7 +149,7 @@ bool NoteEditor::installLaidOut(QTextDocument *note)
     // QTextEdit::setDocument sets the page size again, and any page size set, even the same one,
     // throws the whole layout away: a note laid out before is handed to the text control
     // directly, and kept as it is if that was at the width it would get now.
-    QWidgetTextControl *control = textControl();
+    auto *control = findChild<QWidgetTextControl *>(QString(), Qt::FindDirectChildrenOnly);
     // A document never shown has no page width yet.
     if (!control || note->pageSize().width() < 0 ||
         !sameLayoutOptions(note->defaultTextOption(), document()->defaultTextOption()))
@@ -160,28 +161,26 @@ bool NoteEditor::installLaidOut(QTextDocument *note)
     return note->pageSize().width() == layoutWidth(*note);
 }
 
-QWidgetTextControl *NoteEditor::textControl() const
-{
-    return findChild<QWidgetTextControl *>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 void NoteEditor::fitScrollBars()
 {
     // The scroll bars come or go first, and the viewport's width with them: QTextEdit's own
-    // adjustment lays the note out again when it changes the viewport.
-    const QSizeF size = document()->documentLayout()->documentSize();
-    verticalScrollBar()->setRange(0, std::max(0, qCeil(size.height()) - viewport()->height()));
-    horizontalScrollBar()->setRange(0, std::max(0, qCeil(size.width()) - viewport()->width()));
-    QEvent layout(QEvent::LayoutRequest);
-    QCoreApplication::sendEvent(this, &layout);
+    // adjustment lays the note out again when it changes the viewport. Only a note laid out to
+    // its end tells its size without being laid out to the end there and then.
+    const QTextLayout *last = document()->lastBlock().layout();
+    if (last && last->lineCount() > 0) {
+        const QSizeF size = document()->documentLayout()->documentSize();
+        verticalScrollBar()->setRange(0, std::max(0, qCeil(size.height()) - viewport()->height()));
+        horizontalScrollBar()->setRange(0, std::max(0, qCeil(size.width()) - viewport()->width()));
+        QEvent layout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(this, &layout);
+    }
     adjustScrollBars();
 }
 
 void NoteEditor::adjustScrollBars()
 {
-    // QTextEdit fits its scroll bars to the note whenever the note's size changes.
-    if (QWidgetTextControl *control = textControl())
-        emit control->documentSizeChanged(document()->documentLayout()->documentSize());
+    // QTextEdit's own fitting of its scroll bars, which it runs whenever the note's size changes.
+    QMetaObject::invokeMethod(this, "_q_adjustScrollbars", Qt::DirectConnection);
 }
 
 qreal NoteEditor::layoutWidth(const QTextDocument &note) const

@@ -9,7 +9,6 @@
 #include <optional>
 
 class QTextCharFormat;
-class QWidgetTextControl;
 
 namespace tabulet::plugins {
 class PluginHost;
@@ -86,7 +85,6 @@ private:
     void install(QTextDocument *note);
     // Shows a note without laying it out again when it is laid out at the width it would get.
     bool installLaidOut(QTextDocument *note);
-    QWidgetTextControl *textControl() const;
     // Shows or hides the scroll bars for the shown note at once, then fits their ranges.
     void fitScrollBars();
     void adjustScrollBars();
