@@ -60,7 +60,8 @@ for page in $(cd "$source_dir/resources" && find help -name index.html); do
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libtinyxml2 libzip4 liblua5.1 qt6-qpa-plugins; do
+# The editor uses Qt's private text control: the package must hold to the Qt it was built with.
+for library in libqt6widgets6 libtinyxml2 libzip4 liblua5.1 qt6-qpa-plugins "qt6-base-abi (= "; do
     [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
