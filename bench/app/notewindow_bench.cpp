@@ -7,6 +7,7 @@
 // Going back to a kept note reports, instead of complete_ms, the main thread's CPU time in the
 // second after the action (later_cpu_ms). Compare two builds side by side with
 // notewindow_compare.sh.
+#include "benchdatafolder.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
 #include "ui/window/mainwindow.h"
@@ -68,9 +69,10 @@ QByteArray megabyteNote(char tag)
 }
 
 // A data folder with notes of about a megabyte each, and the shipped themes.
-struct NoteFolder
+struct NoteFolder : bench::BenchDataFolder
 {
     explicit NoteFolder(int noteCount, qsizetype noteBytes = 1024 * 1024)
+        : BenchDataFolder(QStringLiteral(TABULET_BINARY_DIR))
     {
         QByteArray notes;
         for (int i = 1; i <= noteCount; ++i) {
@@ -83,22 +85,7 @@ struct NoteFolder
               "<?xml version=\"1.0\" standalone=\"no\" ?>\n<config version=\"1.1\">\n<options>\n"
               "<option key=\"showtipsonstartup\" val=\"0\"/>\n</options>\n<notes>\n" +
                   notes + "</notes>\n</config>\n");
-        folders.dataFolder = data.path();
-        folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
-        folders.themesFolder = data.filePath(QStringLiteral("themes"));
-        folders.languagesFolder = data.filePath(QStringLiteral("languages"));
-        folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
     }
-
-    void write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(data.filePath(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    QTemporaryDir data;
-    settings::FolderSet folders;
 };
 
 double threadCpuMs()

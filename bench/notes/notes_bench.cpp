@@ -2,6 +2,7 @@
 // are about: printing 1,000 pages against 100, the document list's search over 1,000 notes of
 // 20 KB (first search with the cache cold, then each keystroke) beside `grep -ril` over the same
 // plain texts, and opening the document list with 1,000 notes.
+#include "medianms.h"
 #include "lang/searchtext.h"
 #include "lang/texttable.h"
 #include "rtf/notetextcache.h"
@@ -34,20 +35,7 @@ constexpr int kNoteBytes = 20 * 1024;
 // Lines of 12-point text that fill about one page of nine inches.
 constexpr int kLinesPerPage = 46;
 
-// Median milliseconds of `runs` runs of `work`; `prepare` runs untimed before each.
-double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using bench::medianMs;
 
 // Median milliseconds of printing a note of about `pages` pages; `printed` gets the real count.
 double printPages(const QString &folder, int pages, int &printed)

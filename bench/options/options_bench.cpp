@@ -3,6 +3,7 @@
 // 500 plug-ins beside opening it with none of those, and OK (every page's check and write, then
 // applyOptions into the program's options, bindings and plug-in table; the hotkey registration
 // and the tray are left out, since they wait on the desktop), with the ratios to the targets.
+#include "medianms.h"
 #include "lang/texttable.h"
 #include "platform/qtkeynames.h"
 #include "plugins/plugintable.h"
@@ -32,16 +33,7 @@ constexpr double kApplyTargetMs = 50;
 
 double medianMs(const std::function<void()> &prepare, const std::function<void()> &work)
 {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::medianMs(kRuns, prepare, work);
 }
 
 struct Program

@@ -6,6 +6,7 @@
 // once as it mostly is (the notes' default font as before) and once with a new default font, which
 // lays the shown note out again.
 #include "commands/commandid.h"
+#include "benchdatafolder.h"
 #include "ui/applicationcontext.h"
 #include "ui/window/mainwindow.h"
 
@@ -38,9 +39,9 @@ QByteArray noteOf(qsizetype bytes)
 }
 
 // A data folder with one note of the given size, 500 plug-in records and 200 plug-in bindings.
-struct NoteFolder
+struct NoteFolder : bench::BenchDataFolder
 {
-    explicit NoteFolder(qsizetype noteBytes)
+    explicit NoteFolder(qsizetype noteBytes) : BenchDataFolder(QStringLiteral(TABULET_BINARY_DIR))
     {
         write(QStringLiteral("tab00001.rtf"), noteOf(noteBytes));
         QByteArray plugins;
@@ -55,23 +56,7 @@ struct NoteFolder
               "</options>\n<notes>\n<note id=\"0\" title=\"Note\" filename=\"tab00001.rtf\" visible=\"1\"/>\n"
               "</notes>\n<commands>\n" +
                   bindings + "</commands>\n<plugins>\n" + plugins + "</plugins>\n</config>\n");
-        folders.dataFolder = data.path();
-        folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
-        folders.themesFolder = data.filePath(QStringLiteral("themes"));
-        folders.languagesFolder = data.filePath(QStringLiteral("languages"));
-        folders.pluginConfigFolder = data.filePath(QStringLiteral("pluginCFG"));
-        folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
     }
-
-    void write(const QString &name, const QByteArray &bytes) const
-    {
-        QFile file(data.filePath(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-
-    QTemporaryDir data;
-    settings::FolderSet folders;
 };
 
 double median(std::vector<double> times)
