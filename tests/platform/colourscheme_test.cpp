@@ -1,10 +1,10 @@
 #include "fakesettingsportal.h"
 #include "platform/colourscheme.h"
+#include "privatesessionbus.h"
 
 #include <gtest/gtest.h>
 #include <QPalette>
 #include <QCoreApplication>
-#include <QProcess>
 
 #include <atomic>
 #include <thread>
@@ -14,25 +14,10 @@ using platform::ColourScheme;
 
 namespace {
 
-// A session bus of the test's own with the fake portal on it.
-class PortalColourScheme : public ::testing::Test
+// The fake portal on a session bus of the test's own.
+class PortalColourScheme : public tabulet::testing::PrivateSessionBus
 {
 protected:
-    void SetUp() override
-    {
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (!daemon.waitForStarted(5000) || !daemon.waitForReadyRead(5000))
-            GTEST_SKIP() << "no dbus-daemon";
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
-    }
-    void TearDown() override
-    {
-        QDBusConnection::disconnectFromBus("portal");
-        QDBusConnection::disconnectFromBus("program");
-        daemon.terminate();
-        daemon.waitForFinished(5000);
-    }
-
     ColourScheme schemeFromPortalAnswering(const QVariant &value)
     {
         QDBusConnection portalBus = QDBusConnection::connectToBus(address, "portal");
@@ -54,9 +39,6 @@ protected:
         QDBusConnection::disconnectFromBus("program");
         return scheme;
     }
-
-    QProcess daemon;
-    QString address;
 };
 
 } // namespace

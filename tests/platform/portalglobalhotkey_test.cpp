@@ -1,10 +1,10 @@
 #include "platform/portalglobalhotkey.h"
+#include "privatesessionbus.h"
 
 #include <gtest/gtest.h>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusVirtualObject>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -67,28 +67,15 @@ private:
 };
 
 // A session bus of the test's own.
-class PortalBus : public ::testing::Test
+class PortalBus : public tabulet::testing::PrivateSessionBus
 {
 protected:
     void SetUp() override
     {
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (!daemon.waitForStarted(5000) || !daemon.waitForReadyRead(5000))
-            GTEST_SKIP() << "no dbus-daemon";
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        PrivateSessionBus::SetUp();
         qDBusRegisterMetaType<platform::PortalShortcut>();
         qDBusRegisterMetaType<platform::PortalShortcuts>();
     }
-    void TearDown() override
-    {
-        QDBusConnection::disconnectFromBus("portal");
-        QDBusConnection::disconnectFromBus("program");
-        daemon.terminate();
-        daemon.waitForFinished(5000);
-    }
-
-    QProcess daemon;
-    QString address;
 };
 
 } // namespace
