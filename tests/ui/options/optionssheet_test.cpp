@@ -104,7 +104,7 @@ TEST(PluginsPage, detailsClosedWithTheStateButton_flipTheRow)
 
 TEST(PluginsPage, settingsFile_isTheScriptsOwnElseNamedAfterTheScript)
 {
-    PluginEntry plugin;
+    plugins::PluginInfo plugin;
     plugin.path = QStringLiteral("C:\\Tabulet\\plugins\\wordcount.lua");
     EXPECT_EQ(pluginSettingsFile(plugin, QStringLiteral("/d/pluginCFG")), "/d/pluginCFG/wordcount.ini");
     plugin.path = QStringLiteral("/home/u/plugins/sub/old.lua.bak");
@@ -119,7 +119,7 @@ TEST(PluginDetails, stateButtonSaysWhatItDoes_andClosesWithAccepted_settingsFile
 {
     lang::TextTable texts;
     texts.loadLanguageText("IDC_CHANGESTATE_ENABLE: Enable\nIDC_CHANGESTATE_DISABLE: Disable\n");
-    PluginEntry plugin;
+    plugins::PluginInfo plugin;
     plugin.path = QStringLiteral("/p/wordcount.lua");
     QStringList opened;
     const auto open = [&opened](const QString &path) { opened.append(path); };

@@ -37,7 +37,7 @@ struct SheetRig
         answers.askShortcut = [this](const commands::Shortcut &, const commands::CommandTable &, QWidget *) {
             return nextShortcut;
         };
-        answers.showPluginDetails = [this](const PluginEntry &, QWidget *) { return detailsChangeState; };
+        answers.showPluginDetails = [this](const plugins::PluginInfo &, QWidget *) { return detailsChangeState; };
         answers.askFolder = [](const QString &, const QString &, QWidget *) { return QStringLiteral("/srv/archives"); };
         answers.openWithDesktop = [this](const QString &path) { opened.append(path); };
         answers.warn = [this](const QString &text, QWidget *) {

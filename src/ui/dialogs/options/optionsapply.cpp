@@ -22,7 +22,7 @@ void copyOptions(const settings::Settings &from, settings::Settings &to, std::in
 void applyOptions(const OptionsWork &work, OptionsTargets targets)
 {
     targets.commands.adoptBindings(work.commands);
-    for (const PluginEntry &plugin : work.plugins)
+    for (const plugins::PluginInfo &plugin : work.plugins)
         targets.plugins.setEnabled(plugin.path, plugin.enabled);
 
     const settings::Settings &from = work.settings;

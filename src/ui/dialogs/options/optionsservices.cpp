@@ -23,7 +23,7 @@ OptionsServices OptionsServices::system(lang::TextTable &texts, const commands::
     };
     services.openWithDesktop = [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
     services.showPluginDetails = [&texts, pluginConfigFolder, open = services.openWithDesktop](
-                                     const PluginEntry &plugin, QWidget *parent) {
+                                     const plugins::PluginInfo &plugin, QWidget *parent) {
         return PluginPropertiesDialog(plugin, texts, pluginConfigFolder, open, parent).exec() == QDialog::Accepted;
     };
     services.askFolder = [](const QString &title, const QString &start, QWidget *parent) {

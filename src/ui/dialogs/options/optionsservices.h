@@ -14,9 +14,11 @@ namespace tabulet::lang {
 class TextTable;
 }
 
-namespace tabulet::ui {
+namespace tabulet::plugins {
+struct PluginInfo;
+}
 
-struct PluginEntry;
+namespace tabulet::ui {
 
 // What the pages ask of the user beyond their own controls and what they ask of the desktop:
 // the program's dialogs and the system's unless tests replace them.
@@ -28,7 +30,7 @@ struct OptionsServices
                                                     const commands::CommandTable &bindings, QWidget *parent)>
         askShortcut;
     // The plug-in's details; true when it was closed with its enable or disable button.
-    std::function<bool(const PluginEntry &plugin, QWidget *parent)> showPluginDetails;
+    std::function<bool(const plugins::PluginInfo &plugin, QWidget *parent)> showPluginDetails;
     // The folder picker; the empty text when nothing was chosen.
     std::function<QString(const QString &title, const QString &start, QWidget *parent)> askFolder;
     // A file or folder opened with the desktop's program for it; failures are silent.

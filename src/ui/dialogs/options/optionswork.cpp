@@ -10,9 +10,7 @@ OptionsWork optionsWorkOf(const settings::Settings &settings, const commands::Co
     OptionsWork work{settings, commands, {}, std::move(languageFiles)};
     work.plugins.reserve(static_cast<std::size_t>(plugins.size()));
     plugins.forEach([&work](const plugins::Plugin &plugin) {
-        work.plugins.push_back({plugin.path, plugin.name, plugin.version, plugin.author, plugin.authorEmail,
-                                plugin.homepage, plugin.requiredVersion, plugin.description,
-                                plugin.configurationFile, plugin.enabled});
+        work.plugins.push_back(static_cast<const plugins::PluginInfo &>(plugin));
     });
     return work;
 }

@@ -13,7 +13,7 @@
 
 namespace tabulet::ui {
 
-QString pluginSettingsFile(const PluginEntry &plugin, const QString &pluginConfigFolder)
+QString pluginSettingsFile(const plugins::PluginInfo &plugin, const QString &pluginConfigFolder)
 {
     if (!plugin.configurationFile.isEmpty())
         return plugin.configurationFile;
@@ -23,7 +23,7 @@ QString pluginSettingsFile(const PluginEntry &plugin, const QString &pluginConfi
     return pluginConfigFolder + QLatin1Char('/') + name;
 }
 
-PluginPropertiesDialog::PluginPropertiesDialog(const PluginEntry &plugin, lang::TextTable &texts,
+PluginPropertiesDialog::PluginPropertiesDialog(const plugins::PluginInfo &plugin, lang::TextTable &texts,
                                                const QString &pluginConfigFolder,
                                                std::function<void(const QString &)> openWithDesktop, QWidget *parent)
     : QDialog(parent)

@@ -29,7 +29,7 @@ PluginsPage::PluginsPage(OptionsWork &work, lang::TextTable &texts, OptionsServi
     QList<QTreeWidgetItem *> rows;
     rows.reserve(static_cast<qsizetype>(work.plugins.size()));
     for (std::size_t index = 0; index < work.plugins.size(); ++index) {
-        const PluginEntry &plugin = work.plugins[index];
+        const plugins::PluginInfo &plugin = work.plugins[index];
         auto *row = new QTreeWidgetItem({plugin.displayName(), stateText(plugin.enabled)});
         row->setData(0, Qt::UserRole, static_cast<int>(index));
         rows.append(row);
@@ -44,7 +44,7 @@ PluginsPage::PluginsPage(OptionsWork &work, lang::TextTable &texts, OptionsServi
 
 void PluginsPage::showDetails(QTreeWidgetItem *row)
 {
-    PluginEntry &plugin = m_work.plugins[static_cast<std::size_t>(row->data(0, Qt::UserRole).toInt())];
+    plugins::PluginInfo &plugin = m_work.plugins[static_cast<std::size_t>(row->data(0, Qt::UserRole).toInt())];
     if (!m_services.showPluginDetails(plugin, this))
         return;
     plugin.enabled = !plugin.enabled;
