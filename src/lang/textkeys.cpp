@@ -200,9 +200,13 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 10> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 15> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
+    {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},     // path of the configuration file
+    {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},     // path of the export
     {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1}, // path of the note file
+    {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},       // path of the note file
+    {"ERROR_NOTENOTCREATED"_L1, "s"_L1},     // the data folder
     {"ERROR_NOTENOTSAVED"_L1, "s"_L1},       // path of the note file
     {"HOTKEY_TAKEN"_L1, "s"_L1},             // the combination ("Ctrl + Shift + /")
     {"HOTKEY_UNREADABLE"_L1, "ss"_L1},       // the options "activatekey" and "activatemod" as stored
@@ -210,11 +214,16 @@ const std::array<FormattedTextKey, 10> kFormattedTextKeys = {{
     {"LANGUAGE_USE"_L1, "s"_L1},             // name of the installed language file
     {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},      // bytes of a received note that came, bytes announced
     {"OPTION_INTEGERRANGE"_L1, "dd"_L1},     // lowest and highest number an options field takes
+    {"QUIT_UNSAVED"_L1, "s"_L1},             // path of the note file
     {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 22> kOwnTextKeys = {
+const std::array<QLatin1StringView, 27> kOwnTextKeys = {
+    QLatin1StringView("ERROR_CONFIGNOTSAVED"),
+    QLatin1StringView("ERROR_EXPORTNOTSAVED"),
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
+    QLatin1StringView("ERROR_NOTEKEPTOPEN"),
+    QLatin1StringView("ERROR_NOTENOTCREATED"),
     QLatin1StringView("ERROR_NOTENOTSAVED"),
     QLatin1StringView("FINDDIALOG_CANCEL"),
     QLatin1StringView("FINDDIALOG_DIRECTION"),
@@ -236,6 +245,7 @@ const std::array<QLatin1StringView, 22> kOwnTextKeys = {
     QLatin1StringView("NEWFILE_INCOMPLETE"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
+    QLatin1StringView("QUIT_UNSAVED"),
 };
 
 bool isTextKey(QStringView key)

@@ -1,9 +1,10 @@
 #include "platform/desktopregistration.h"
 
+#include "settings/wholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace tabulet::platform {
@@ -62,11 +63,7 @@ bool writeIfChanged(const QString &path, const QByteArray &content)
     existing.close();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(content);
-    return file.commit();
+    return settings::writeWholeFile(path, content);
 }
 
 // Refreshes a desktop database cache when its tool is installed; silently skipped otherwise.

@@ -1,7 +1,8 @@
 #include "plugins/debugoutput.h"
 
+#include "settings/wholefile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -30,11 +31,7 @@ void DebugOutput::appendToLog(const QByteArray &message) const
     log.seek(size - kLogLimit);
     const QByteArray kept = log.readAll();
     log.close();
-    QSaveFile trimmed(m_logFile);
-    if (trimmed.open(QIODevice::WriteOnly)) {
-        trimmed.write(kept);
-        trimmed.commit();
-    }
+    settings::writeWholeFile(m_logFile, kept);
 }
 
 } // namespace tabulet::plugins

@@ -6,6 +6,7 @@
 #include "settings/notelist.h"
 #include "settings/presetlist.h"
 #include "settings/settings.h"
+#include "settings/wholefile.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tabulet::settings {
 
@@ -182,10 +182,7 @@ SaveResult ConfigurationFile::save()
     const QString path = filePath();
     if (fileHolds(path, bytes))
         return SaveResult::Unchanged;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return SaveResult::Failed;
-    return SaveResult::Written;
+    return writeWholeFile(path, bytes) ? SaveResult::Written : SaveResult::Failed;
 }
 
 } // namespace tabulet::settings

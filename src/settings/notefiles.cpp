@@ -2,11 +2,11 @@
 
 #include "settings/folderset.h"
 #include "settings/notelist.h"
+#include "settings/wholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace tabulet::settings {
@@ -83,11 +83,9 @@ int createNote(NoteList &notes, const QString &dataFolder, const QString &title,
     note.fileName = freeNoteFileName(dataFolder, notes);
     if (note.fileName.isEmpty())
         return -1;
-    QSaveFile file(withSeparator(dataFolder) + note.fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return -1;
-    file.write(kNewNoteContent.data(), static_cast<qint64>(kNewNoteContent.size()));
-    if (!file.commit())
+    if (!writeWholeFile(
+            withSeparator(dataFolder) + note.fileName,
+            QByteArray::fromRawData(kNewNoteContent.data(), static_cast<qsizetype>(kNewNoteContent.size()))))
         return -1;
     return notes.append(std::move(note));
 }

@@ -2,10 +2,10 @@
 
 #include "lang/formattext.h"
 #include "lang/texttable.h"
+#include "settings/wholefile.h"
 #include "ui/editor/noteeditor.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tabulet::ui {
 
@@ -24,14 +24,7 @@ QByteArray exportBytes(const NoteEditor &editor, ExportFormat format)
 
 bool writeExport(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return settings::writeWholeFile(path, bytes);
 }
 
 QStringList exportFilters(lang::TextTable &texts)

@@ -3,6 +3,7 @@
 #include "plugins/pluginhost.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
+#include "settings/wholefile.h"
 #include "ui/editor/notedocumentcache.h"
 #include "ui/editor/richtextbridge.h"
 #include "ui/editor/textformats.h"
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -291,14 +291,7 @@ bool NoteEditor::saveNoteFile(const QString &notePath)
     // A plug-in may have the note written elsewhere, and encode its bytes.
     const QString path = m_plugins ? m_plugins->raisePreSave(notePath) : notePath;
     const QByteArray bytes = m_plugins ? m_plugins->raiseSaveBuffer(noteBytes()) : noteBytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
+    if (!settings::writeWholeFile(path, bytes))
         return false;
     m_shownFile = path;
     m_shownStamp = NoteFileStamp::of(path);

@@ -246,8 +246,8 @@ void EditingCommands::exportNote()
     const QString path = m_dialogs->askExportFile(exportFileName(note->title), exportFilters(m_context.texts));
     if (path.isEmpty())
         return;
-    // Nothing to report when the file cannot be written: the note itself is safe.
-    writeExport(path, exportBytes(m_editor, exportFormatOf(path)));
+    if (!writeExport(path, exportBytes(m_editor, exportFormatOf(path))))
+        emit exportFailed(path);
 }
 
 } // namespace tabulet::ui

@@ -76,6 +76,8 @@ public:
 signals:
     // The selection's format changed: the format buttons follow.
     void formatChanged();
+    // An export could not be written to `path`.
+    void exportFailed(const QString &path);
 
 private:
     void chooseFont();

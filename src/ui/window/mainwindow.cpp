@@ -74,6 +74,8 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
             [this](int id) { runCommand(static_cast<commands::CommandId>(id)); });
     connect(m_tabs, &NoteTabs::noteUnreadable, this,
             [this](const QString &path) { reportNoteFileProblem(QStringLiteral("ERROR_NOTEFILEUNREADABLE"), path); });
+    connect(m_tabs, &NoteTabs::shownNoteKept, this,
+            [this](const QString &path) { reportNoteFileProblem(QStringLiteral("ERROR_NOTEKEPTOPEN"), path); });
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::updateTitle);
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::syncFormatButtons);
     connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);
@@ -84,6 +86,8 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     connect(m_tabs, &NoteTabs::noteModified, m_idleSaver, &IdleSaver::changed);
     connect(m_idleSaver, &IdleSaver::saveFailed, this, &MainWindow::reportNoteNotSaved);
     connect(m_editing, &EditingCommands::formatChanged, this, &MainWindow::syncFormatButtons);
+    connect(m_editing, &EditingCommands::exportFailed, this,
+            [this](const QString &path) { reportNoteFileProblem(QStringLiteral("ERROR_EXPORTNOTSAVED"), path); });
     connect(m_editor, &NoteEditor::linkActivated, this, [](const QUrl &url) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         QDesktopServices::openUrl(url);
@@ -218,7 +222,7 @@ void MainWindow::redrawTheme()
     // The new buttons show the selection's format and the window's place on top as before.
     syncFormatButtons();
     m_skin->setButtonSelected(QStringLiteral("windowOnTop"), isOnTop());
-    m_context.configuration.save();
+    saveConfiguration();
 }
 
 void MainWindow::loadThemeFromMenu(const QString &name)
@@ -303,9 +307,32 @@ void MainWindow::toggleVisible(ToggleForm form)
 
 bool MainWindow::saveAll()
 {
-    const bool saved = m_tabs->saveTab();
-    m_context.configuration.save();
-    return saved;
+    const bool noteSaved = m_tabs->saveTab();
+    // The note's failure is told by itself; the configuration's, from the same cause, is not
+    // told twice.
+    if (!noteSaved)
+        m_configurationFailureReported = true;
+    saveConfiguration();
+    return noteSaved;
+}
+
+bool MainWindow::saveConfiguration()
+{
+    if (m_context.configuration.save() != settings::SaveResult::Failed) {
+        m_configurationFailureReported = false;
+        return true;
+    }
+    if (!m_configurationFailureReported) {
+        m_configurationFailureReported = true;
+        // Told from the event loop: saves run inside focus changes and closing, too.
+        QMetaObject::invokeMethod(this, &MainWindow::reportConfigurationNotSaved, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void MainWindow::reportConfigurationNotSaved()
+{
+    reportNoteFileProblem(QStringLiteral("ERROR_CONFIGNOTSAVED"), m_context.configuration.filePath());
 }
 
 void MainWindow::reportNoteNotSaved()
@@ -431,6 +458,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_closed) {
         event->accept();
+        return;
+    }
+    // Closed by the window manager: asked like the exit command when the note cannot be saved.
+    if (event->spontaneous() && m_initialised && !mayEndWithUnsavedNote()) {
+        event->ignore();
         return;
     }
     m_closed = true;

@@ -2,7 +2,6 @@
 
 #include "commands/commandtarget.h"
 #include "net/receivednote.h"
-#include "plugins/pluginwindow.h"
 #include "rtf/notetextcache.h"
 #include "theme/theme.h"
 #include "ui/dialogs/archiverprompts.h"
@@ -11,6 +10,7 @@
 #include "ui/tray/trayiconplacement.h"
 #include "ui/window/mainwindowframe.h"
 #include "ui/window/mainwindowtabs.h"
+#include "ui/window/plugincommandgate.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -35,7 +35,7 @@ class WindowShape;
 
 // The note window: a frameless window drawn by the theme, with the tab strip and the note
 // editor inside, that carries out the commands. It runs from initialise() until it closes.
-class MainWindow final : public QWidget, public commands::CommandTarget, public MenuHost, public plugins::PluginWindow
+class MainWindow final : public QWidget, public commands::CommandTarget, public MenuHost
 {
     Q_OBJECT
 public:
@@ -71,6 +71,8 @@ public:
     void closeWithoutAsking();
     // Saves the open note and then the configuration; false when the note could not be written.
     bool saveAll();
+    // Writes the configuration; the first failure after a success is told.
+    bool saveConfiguration();
     void showAndActivate();
     // Shows or hides the window, as the tray icon's clicks and the hotkey ask.
     void toggleVisible(ToggleForm form);
@@ -132,6 +134,7 @@ private:
     void redrawTheme();
     void reportDamagedConfiguration(const QString &keptCopy);
     void reportNoteNotSaved();
+    void reportConfigurationNotSaved();
     // An error message whose text names the note's file.
     void reportNoteFileProblem(const QString &textKey, const QString &path);
     void installHandedOverFiles();
@@ -161,6 +164,8 @@ private:
     void toggleOnTop();
     void minimise();
     void exitWithQuestion();
+    // True when the shown note is saved, or cannot be and the user agrees to lose its changes.
+    bool mayEndWithUnsavedNote();
 
     // The notes as a whole (mainwindownotes.cpp).
     void showDocumentList();
@@ -190,6 +195,7 @@ private:
     std::unique_ptr<ActivationHotkey> m_hotkey;
     std::unique_ptr<PluginEditorBridge> m_pluginEditor;
     PluginMessageBoxes m_pluginBoxes;
+    PluginCommandGate *m_pluginCommands = nullptr;
     std::function<void(const QPoint &)> m_showTabMenu;
     FrameDragger m_dragger{*this};
     ArchiverPrompts m_archiverPrompts{this, m_context};
@@ -209,6 +215,7 @@ private:
     std::optional<net::ReceivedNote> m_waitingNote;
     bool m_restartRequested = false;
     bool m_closed = false;
+    bool m_configurationFailureReported = false;
 };
 
 } // namespace tabulet::ui

@@ -1,6 +1,7 @@
 // The commands of the note window and the flows behind them.
 #include "ui/window/mainwindow.h"
 
+#include "lang/formattext.h"
 #include "settings/notefiles.h"
 #include "settings/noterules.h"
 #include "ui/applicationcontext.h"
@@ -233,8 +234,11 @@ void MainWindow::newTab()
     if (!name)
         return;
     const int serial = settings::createNote(m_context.notes, m_context.folders.dataFolder, *name);
-    if (serial >= 0)
-        m_tabs->addTab(serial, *name);
+    if (serial < 0) {
+        reportNoteFileProblem(QStringLiteral("ERROR_NOTENOTCREATED"), m_context.folders.dataFolder);
+        return;
+    }
+    m_tabs->addTab(serial, *name);
 }
 
 void MainWindow::renameTab()
@@ -282,7 +286,7 @@ void MainWindow::toggleWordWrap()
     QString &wrap = m_context.settings.value(QStringLiteral("wordwrap"));
     wrap = wrap == QLatin1String("1") ? QStringLiteral("0") : QStringLiteral("1");
     m_editor->setWrapAtEdge(wrap == QLatin1String("1"));
-    m_context.configuration.save();
+    saveConfiguration();
 }
 
 void MainWindow::toggleOnTop()
@@ -298,8 +302,21 @@ void MainWindow::minimise()
     hide();
 }
 
+bool MainWindow::mayEndWithUnsavedNote()
+{
+    const settings::Note *shown = m_tabs->selectedNote();
+    if (!shown || m_tabs->saveTab())
+        return true;
+    const QString path = settings::noteFilePath(m_context.folders.dataFolder, shown->fileName);
+    return m_prompts->askBeforeLoss(
+        QApplication::applicationName(),
+        lang::formatText(m_context.texts.text(QStringLiteral("QUIT_UNSAVED")), {QDir::toNativeSeparators(path)}));
+}
+
 void MainWindow::exitWithQuestion()
 {
+    if (!mayEndWithUnsavedNote())
+        return;
     if (m_context.settings.value(QStringLiteral("confirmexit")) != QLatin1String("0") &&
         !m_prompts->confirm(QApplication::applicationName(), m_context.texts.text(QStringLiteral("REALLYQUIT")))) {
         return;

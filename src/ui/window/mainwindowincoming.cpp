@@ -62,7 +62,7 @@ void MainWindow::importReceivedNote(const QString &receivedFile, const QString &
     const int serial = settings::createNote(m_context.notes, dataFolder, title, fileName);
     if (serial >= 0)
         m_tabs->addTab(serial, title);
-    m_context.configuration.save();
+    saveConfiguration();
 }
 
 void MainWindow::discardWaitingNote()
@@ -80,7 +80,10 @@ void MainWindow::sendSelectedNote()
     if (!note)
         return;
     // What goes out is the file: it must hold what the user sees.
-    saveAll();
+    if (!saveAll() && note->modified) {
+        reportNoteNotSaved();
+        return;
+    }
     auto &settings = m_context.settings;
     SendFileDialog::Job job{settings::noteFilePath(m_context.folders.dataFolder, note->fileName), note->title,
                             settings.value(QStringLiteral("sender"))};
@@ -90,7 +93,7 @@ void MainWindow::sendSelectedNote()
     m_acceptsIncoming = true;
     if (dialog.favorites() != settings.value(QStringLiteral("favorites"))) {
         settings.value(QStringLiteral("favorites")) = dialog.favorites();
-        m_context.configuration.save();
+        saveConfiguration();
     }
     offerWaitingNote();
 }

@@ -3,12 +3,12 @@
 #include "lang/formattext.h"
 #include "lang/texttable.h"
 #include "settings/settings.h"
+#include "settings/wholefile.h"
 #include "ui/window/mainwindowprompts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tabulet::ui {
 
@@ -47,12 +47,7 @@ CopyResult copyIntoFolder(const QString &source, const QString &folder, bool rep
     const QByteArray bytes = input.read(maxBytes + 1);
     if (bytes.size() > maxBytes)
         return CopyResult::Failed;
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size()) {
-        output.cancelWriting();
-        return CopyResult::Failed;
-    }
-    return output.commit() ? CopyResult::Copied : CopyResult::Failed;
+    return settings::writeWholeFile(target, bytes) ? CopyResult::Copied : CopyResult::Failed;
 }
 
 bool installFile(InstallKind kind, const QString &source, const QString &folder, WindowPrompts &prompts,

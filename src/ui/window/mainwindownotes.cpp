@@ -1,7 +1,6 @@
 // The commands on the notes as a whole: the document list, a note's properties, printing.
 #include "ui/window/mainwindow.h"
 
-#include "lang/searchtext.h"
 #include "settings/notefiles.h"
 #include "ui/applicationcontext.h"
 #include "ui/dialogs/tabpropertiesdialog.h"
@@ -37,20 +36,11 @@ void copyStyle(const settings::Note &from, settings::Note &to)
 
 void MainWindow::showDocumentList()
 {
-    // The tabs may be rebuilt from the copy: the shown note goes to its file first.
-    m_tabs->saveTab();
-    // A note that could not be written is searched as the editor shows it.
-    const settings::Note *unsaved = m_tabs->selectedNote();
-    rtf::NoteTextCache::Text editorText;
-    if (unsaved && unsaved->modified) {
-        editorText.plain = m_editor->toPlainText();
-        editorText.folded = lang::foldForSearch(editorText.plain);
-    } else {
-        unsaved = nullptr;
-    }
-    const auto noteText = [&](const settings::Note &note) -> const rtf::NoteTextCache::Text * {
-        if (unsaved && note.serial == unsaved->serial)
-            return &editorText;
+    // The tabs may be rebuilt from the copy and the shown note read again: it goes to its file
+    // first, and stays shown when it cannot.
+    if (!m_tabs->leaveShownNote())
+        return;
+    const auto noteText = [&](const settings::Note &note) {
         return m_noteTexts.text(settings::noteFilePath(m_context.folders.dataFolder, note.fileName));
     };
     WindowListDialog dialog(m_context.texts, m_context.notes, noteText, this);

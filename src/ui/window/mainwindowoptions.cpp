@@ -36,7 +36,7 @@ void MainWindow::showOptions()
     applyTabFont();
     m_tabs->applyDefaultCharFormat();
     relayout();
-    m_context.configuration.save();
+    saveConfiguration();
 }
 
 } // namespace tabulet::ui

@@ -15,6 +15,7 @@ void MainWindow::connectPlugins()
 {
     plugins::PluginHost &host = m_context.plugins;
     m_pluginEditor = std::make_unique<PluginEditorBridge>(*m_editor);
+    m_pluginCommands = new PluginCommandGate(*this, *m_tabs, this);
     m_editor->setPluginHost(&host);
     m_menus->setPluginMenus(
         [this](QMenu &submenu) {
@@ -32,7 +33,7 @@ void MainWindow::startPlugins()
     plugins::PluginHost &host = m_context.plugins;
     const settings::FolderSet &folders = m_context.folders;
     host.setEditor(m_pluginEditor.get());
-    host.setWindow(this);
+    host.setWindow(m_pluginCommands);
     host.setDialogs(&m_pluginBoxes);
     host.setDataFolder(folders.dataFolder);
     // The run's data folder first (it is another one under -homedir), then the per-user folder

@@ -57,6 +57,14 @@ bool MessageBoxPrompts::askYesNo(const QString &caption, const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool MessageBoxPrompts::askBeforeLoss(const QString &caption, const QString &text)
+{
+    const DialogScope scope(m_parent);
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> MessageBoxPrompts::askName(const QString &name)
 {
     const DialogScope scope(m_parent);

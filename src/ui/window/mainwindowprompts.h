@@ -27,6 +27,8 @@ public:
     virtual bool confirm(const QString &caption, const QString &text) = 0;
     // Yes and No with a question icon; true for Yes.
     virtual bool askYesNo(const QString &caption, const QString &text) = 0;
+    // Yes and No with a warning icon and No as the default, for a Yes that loses something.
+    virtual bool askBeforeLoss(const QString &caption, const QString &text) = 0;
     // The name dialog filled with a name; nothing when cancelled.
     virtual std::optional<QString> askName(const QString &name) = 0;
 };
@@ -40,6 +42,7 @@ public:
     void tell(const QString &caption, const QString &text, Icon icon) override;
     bool confirm(const QString &caption, const QString &text) override;
     bool askYesNo(const QString &caption, const QString &text) override;
+    bool askBeforeLoss(const QString &caption, const QString &text) override;
     std::optional<QString> askName(const QString &name) override;
 
 private:

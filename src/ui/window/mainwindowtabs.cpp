@@ -20,6 +20,17 @@ QColor tabColourOf(const settings::Note &note, const settings::PresetList &prese
 
 } // namespace
 
+NoteTabs::Work::Work(NoteTabs &tabs) : m_tabs(tabs)
+{
+    ++m_tabs.m_busy;
+}
+
+NoteTabs::Work::~Work()
+{
+    if (--m_tabs.m_busy == 0)
+        emit m_tabs.workDone();
+}
+
 NoteTabs::NoteTabs(ApplicationContext &context, TabStrip &strip, NoteEditor &editor, QObject *parent)
     : QObject(parent), m_context(context), m_strip(strip), m_editor(editor)
 {
@@ -47,7 +58,11 @@ void NoteTabs::selectTab(int tab, bool moveStrip)
 {
     if (tab < 0 || tab >= tabCount() || tab == m_selectedTab)
         return;
-    saveTab();
+    if (isBusy() || !leaveShownNote()) {
+        // A click on the strip has already moved it.
+        selectOnStrip(m_selectedTab);
+        return;
+    }
     if (moveStrip)
         selectOnStrip(tab);
     setSelectedTab(tab);
@@ -69,14 +84,20 @@ void NoteTabs::loadTab()
     const settings::Note *note = selectedNote();
     if (!note || isSavingBlocked())
         return;
+    const int serial = note->serial;
     const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
-    m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
+    {
+        const Work reading(*this);
+        m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
+    }
     // After the note is in the editor: the note left keeps its own font, and a kept note that
     // comes back with its font is not laid out again.
     applyDefaultCharFormat();
     m_editor.setReadOnly(m_shownNoteUnreadable);
     applyBackground();
-    m_editor.placeCaret(note->selection);
+    // Looked up again: plug-ins ran while the note was read.
+    const int index = m_context.notes.indexOfSerial(serial);
+    m_editor.placeCaret(index < 0 ? 0 : m_context.notes[index].selection);
     if (m_shownNoteUnreadable)
         emit noteUnreadable(path);
 }
@@ -88,11 +109,29 @@ bool NoteTabs::saveTab()
     if (!note || !note->modified || isSavingBlocked() || m_shownNoteUnreadable)
         return true;
     note->selection = m_editor.textCursor().selectionStart();
+    const int serial = note->serial;
     const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
-    if (path.isEmpty() || !m_editor.saveNoteFile(path))
+    if (path.isEmpty())
         return false;
-    note->modified = false;
+    {
+        const Work writing(*this);
+        if (!m_editor.saveNoteFile(path))
+            return false;
+    }
+    // Looked up again: plug-ins ran while the note was written.
+    const int index = m_context.notes.indexOfSerial(serial);
+    if (index >= 0)
+        m_context.notes[index].modified = false;
     return true;
+}
+
+bool NoteTabs::leaveShownNote()
+{
+    if (saveTab())
+        return true;
+    const settings::Note *note = selectedNote();
+    emit shownNoteKept(note ? settings::noteFilePath(m_context.folders.dataFolder, note->fileName) : QString());
+    return false;
 }
 
 void NoteTabs::markModified()
@@ -151,9 +190,13 @@ void NoteTabs::removeTab(int tab, Removal removal)
     const int serial = note->serial;
     const bool wasSelected = tab == m_selectedTab;
     // The note staying in the editor is written before the tabs shift under it; so is a note
-    // being hidden, whose file stays.
-    if (!wasSelected || removal == Removal::Hide)
+    // being hidden, whose file stays. A hidden note that cannot be written stays shown.
+    if (isBusy())
+        return;
+    if (!wasSelected)
         saveTab();
+    else if (removal == Removal::Hide && !leaveShownNote())
+        return;
     m_suppressSelChange = true;
     m_strip.removeTab(tab);
     m_suppressSelChange = false;

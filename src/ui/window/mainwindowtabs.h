@@ -38,7 +38,9 @@ public:
     int targetTab() const { return m_contextTab != -1 ? m_contextTab : m_selectedTab; }
 
     // Shows tab i, saving the note being left. Out-of-range indices and the selected tab are
-    // ignored. moveStrip also selects the tab on the strip.
+    // ignored, and so is any tab while a note is being read or written. When the note being left
+    // cannot be written, it stays shown (see leaveShownNote). moveStrip also selects the tab on
+    // the strip.
     void selectTab(int tab, bool moveStrip);
     // Selects the tab `step` places on from the selected one, wrapping round.
     void stepTab(int step);
@@ -47,7 +49,13 @@ public:
     // Writes the selected tab's note when it changed. A note that could not be written stays
     // marked changed, so that the next save tries again. False only when a write failed.
     bool saveTab();
+    // Writes the shown note before something else takes the editor's place. False, with
+    // shownNoteKept, when it could not be written: it then stays shown with its text.
+    bool leaveShownNote();
     void markModified();
+    // True while a note is read or written. Plug-ins' file callbacks run then; whatever would
+    // change the notes or the shown note waits for workDone.
+    bool isBusy() const { return m_busy > 0; }
 
     // Fills the strip from the note list and selects the first tab. An empty list first gets the
     // note "tab1"; returns whether it had to.
@@ -78,8 +86,25 @@ signals:
     void noteUnreadable(const QString &path);
     // The selected note changed since it was read or written.
     void noteModified();
+    // The shown note could not be written to `path` and so was not left.
+    void shownNoteKept(const QString &path);
+    // No note is being read or written any more.
+    void workDone();
 
 private:
+    // Marks the notes busy for its lifetime.
+    class Work
+    {
+    public:
+        explicit Work(NoteTabs &tabs);
+        ~Work();
+        Work(const Work &) = delete;
+        Work &operator=(const Work &) = delete;
+
+    private:
+        NoteTabs &m_tabs;
+    };
+
     void onStripSelection(int tab);
     void setSelectedTab(int tab);
     void selectOnStrip(int tab);
@@ -93,6 +118,7 @@ private:
     bool m_suppressSelChange = false;
     bool m_savingBlocked = false;
     bool m_shownNoteUnreadable = false;
+    int m_busy = 0;
 };
 
 } // namespace tabulet::ui

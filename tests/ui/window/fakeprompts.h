@@ -15,7 +15,7 @@ public:
     struct Log
     {
         QStringList told;  // texts of tell()
-        QStringList asked; // texts of confirm() and askYesNo()
+        QStringList asked; // texts of confirm(), askYesNo() and askBeforeLoss()
         QStringList namesOffered;
     };
 
@@ -27,6 +27,7 @@ public:
     void tell(const QString &, const QString &text, Icon) override { m_log.told << text; }
     bool confirm(const QString &, const QString &text) override { return answer(text); }
     bool askYesNo(const QString &, const QString &text) override { return answer(text); }
+    bool askBeforeLoss(const QString &, const QString &text) override { return answer(text); }
     std::optional<QString> askName(const QString &name) override
     {
         m_log.namesOffered << name;

@@ -513,5 +513,118 @@ TEST_F(MainWindowTest, emptyNoteList_isReportedAndRepaired)
     EXPECT_EQ(log.told.size(), 1);
 }
 
+// A folder in a file's place cannot be written over, not even by root.
+void blockFile(const QString &path)
+{
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
+}
+
+// A note whose file cannot be written is never left: neither another tab, hiding it nor the
+// document list takes its place in the editor, exit asks, and once the file can be written the
+// switch goes through with nothing lost.
+TEST_F(MainWindowTest, aNoteThatCannotBeSaved_staysShownUntilItIs)
+{
+    context.texts.loadLanguageText("ERROR_NOTEKEPTOPEN: kept %s\nQUIT_UNSAVED: lose %s?\n");
+    open({{"A", true, "a"}, {"B", true, "b"}}, {{"confirmexit", "0"}});
+    const QString path = QDir(context.folders.dataFolder).filePath(QStringLiteral("tab00001.rtf"));
+    type(QStringLiteral(" typed"));
+    blockFile(path);
+    const QString kept = QStringLiteral("kept ") + QDir::toNativeSeparators(path);
+
+    window->runCommand(CommandId::ChangeToNextTab);
+    window->tabStrip().setCurrentIndex(1);
+    window->runCommand(CommandId::HideDocument);
+    window->runCommand(CommandId::ViewDocumentList);
+    EXPECT_EQ(log.told, QStringList({kept, kept, kept, kept}));
+    EXPECT_EQ(window->tabs().selectedTab(), 0);
+    EXPECT_EQ(window->tabStrip().currentIndex(), 0);
+    EXPECT_EQ(tabTexts(), QStringList({"A", "B"}));
+    EXPECT_EQ(shownText(), QStringLiteral("a typed"));
+
+    QSignalSpy closed(window.get(), &MainWindow::closed);
+    prompts->answers = {false};
+    window->runCommand(CommandId::Exit);
+    EXPECT_EQ(log.asked,
+              QStringList({QStringLiteral("hide?"), QStringLiteral("lose ") + QDir::toNativeSeparators(path) + u'?'}));
+    EXPECT_EQ(closed.count(), 0);
+
+    ASSERT_TRUE(QDir().rmdir(path));
+    window->runCommand(CommandId::ChangeToNextTab);
+    EXPECT_EQ(window->tabs().selectedTab(), 1);
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("a typed"));
+    window->runCommand(CommandId::Exit);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(log.asked.size(), 2);
+}
+
+// The configuration that cannot be written is told once until it is written again.
+TEST_F(MainWindowTest, aConfigurationThatCannotBeSaved_isToldOncePerFailure)
+{
+    context.texts.loadLanguageText("ERROR_CONFIGNOTSAVED: settings %s\n");
+    open({{"A", true, "a"}});
+    const QString configuration = QDir(context.folders.dataFolder).filePath(QStringLiteral("tbu_config.xml"));
+    const QString told = QStringLiteral("settings ") + QDir::toNativeSeparators(configuration);
+    blockFile(configuration);
+    window->runCommand(CommandId::ToggleWordWrap);
+    window->runCommand(CommandId::ToggleWordWrap);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.told, QStringList({told}));
+    ASSERT_TRUE(QDir().rmdir(configuration));
+    window->runCommand(CommandId::ToggleWordWrap);
+    EXPECT_TRUE(readFile(QStringLiteral("tbu_config.xml")).contains("<option key=\"wordwrap\""));
+    blockFile(configuration);
+    window->runCommand(CommandId::ToggleWordWrap);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.told, QStringList({told, told}));
+}
+
+// A plug-in's file callback that opens a new note runs it once the read or write is over: the note
+// being written keeps its own text, and the new note comes after it.
+struct CallbackCase
+{
+    const char *event;
+    bool whileSwitching; // else at start, when the first note is read
+};
+
+class MainWindowPluginTest : public MainWindowTest, public ::testing::WithParamInterface<CallbackCase>
+{
+};
+
+TEST_P(MainWindowPluginTest, aFileCallbackThatOpensANote_waitsUntilTheNoteIsDone)
+{
+    const CallbackCase &callback = GetParam();
+    context.folders.pluginsFolder = work.filePath(QStringLiteral("plugins"));
+    QDir().mkpath(context.folders.pluginsFolder);
+    QFile script(context.folders.pluginsFolder + QStringLiteral("/opener.lua"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QByteArray("function versionInfo() tb:setPluginInfo('Opener', '1', '', '', '', '2.1.0') end\n"
+                            "function initPlugin() tb.") +
+                 callback.event +
+                 "('opener') end\n"
+                 "opened = false\n"
+                 "function opener() if not opened then opened = true tb.callMenuCommand('newTab') end end\n");
+    script.close();
+    open({{"A", true, "a"}, {"B", true, "b"}});
+    prompts->names = {QStringLiteral("New")};
+    if (callback.whileSwitching) {
+        type(QStringLiteral(" typed"));
+        window->runCommand(CommandId::ChangeToNextTab);
+        EXPECT_EQ(shownText(), QStringLiteral("b"));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tabTexts().size() == 3; }, 2000));
+    EXPECT_EQ(tabTexts(), QStringList({"A", "B", "New"}));
+    EXPECT_EQ(window->tabs().selectedTab(), 2);
+    EXPECT_TRUE(shownText().isEmpty());
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains(callback.whileSwitching ? "a typed" : "a"));
+    EXPECT_TRUE(readFile(QStringLiteral("tab00002.rtf")).contains("b"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Events, MainWindowPluginTest,
+                         ::testing::Values(CallbackCase{"registerPreSave", true},
+                                           CallbackCase{"registerPostSave", true},
+                                           CallbackCase{"registerPreLoad", false},
+                                           CallbackCase{"registerPostLoad", false}));
+
 } // namespace
 } // namespace tabulet::ui
