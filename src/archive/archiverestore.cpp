@@ -120,6 +120,9 @@ struct MoveFailure
 
 using Step = std::function<void()>;
 
+// The start ends a restore before there is anything to show its progress.
+void noProgress() {}
+
 // Removes the replaced files, then records that they are gone; false when that could not be
 // recorded. Steps once per file.
 bool removeReplaced(const QDir &data, const QStringList &replaced, const Step &step)
@@ -308,16 +311,14 @@ InterruptedRestore finishInterruptedRestore(const QString &dataFolder)
         const QFileInfo info(data.filePath(name));
         return info.exists() || info.isSymLink();
     };
-    const Step unseen = [] {
-    };
     if (exists(kMovingMarker)) {
-        moveStaged(data, unseen);
+        moveStaged(data, noProgress);
     } else if (QFile list(data.filePath(kReplacingMarker)); list.open(QIODevice::ReadOnly)) {
         const QStringList replaced = replacedFiles(data, list.readAll());
         list.close();
         // Should the step not be recorded, the staged files still move in: this start reads them.
-        removeReplaced(data, replaced, unseen);
-        moveStaged(data, unseen);
+        removeReplaced(data, replaced, noProgress);
+        moveStaged(data, noProgress);
     } else {
         const bool staged = exists(kStagingFolder);
         dropRestoreFiles(data);
