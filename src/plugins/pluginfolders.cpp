@@ -26,7 +26,8 @@ QString folderKey(const QString &folder)
 
 FolderConsent::FolderConsent(QString file) : m_file(std::move(file))
 {
-    // One answer a line: "allow" or "refuse", a tab, the folder.
+    // One answer a line: "allow" or "refuse", a tab, the folder percent-encoded (a folder's name
+    // may hold a line break).
     QFile stored(m_file);
     if (!stored.open(QIODevice::ReadOnly))
         return;
@@ -36,7 +37,7 @@ FolderConsent::FolderConsent(QString file) : m_file(std::move(file))
             continue;
         const QString word = QString::fromUtf8(line.left(tab));
         if (word == kAllowed || word == kRefused)
-            m_answers.insert(QString::fromUtf8(line.mid(tab + 1)), word == kAllowed);
+            m_answers.insert(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(tab + 1))), word == kAllowed);
     }
 }
 
@@ -53,7 +54,8 @@ bool FolderConsent::remember(const QString &folder, bool allowed)
     m_answers.insert(folderKey(folder), allowed);
     QByteArray lines;
     for (auto it = m_answers.cbegin(); it != m_answers.cend(); ++it)
-        lines += QString(it.value() ? kAllowed : kRefused).toUtf8() + '\t' + it.key().toUtf8() + '\n';
+        lines +=
+            QString(it.value() ? kAllowed : kRefused).toUtf8() + '\t' + it.key().toUtf8().toPercentEncoding("/") + '\n';
     QDir().mkpath(QFileInfo(m_file).path());
     QSaveFile file(m_file);
     return file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size() && file.flush() && file.commit();

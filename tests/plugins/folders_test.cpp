@@ -92,4 +92,17 @@ TEST_F(ScriptFolders, aNotesFoldersScriptsRunOnlyWhenTheUserSaidYesOnceForThatFo
     EXPECT_FALSE(QFileInfo::exists(no + QStringLiteral("/plugin-folders")));
 }
 
+TEST_F(ScriptFolders, aFolderNameCannotAnswerForAnotherFolder)
+{
+    const QString victim = root.filePath(QStringLiteral("victim"));
+    const QString crafted = root.filePath(QStringLiteral("x/plugins\nallow\t") + victim);
+    for (const QString &folder : {victim, crafted})
+        writeScript(folder + QStringLiteral("/plugins/script.lua"));
+    folders.dataFolder = crafted;
+    EXPECT_EQ(foldersOfRun(false).join(u'|'), ownAndProgram());
+    folders.dataFolder = victim;
+    EXPECT_EQ(foldersOfRun(false).join(u'|'), ownAndProgram());
+    EXPECT_EQ(asked, QStringList({crafted + QStringLiteral("/plugins"), victim + QStringLiteral("/plugins")}));
+}
+
 } // namespace
