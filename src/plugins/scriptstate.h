@@ -21,7 +21,6 @@ public:
         return true;
     }
     void giveBack(std::size_t bytes) { m_used -= bytes; }
-    std::size_t inUse() const { return m_used; }
 
 private:
     std::size_t m_limit;
