@@ -2,6 +2,7 @@
 
 #include "app/firstruntheme.h"
 #include "app/terminationwatcher.h"
+#include "archive/archiverestore.h"
 #include "lang/languagefiles.h"
 #include "net/incomingfolder.h"
 #include "net/listenerthread.h"
@@ -24,8 +25,8 @@ void startNoteListener(ui::ApplicationContext &context)
         return;
     bool isPort = false;
     const quint16 port = context.settings.value(QStringLiteral("port")).trimmed().toUShort(&isPort);
-    context.noteListener = std::make_unique<net::ListenerThread>(
-        QHostAddress::Any, isPort ? port : net::kDefaultPort, net::incomingNotesFolder(context.folders.dataFolder));
+    context.noteListener = std::make_unique<net::ListenerThread>(QHostAddress::Any, isPort ? port : net::kDefaultPort,
+                                                                 net::incomingNotesFolder(context.folders.dataFolder));
     context.noteListener->start();
 }
 
@@ -68,6 +69,9 @@ bool Startup::runPass()
     m_context.configuration.load(true);
     if (!claimInstance())
         return false;
+    // A restore cut short is ended by the copy that owns the data folder, before its files are read.
+    if (archive::finishInterruptedRestore(m_context.folders.dataFolder) != archive::InterruptedRestore::None)
+        m_context.configuration.load(true);
     if (!loadLanguage()) {
         QMessageBox::critical(nullptr, QStringLiteral("Vostrel: ERROR"),
                               QStringLiteral("Unable to open language file. Program will exit"));

@@ -12,10 +12,13 @@
 #include "settings/textnumber.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 
 namespace tabulet::archive {
 namespace {
@@ -23,6 +26,29 @@ namespace {
 constexpr qint64 kSecondsPerDay = 86400;
 
 const QString kLastArchiving = QStringLiteral("lastarchiving");
+// An archive being made; without an underscore, so that no scan lists it.
+const QString kUnfinishedPrefix = QStringLiteral(".unfinished-");
+// Gives the finished archive of `copied` files its name. Two archives in one second share a
+// folder: whatever is there already stays as it is, and only the new files move in. Returns how
+// many files the archive got; nothing when it could not be named.
+std::optional<int> publishArchive(const QString &unfinished, const QString &archive, int copied)
+{
+    if (!QFileInfo(archive).isDir()) {
+        if (!QDir().rename(unfinished, archive))
+            return std::nullopt;
+        return copied;
+    }
+    int moved = 0;
+    for (QDirIterator it(unfinished, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString file = it.next();
+        const QString target = QDir(archive).filePath(QDir(unfinished).relativeFilePath(file));
+        QDir().mkpath(QFileInfo(target).path());
+        if (QFile::rename(file, target))
+            ++moved;
+    }
+    removeListed(removalTree(unfinished));
+    return moved;
+}
 
 // Whole days from `from` to `to`, truncated toward zero (negative when `from` is later).
 qint64 wholeDays(const QDateTime &from, const QDateTime &to)
@@ -68,8 +94,19 @@ QString Archiver::archiveNow(bool silent, ArchiverHost &host)
     // Written before the folder is tried: a failed attempt also counts as the last archiving.
     const QString name = timestampName(m_clock.now());
     m_settings.value(kLastArchiving) = name;
-    const QString archive = QDir(m_archiveFolder).filePath(name);
-    if (!ensureFolderOrTell(archive, m_texts, host)) {
+    const QDir archiveFolder(m_archiveFolder);
+    const QString archive = archiveFolder.filePath(name);
+    const QFileInfo existing(archive);
+    if ((existing.exists() || existing.isSymLink()) && !existing.isDir()) {
+        // Tells the user why the archive's folder cannot be made.
+        ensureFolderOrTell(archive, m_texts, host);
+        m_ready = false;
+        return {};
+    }
+    dropUnfinishedArchives();
+    // Made under a name the scan does not list, and named as an archive only once it is whole.
+    const QString unfinished = archiveFolder.filePath(kUnfinishedPrefix + QString(name).replace(u'_', u'-'));
+    if (!ensureFolderOrTell(unfinished, m_texts, host)) {
         m_ready = false;
         return {};
     }
@@ -78,26 +115,57 @@ QString Archiver::archiveNow(bool silent, ArchiverHost &host)
     QStringList usableSubFolders;
     for (const CopyItem &item : items) {
         if (!item.subFolder.isEmpty() && !usableSubFolders.contains(item.subFolder) &&
-            ensureFolderOrTell(QDir(archive).filePath(item.subFolder), m_texts, host))
+            ensureFolderOrTell(QDir(unfinished).filePath(item.subFolder), m_texts, host))
             usableSubFolders << item.subFolder;
     }
 
-    // Two archives in one second share a folder: whatever is there already stays as it is.
     std::atomic<int> copied = 0;
+    QString failedFile;
+    QString reason;
     host.runFileWork(static_cast<int>(items.size()), [&](const Progress &progress) {
         int done = 0;
         for (const CopyItem &item : items) {
-            const QDir target(item.subFolder.isEmpty() ? archive : QDir(archive).filePath(item.subFolder));
+            const QDir target(item.subFolder.isEmpty() ? unfinished : QDir(unfinished).filePath(item.subFolder));
             QString error;
             if ((item.subFolder.isEmpty() || usableSubFolders.contains(item.subFolder)) &&
-                copyNewFile(item.source, target.filePath(QFileInfo(item.source).fileName()), &error))
+                copyNewFile(item.source, target.filePath(QFileInfo(item.source).fileName()), &error)) {
                 ++copied;
+            } else if (QFileInfo::exists(item.source) && failedFile.isEmpty()) {
+                // A file that is there but could not be copied (a full disk) leaves the archive
+                // incomplete; a missing one is merely not archived.
+                failedFile = item.source;
+                reason = error;
+            }
             progress(++done);
         }
     });
+    if (!failedFile.isEmpty()) {
+        removeListed(removalTree(unfinished));
+        ArchiverMessage message = copyFailedMessage(failedFile, reason);
+        message.detail = QStringLiteral("No archive was made.");
+        host.showMessage(message);
+        return {};
+    }
+    const std::optional<int> archived = publishArchive(unfinished, archive, copied);
+    if (!archived) {
+        removeListed(removalTree(unfinished));
+        host.showMessage(copyFailedMessage(unfinished, QStringLiteral("could not be named %1").arg(archive)));
+        return {};
+    }
     if (!silent)
-        host.showMessage(filesCopiedMessage(m_texts, copied, archive));
+        host.showMessage(filesCopiedMessage(m_texts, *archived, archive));
     return archive;
+}
+
+void Archiver::dropUnfinishedArchives() const
+{
+    for (QDirIterator it(m_archiveFolder, {kUnfinishedPrefix + u'*'},
+                         QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+         it.hasNext();) {
+        const QString folder = it.next();
+        if (holdsOnlyArchiveFiles(folder))
+            removeListed(removalTree(folder));
+    }
 }
 
 void Archiver::scheduledCheck(ArchiverHost &host)

@@ -45,7 +45,9 @@ public:
     // Whether the whole days since "lastarchiving" reach "createarchiveinterval".
     bool isArchiveDue() const;
     // Makes one archive of the files on disk now. Unless silent, tells how many files it copied.
-    // Returns the new archive's folder; empty when none could be made.
+    // Returns the new archive's folder; empty when none could be made. An archive is listed only
+    // once every file that exists is in it: one that could not be copied (a full disk) is told
+    // and the archive dropped, and one cut short is never listed.
     QString archiveNow(bool silent, ArchiverHost &host);
     // The minute check: an automatic archive when one is due, then the deletion of old archives
     // when that is on.
@@ -62,6 +64,9 @@ public:
     bool restore(const ArchiveRecord &archive, ArchiverHost &host);
 
 private:
+    // Removes what an archive cut short (the process killed) left behind.
+    void dropUnfinishedArchives() const;
+
     const settings::FolderSet &m_folders;
     settings::Settings &m_settings;
     const settings::NoteList &m_notes;

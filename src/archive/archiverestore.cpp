@@ -11,11 +11,22 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <functional>
+
 namespace tabulet::archive {
 namespace {
 
 // Inside the data folder, so that the copies are moved into place without crossing a file system.
 const QString kStagingFolder = QStringLiteral(".archive-restore");
+// Once everything is staged, the files the restore replaces are listed here before any of them
+// goes; the list is renamed to the second name when they are gone and the staged files move in.
+// A start that finds the staging folder without either finishes nothing and drops it.
+const QString kReplacingMarker = QStringLiteral(".archive-restore-replacing");
+const QString kMovingMarker = QStringLiteral(".archive-restore-moving");
+// The list while it is written; a torn list is never taken for a finished one.
+const QString kUnfinishedMarker = QStringLiteral(".archive-restore-listing");
+// Archive entries that never come back: a data folder's scripts run as the user.
+const QString kPluginsFolder = QStringLiteral("plugins");
 
 // The archive's contents, relative to its folder: each folder's entries before its sub-folders'.
 struct ArchiveTree
@@ -61,6 +72,95 @@ bool clearAway(const QString &path)
     return !after.exists() && !after.isSymLink();
 }
 
+// The files the restore replaces, relative to the data folder, one per line.
+bool writeReplacingMarker(const QDir &data, const std::vector<CopyItem> &current, QString *error)
+{
+    QByteArray list;
+    for (const CopyItem &item : current)
+        list += data.relativeFilePath(item.source).toUtf8() + '\n';
+    const QString unfinished = data.filePath(kUnfinishedMarker);
+    clearAway(unfinished);
+    QFile file(unfinished);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) ||
+        file.write(list) != list.size() || !file.flush()) {
+        *error = file.errorString();
+        file.remove();
+        return false;
+    }
+    file.close();
+    clearAway(data.filePath(kReplacingMarker));
+    if (!QFile::rename(unfinished, data.filePath(kReplacingMarker))) {
+        *error = QStringLiteral("could not name the list of replaced files");
+        QFile::remove(unfinished);
+        return false;
+    }
+    return true;
+}
+
+// The files the list names that lie in the data folder; a name that climbs out is passed over.
+QStringList replacedFiles(const QDir &data, const QByteArray &list)
+{
+    QStringList paths;
+    for (const QByteArray &line : list.split('\n')) {
+        const QString name = QString::fromUtf8(line);
+        if (name.isEmpty() || QDir::isAbsolutePath(name) || QDir::cleanPath(name).startsWith(QLatin1String("..")))
+            continue;
+        const QString path = data.filePath(name);
+        if (QFileInfo(path).isSymLink() || staysInside(path, data.path()))
+            paths << path;
+    }
+    return paths;
+}
+
+struct MoveFailure
+{
+    QString file; // relative to the staging folder
+    QString reason;
+};
+
+using Step = std::function<void()>;
+
+// The start ends a restore before there is anything to show its progress.
+void noProgress() {}
+
+// Removes the replaced files, then records that they are gone; false when that could not be
+// recorded. Steps once per file.
+bool removeReplaced(const QDir &data, const QStringList &replaced, const Step &step)
+{
+    for (const QString &path : replaced) {
+        QFile::remove(path);
+        step();
+    }
+    // Without the second name a later start would take the files moved in for current ones.
+    return QFile::rename(data.filePath(kReplacingMarker), data.filePath(kMovingMarker));
+}
+
+// Moves every staged file to its place, making the folders it needs. Steps once per file.
+std::vector<MoveFailure> moveStaged(const QDir &data, const Step &step)
+{
+    std::vector<MoveFailure> failures;
+    const QString staging = data.filePath(kStagingFolder);
+    if (QFileInfo(staging).isSymLink())
+        return failures;
+    const ArchiveTree tree = listTree(staging);
+    for (const QString &folder : tree.folders)
+        data.mkpath(folder);
+    for (const QString &file : tree.files) {
+        QFile copy(QDir(staging).filePath(file));
+        if (!copy.rename(data.filePath(file)))
+            failures.push_back({file, copy.errorString()});
+        step();
+    }
+    return failures;
+}
+
+void dropRestoreFiles(const QDir &data)
+{
+    clearAway(data.filePath(kStagingFolder));
+    for (const QString &marker : {kReplacingMarker, kMovingMarker, kUnfinishedMarker})
+        clearAway(data.filePath(marker));
+}
+
 class Restore final
 {
 public:
@@ -75,36 +175,57 @@ public:
         QSet<QString> replaced;
         for (const CopyItem &item : current)
             replaced.insert(QDir::cleanPath(item.source));
-        const ArchiveTree tree = listTree(m_archive.path());
+        ArchiveTree tree = listTree(m_archive.path());
+        tree.folders.removeIf([](const QString &folder) { return isInPluginsFolder(folder); });
         const QStringList staged = filesToStage(tree, replaced);
 
         if (!stage(tree, staged))
             return false;
-        std::vector<RemovalItem> removals;
-        for (const CopyItem &item : current)
-            removals.push_back({item.source, false});
-        removeListed(removals);
+        QString reason;
+        if (!writeReplacingMarker(m_data, current, &reason)) {
+            clearAway(m_staging);
+            tellNothingChanged(copyFailedMessage(m_data.filePath(kReplacingMarker), reason));
+            return false;
+        }
         for (const QString &folder : tree.folders)
             ensureFolderOrTell(m_data.filePath(folder), m_texts, m_host);
-        for (const QString &file : staged) {
-            QFile copy(QDir(m_staging).filePath(file));
-            if (!copy.rename(m_data.filePath(file)))
-                m_host.showMessage(copyFailedMessage(m_archive.filePath(file), copy.errorString()));
+        QStringList currentFiles;
+        for (const CopyItem &item : current)
+            currentFiles << item.source;
+        bool removed = false;
+        std::vector<MoveFailure> failures;
+        m_host.runFileWork(static_cast<int>(currentFiles.size() + staged.size()), [&](const Progress &progress) {
+            int done = 0;
+            const Step step = [&] {
+                progress(++done);
+            };
+            removed = removeReplaced(m_data, currentFiles, step);
+            if (removed)
+                failures = moveStaged(m_data, step);
+        });
+        if (!removed) {
+            m_host.showMessage(
+                copyFailedMessage(m_archive.path(), QStringLiteral("the restore ends at the next start")));
+            return true;
         }
-        clearAway(m_staging);
+        for (const MoveFailure &failure : failures)
+            m_host.showMessage(copyFailedMessage(m_archive.filePath(failure.file), failure.reason));
+        dropRestoreFiles(m_data);
         return true;
     }
 
 private:
-    // The archive's files that may come back: not one that would land outside the data folder,
-    // and not one whose place is taken by a file the restore keeps.
+    // The archive's files that may come back: no script, not one that would land outside the
+    // data folder, and not one whose place is taken by a file the restore keeps.
     QStringList filesToStage(const ArchiveTree &tree, const QSet<QString> &replaced) const
     {
         QStringList files;
         for (const QString &file : tree.files) {
             const QString destination = m_data.filePath(file);
             const QFileInfo info(destination);
-            if (!staysInside(destination, m_data.path())) {
+            if (isScript(file)) {
+                continue;
+            } else if (!staysInside(destination, m_data.path())) {
                 m_host.showMessage(
                     copyFailedMessage(m_archive.filePath(file), QStringLiteral("outside the data folder")));
             } else if ((info.exists() || info.isSymLink()) && !replaced.contains(QDir::cleanPath(destination))) {
@@ -152,6 +273,16 @@ private:
         return false;
     }
 
+    static bool isInPluginsFolder(const QString &path)
+    {
+        return path.section(QLatin1Char('/'), 0, 0).compare(kPluginsFolder, Qt::CaseInsensitive) == 0;
+    }
+
+    static bool isScript(const QString &file)
+    {
+        return isInPluginsFolder(file) || file.endsWith(QLatin1String(".lua"), Qt::CaseInsensitive);
+    }
+
     void tellNothingChanged(ArchiverMessage message)
     {
         message.detail = QStringLiteral("Nothing was restored: the notes and settings are as they were.");
@@ -171,6 +302,30 @@ bool restoreArchive(const QString &archivePath, const QString &dataFolder, const
                     lang::TextTable &texts, ArchiverHost &host)
 {
     return Restore(archivePath, dataFolder, texts, host).run(collectFiles(dataFolder, notes, true));
+}
+
+InterruptedRestore finishInterruptedRestore(const QString &dataFolder)
+{
+    const QDir data(dataFolder);
+    const auto exists = [&](const QString &name) {
+        const QFileInfo info(data.filePath(name));
+        return info.exists() || info.isSymLink();
+    };
+    if (exists(kMovingMarker)) {
+        moveStaged(data, noProgress);
+    } else if (QFile list(data.filePath(kReplacingMarker)); list.open(QIODevice::ReadOnly)) {
+        const QStringList replaced = replacedFiles(data, list.readAll());
+        list.close();
+        // Should the step not be recorded, the staged files still move in: this start reads them.
+        removeReplaced(data, replaced, noProgress);
+        moveStaged(data, noProgress);
+    } else {
+        const bool staged = exists(kStagingFolder);
+        dropRestoreFiles(data);
+        return staged ? InterruptedRestore::RolledBack : InterruptedRestore::None;
+    }
+    dropRestoreFiles(data);
+    return InterruptedRestore::Finished;
 }
 
 } // namespace tabulet::archive

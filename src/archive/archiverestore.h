@@ -22,8 +22,23 @@ class ArchiverHost;
 //
 // A file the restore does not delete and the archive also holds is never written over: it is
 // reported and kept. Symbolic links of the archive are not followed, and nothing is written
-// where a link would lead out of the data folder.
+// where a link would lead out of the data folder. Scripts never come back: neither the
+// "plugins" folder nor any "*.lua" file of the archive.
+//
+// Marker files in the data folder record how far the restore got once the current files start
+// to go, so that a restore cut short (the process killed, the machine off) is ended by
+// `finishInterruptedRestore` at the next start.
 bool restoreArchive(const QString &archivePath, const QString &dataFolder, const settings::NoteList &notes,
                     lang::TextTable &texts, ArchiverHost &host);
+
+enum class InterruptedRestore {
+    None,       // no restore was under way
+    RolledBack, // it had not yet touched the current files: its staged copies were dropped
+    Finished,   // it had begun to replace them: the rest were removed and the copies moved in
+};
+
+// Ends a restore cut short in the data folder; run at start, before the configuration is read,
+// by the copy that owns the data folder.
+InterruptedRestore finishInterruptedRestore(const QString &dataFolder);
 
 } // namespace tabulet::archive

@@ -200,7 +200,7 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 15> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 16> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},     // path of the configuration file
     {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},     // path of the export
@@ -214,11 +214,12 @@ const std::array<FormattedTextKey, 15> kFormattedTextKeys = {{
     {"LANGUAGE_USE"_L1, "s"_L1},             // name of the installed language file
     {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},      // bytes of a received note that came, bytes announced
     {"OPTION_INTEGERRANGE"_L1, "dd"_L1},     // lowest and highest number an options field takes
+    {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1}, // the plug-ins folder of a -homedir data folder
     {"QUIT_UNSAVED"_L1, "s"_L1},             // path of the note file
     {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 27> kOwnTextKeys = {
+const std::array<QLatin1StringView, 28> kOwnTextKeys = {
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
@@ -245,6 +246,7 @@ const std::array<QLatin1StringView, 27> kOwnTextKeys = {
     QLatin1StringView("NEWFILE_INCOMPLETE"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
+    QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
     QLatin1StringView("QUIT_UNSAVED"),
 };
 

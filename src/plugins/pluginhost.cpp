@@ -90,8 +90,8 @@ QString configurationFileOf(const QString &scriptPath, const QString &configurat
 
 } // namespace
 
-PluginHost::PluginHost(settings::Settings &settings, commands::CommandTable &commands)
-    : m_settings(settings), m_commands(commands)
+PluginHost::PluginHost(settings::Settings &settings, commands::CommandTable &commands, std::size_t memoryLimit)
+    : m_settings(settings), m_commands(commands), m_memory(memoryLimit)
 {
 }
 
@@ -144,7 +144,7 @@ void PluginHost::loadScript(const QString &path, const QString &configurationFol
         QFile created(plugin.configurationFile);
         created.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
-    plugin.state = std::make_unique<ScriptState>();
+    plugin.state = std::make_unique<ScriptState>(m_memory);
     if (!plugin.enabled)
         return;
     lua_State *lua = plugin.state->lua();

@@ -7,6 +7,7 @@
 #include "plugins/filebuffers.h"
 #include "plugins/plugintable.h"
 #include "plugins/pluginwindow.h"
+#include "plugins/scriptstate.h"
 
 #include <QStringList>
 
@@ -31,7 +32,9 @@ class PluginEditor;
 class PluginHost final : public commands::PluginCommandRunner
 {
 public:
-    PluginHost(settings::Settings &settings, commands::CommandTable &commands);
+    // All scripts together may take `memoryLimit` bytes.
+    PluginHost(settings::Settings &settings, commands::CommandTable &commands,
+               std::size_t memoryLimit = ScriptState::kMemoryLimit);
     ~PluginHost() override;
     PluginHost(const PluginHost &) = delete;
     PluginHost &operator=(const PluginHost &) = delete;
@@ -100,6 +103,8 @@ private:
 
     settings::Settings &m_settings;
     commands::CommandTable &m_commands;
+    // Before the table: the states give their memory back to it as they close.
+    MemoryBudget m_memory;
     PluginTable m_table;
     CallbackRegistry m_callbacks;
     std::array<bool, kPluginEventCount> m_running{};

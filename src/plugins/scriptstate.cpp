@@ -32,7 +32,12 @@ int openAll(lua_State *lua)
 
 } // namespace
 
-ScriptState::ScriptState(std::size_t memoryLimit) : m_limit(memoryLimit)
+ScriptState::ScriptState(std::size_t memoryLimit) : m_ownBudget(memoryLimit), m_budget(m_ownBudget)
+{
+    m_lua = lua_newstate(&ScriptState::allocate, this);
+}
+
+ScriptState::ScriptState(MemoryBudget &budget) : m_budget(budget)
 {
     m_lua = lua_newstate(&ScriptState::allocate, this);
 }
@@ -57,14 +62,22 @@ void *ScriptState::allocate(void *self, void *block, std::size_t oldSize, std::s
     if (newSize == 0) {
         std::free(block);
         state->m_used -= oldSize;
+        state->m_budget.giveBack(oldSize);
         return nullptr;
     }
-    if (newSize > oldSize && newSize - oldSize > state->m_limit - state->m_used)
+    const bool grows = newSize > oldSize;
+    if (grows && !state->m_budget.take(newSize - oldSize))
         return nullptr;
-    void *grown = std::realloc(block, newSize);
-    if (grown)
-        state->m_used = state->m_used - oldSize + newSize;
-    return grown;
+    void *moved = std::realloc(block, newSize);
+    if (!moved) {
+        if (grows)
+            state->m_budget.giveBack(newSize - oldSize);
+        return nullptr;
+    }
+    if (!grows)
+        state->m_budget.giveBack(oldSize - newSize);
+    state->m_used = state->m_used - oldSize + newSize;
+    return moved;
 }
 
 } // namespace tabulet::plugins

@@ -125,7 +125,7 @@ QByteArray writeConfigurationXml(const ConfigurationContent &content)
 
     tinyxml2::XMLPrinter printer;
     document.Print(&printer);
-    return {printer.CStr(), printer.CStrSize() - 1};
+    return xml::wellFormed({printer.CStr(), printer.CStrSize() - 1});
 }
 
 } // namespace tabulet::settings

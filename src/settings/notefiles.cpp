@@ -35,6 +35,25 @@ QString firstFreeFileName(const QSet<QString> &taken)
     return {};
 }
 
+// The note file's place by its name alone; empty for an unusable name.
+QString placeOfNoteFile(const QString &dataFolder, const QString &fileName)
+{
+    const QString name = plainNoteFileName(fileName);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    return withSeparator(dataFolder) + name;
+}
+
+// Whether the file is no link, or a link to a file that lies in the data folder itself.
+bool staysInDataFolder(const QString &path, const QString &dataFolder)
+{
+    const QFileInfo file(path);
+    if (!file.isSymLink())
+        return true;
+    const QString target = file.canonicalFilePath();
+    return !target.isEmpty() && QFileInfo(target).absolutePath() == QFileInfo(dataFolder).canonicalFilePath();
+}
+
 } // namespace
 
 QString freeNoteFileName(const QString &dataFolder, const NoteList &notes)
@@ -47,7 +66,7 @@ int assignMissingFileNames(NoteList &notes, const QString &dataFolder)
     QSet<QString> taken;
     int assigned = 0;
     for (Note &note : notes) {
-        if (!noteFilePath(dataFolder, note.fileName).isEmpty())
+        if (!placeOfNoteFile(dataFolder, note.fileName).isEmpty())
             continue;
         if (assigned == 0)
             taken = takenFileNames(dataFolder, notes);
@@ -66,10 +85,8 @@ QString plainNoteFileName(const QString &fileName)
 
 QString noteFilePath(const QString &dataFolder, const QString &fileName)
 {
-    const QString name = plainNoteFileName(fileName);
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return {};
-    return withSeparator(dataFolder) + name;
+    const QString path = placeOfNoteFile(dataFolder, fileName);
+    return path.isEmpty() || !staysInDataFolder(path, dataFolder) ? QString() : path;
 }
 
 int createNote(NoteList &notes, const QString &dataFolder, const QString &title, const QString &fileName)
@@ -83,9 +100,10 @@ int createNote(NoteList &notes, const QString &dataFolder, const QString &title,
     note.fileName = freeNoteFileName(dataFolder, notes);
     if (note.fileName.isEmpty())
         return -1;
-    if (!writeWholeFile(
-            withSeparator(dataFolder) + note.fileName,
-            QByteArray::fromRawData(kNewNoteContent.data(), static_cast<qsizetype>(kNewNoteContent.size()))))
+    const QString path = noteFilePath(dataFolder, note.fileName);
+    if (path.isEmpty() ||
+        !writeWholeFile(path, QByteArray::fromRawData(kNewNoteContent.data(),
+                                                      static_cast<qsizetype>(kNewNoteContent.size()))))
         return -1;
     return notes.append(std::move(note));
 }
@@ -94,11 +112,12 @@ bool deleteNote(NoteList &notes, const QString &dataFolder, int index)
 {
     if (index < 0 || index >= notes.size())
         return false;
-    const QString path = noteFilePath(dataFolder, notes[index].fileName);
+    // The link itself goes, wherever it leads.
+    const QString path = placeOfNoteFile(dataFolder, notes[index].fileName);
     notes.remove(index);
     if (path.isEmpty())
         return false;
-    return QFile::remove(path) || !QFileInfo::exists(path);
+    return QFile::remove(path) || (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink());
 }
 
 int addUnlistedNoteFiles(NoteList &notes, const QString &dataFolder)

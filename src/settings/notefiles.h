@@ -27,7 +27,9 @@ int assignMissingFileNames(NoteList &notes, const QString &dataFolder);
 // a file can never reach outside the data folder.
 QString plainNoteFileName(const QString &fileName);
 
-// Full path of a note's file; empty when the name is empty, "." or "..".
+// Full path of a note's file; empty when the name is empty, "." or "..", and when the file is a
+// symbolic link that leads out of the data folder (or nowhere), so that nothing is ever written
+// outside it. A link to another file of the data folder is kept and followed.
 QString noteFilePath(const QString &dataFolder, const QString &fileName);
 
 // Without a file name: writes a new note's file under a free name and appends a visible note

@@ -4,9 +4,47 @@
 
 namespace tabulet::settings::xml {
 
+namespace {
+
+constexpr char16_t kControlPictures = 0x2400;
+
+bool isAllowedControl(unsigned code)
+{
+    return code == '\t' || code == '\n' || code == '\r';
+}
+
+} // namespace
+
 QString text(const tinyxml2::XMLElement &element, const char *name)
 {
-    return QString::fromUtf8(element.Attribute(name));
+    QString value = QString::fromUtf8(element.Attribute(name));
+    for (QChar &c : value) {
+        const unsigned code = c.unicode() - kControlPictures;
+        if (code >= 1 && code < 0x20 && !isAllowedControl(code))
+            c = QChar(static_cast<char16_t>(code));
+    }
+    return value;
+}
+
+QByteArray wellFormed(const QByteArray &printed)
+{
+    QByteArray out;
+    out.reserve(printed.size());
+    for (qsizetype i = 0; i < printed.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(printed[i]);
+        if (byte == '\r') {
+            out += "&#13;";
+        } else if (byte < 0x20 && !isAllowedControl(byte)) {
+            out += QString(QChar(static_cast<char16_t>(kControlPictures + byte))).toUtf8();
+        } else if (byte == 0xEF && i + 2 < printed.size() && static_cast<unsigned char>(printed[i + 1]) == 0xBF &&
+                   (static_cast<unsigned char>(printed[i + 2]) & 0xFE) == 0xBE) {
+            out += "\xEF\xBF\xBD";
+            i += 2;
+        } else {
+            out += static_cast<char>(byte);
+        }
+    }
+    return out;
 }
 
 int number(const tinyxml2::XMLElement &element, const char *name)

@@ -3,6 +3,7 @@
 #include "settings/colour.h"
 #include "settings/fontrecord.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace tinyxml2 {
@@ -12,8 +13,16 @@ class XMLElement;
 // Reading and writing the small value shapes the configuration document repeats.
 namespace tabulet::settings::xml {
 
-// The attribute as text (UTF-8), empty when absent.
+// The attribute as text (UTF-8), empty when absent. The control pictures U+2401 to U+241F
+// (those of tab, line feed and carriage return aside) come back as the control characters
+// `wellFormed` wrote them for.
 QString text(const tinyxml2::XMLElement &element, const char *name);
+
+// A printed document made readable by every XML 1.0 parser: the control characters XML forbids
+// become their control pictures (U+2400 plus the code), a carriage return the reference "&#13;"
+// (which no parser turns into a line feed), and the non-characters U+FFFE and U+FFFF the
+// replacement character.
+QByteArray wellFormed(const QByteArray &printed);
 // The attribute as an integer; absent or not a number gives 0.
 int number(const tinyxml2::XMLElement &element, const char *name);
 bool has(const tinyxml2::XMLElement &element, const char *name);

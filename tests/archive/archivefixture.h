@@ -17,6 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <ctime>
 #include <functional>
 #include <vector>
@@ -57,6 +61,43 @@ public:
     std::vector<ArchiverMessage> messages;
     std::function<void()> beforeWork;
 };
+
+// Runs the action in a child process that is killed (SIGKILL) when its file work number
+// `work` (counting from 1) reports `filesDone` files done, 0 meaning as that work begins.
+// True when the child was killed there.
+inline bool killedDuringFileWork(int work, int filesDone, const std::function<void(ArchiverHost &)> &action)
+{
+    class KillingHost final : public ArchiverHost
+    {
+    public:
+        KillingHost(int work, int filesDone) : m_work(work), m_filesDone(filesDone) {}
+        void showMessage(const ArchiverMessage &) override {}
+        void runFileWork(int, const FileWork &fileWork) override
+        {
+            const bool here = ++m_works == m_work;
+            if (here && m_filesDone == 0)
+                ::kill(::getpid(), SIGKILL);
+            fileWork([&](int done) {
+                if (here && done == m_filesDone)
+                    ::kill(::getpid(), SIGKILL);
+            });
+        }
+
+    private:
+        int m_work;
+        int m_filesDone;
+        int m_works = 0;
+    };
+    const pid_t child = ::fork();
+    if (child == 0) {
+        KillingHost host(work, filesDone);
+        action(host);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
 
 // A data folder with an archiver over it, its options at their defaults, in UTC so that a day
 // is always 86,400 seconds.

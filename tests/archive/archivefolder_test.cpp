@@ -106,6 +106,47 @@ TEST_F(ArchiveFolder, anArchiveWhoseFolderCannotBeMadeStopsArchivingUntilTheNext
     EXPECT_EQ(host.texts(), QStringList({"cannot create"}));
 }
 
+TEST_F(ArchiveFolder, anArchiveCutShortIsNeverListed)
+{
+    for (const char *name : {"tab00001.rtf", "tab00002.rtf", "tab00003.rtf"})
+        addNote(QString::fromLatin1(name), name);
+    ASSERT_TRUE(archiver.setUp(host));
+    ASSERT_TRUE(
+        testing::killedDuringFileWork(1, 2, [&](ArchiverHost &killing) { archiver.archiveNow(true, killing); }));
+    EXPECT_TRUE(archiver.scanArchives().isEmpty());
+
+    // The next archive in the same second is whole, and nothing of the cut one is left.
+    const QString made = archiver.archiveNow(true, host);
+    const QList<ArchiveRecord> listed = archiver.scanArchives();
+    ASSERT_EQ(listed.size(), 1);
+    EXPECT_EQ(listed[0].path, made);
+    EXPECT_EQ(listed[0].fileCount, 3);
+    EXPECT_EQ(QDir(defaultArchiveFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({timestampName(clock.now())}));
+}
+
+TEST_F(ArchiveFolder, anArchiveThatDoesNotFitIsToldAndNotListed)
+{
+    const QString small = root.filePath(QStringLiteral("small"));
+    QDir().mkpath(small);
+    if (::mount("tmpfs", small.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    addNote(QStringLiteral("tab00001.rtf"), QByteArray(40 * 1024, 'x'));
+    addNote(QStringLiteral("tab00002.rtf"), QByteArray(40 * 1024, 'y'));
+    archiver.chooseFolder(small, false);
+    const bool ready = archiver.setUp(host);
+    const QString made = archiver.archiveNow(false, host);
+    const QList<ArchiveRecord> listed = archiver.scanArchives();
+    const QStringList left = QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    ::umount2(small.toLocal8Bit().constData(), MNT_DETACH);
+    ASSERT_TRUE(ready);
+    EXPECT_TRUE(made.isEmpty());
+    EXPECT_TRUE(listed.isEmpty());
+    EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(host.messages[0].text.contains(QStringLiteral("tab00002.rtf"))) << host.messages[0].text.toStdString();
+}
+
 TEST_F(ArchiveFolder, aChangedFolderTakesEffectAtTheNextSetUp)
 {
     ASSERT_TRUE(archiver.setUp(host));

@@ -1,5 +1,6 @@
 #include "archivefixture.h"
 
+#include <archive/archiverestore.h>
 #include <archive/timestampname.h>
 #include <settings/configurationfile.h>
 #include <settings/presetlist.h>
@@ -46,6 +47,22 @@ protected:
         return entries;
     }
 
+    // The data folder, sorted, and what a whole restore of archiveThenChange()'s archive leaves.
+    QStringList sortedData() const
+    {
+        QStringList entries = dataWithoutArchives();
+        entries.sort();
+        return entries;
+    }
+    QStringList restoredData() const
+    {
+        QStringList expected = archived;
+        // Sub-folders of the plug-in settings are not the archive's business.
+        expected << QStringLiteral("pluginCFG/cache/") << QStringLiteral("pluginCFG/cache/data.bin: kept");
+        expected.sort();
+        return expected;
+    }
+
     QStringList archived;
 };
 
@@ -55,14 +72,56 @@ TEST_F(Restore, bringsBackTheArchivedStateAndDropsLaterNotesAndPluginFiles)
     EXPECT_EQ(record.fileCount, 3);
     ASSERT_TRUE(archiver.restore(record, host));
     EXPECT_TRUE(host.messages.empty());
-    QStringList expected = archived;
-    // Sub-folders of the plug-in settings are not the archive's business.
-    expected << QStringLiteral("pluginCFG/cache/") << QStringLiteral("pluginCFG/cache/data.bin: kept");
-    expected.sort();
-    QStringList restored = dataWithoutArchives();
-    restored.sort();
-    EXPECT_EQ(restored, expected);
+    EXPECT_EQ(sortedData(), restoredData());
     EXPECT_EQ(settings.value(QStringLiteral("lastarchiving")), timestampName(clock.now()));
+}
+
+struct KillCase
+{
+    const char *name;
+    int work;      // 1: gathering the copies, 2: replacing the current files
+    int filesDone; // of the 4 files gathered; of the 7 files removed, then the 4 moved in
+    InterruptedRestore recovery;
+};
+
+class RestoreKilled : public Restore, public ::testing::WithParamInterface<KillCase>
+{
+};
+
+TEST_P(RestoreKilled, isEndedByTheNextStart)
+{
+    const ArchiveRecord record = archiveThenChange();
+    const QStringList changed = sortedData();
+    ASSERT_TRUE(testing::killedDuringFileWork(GetParam().work, GetParam().filesDone,
+                                              [&](ArchiverHost &killing) { archiver.restore(record, killing); }));
+
+    EXPECT_EQ(finishInterruptedRestore(folders.dataFolder), GetParam().recovery);
+    EXPECT_EQ(sortedData(), GetParam().recovery == InterruptedRestore::RolledBack ? changed : restoredData());
+    EXPECT_EQ(finishInterruptedRestore(folders.dataFolder), InterruptedRestore::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, RestoreKilled,
+                         ::testing::Values(KillCase{"gathering", 1, 0, InterruptedRestore::RolledBack},
+                                           KillCase{"gatheringHalfDone", 1, 2, InterruptedRestore::RolledBack},
+                                           KillCase{"listedNothingRemoved", 2, 0, InterruptedRestore::Finished},
+                                           KillCase{"someRemoved", 2, 3, InterruptedRestore::Finished},
+                                           KillCase{"allRemovedNoneMoved", 2, 7, InterruptedRestore::Finished},
+                                           KillCase{"someMoved", 2, 9, InterruptedRestore::Finished}),
+                         [](const ::testing::TestParamInfo<KillCase> &step) { return std::string(step.param.name); });
+
+TEST_F(Restore, scriptsNeverComeBack)
+{
+    const ArchiveRecord record = archiveThenChange();
+    writeFile(record.path + QStringLiteral("/plugins/clock.lua"), "os.execute('x')");
+    writeFile(record.path + QStringLiteral("/plugins/lib/data.txt"), "read by a script");
+    writeFile(record.path + QStringLiteral("/autorun.lua"), "os.execute('x')");
+    writeFile(record.path + QStringLiteral("/pluginCFG/helper.lua"), "os.execute('x')");
+    ASSERT_TRUE(archiver.restore(record, host));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(QFileInfo::exists(dataPath(QStringLiteral("plugins"))));
+    EXPECT_FALSE(QFileInfo::exists(dataPath(QStringLiteral("autorun.lua"))));
+    EXPECT_FALSE(QFileInfo::exists(dataPath(QStringLiteral("pluginCFG/helper.lua"))));
+    EXPECT_EQ(readFile(dataPath(QStringLiteral("tab00001.rtf"))), "first");
 }
 
 TEST_F(Restore, aFileTheRestoreDoesNotReplaceIsKeptAndTold)

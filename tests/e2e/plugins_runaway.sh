@@ -5,8 +5,9 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display --wm
 
 home="$E2E_WORK/notes"
-mkdir -p "$home/plugins"
-cat >"$home/plugins/spin.lua" <<'LUA'
+own="$XDG_DATA_HOME/Tabulet/plugins"
+mkdir -p "$own"
+cat >"$own/spin.lua" <<'LUA'
 function versionInfo() tb:setPluginInfo("Spinner", "1.0", "", "", "", "2.1.0") end
 function initPlugin() tb:registerMenuEntry("Spin", "spin") end
 function spin() while true do end end

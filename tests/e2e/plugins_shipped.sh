@@ -6,8 +6,9 @@ source "$(dirname "$0")/lib.sh"
 e2e_start_display --wm
 
 home="$E2E_WORK/notes"
-mkdir -p "$home/plugins/mine"
-cat >"$home/plugins/mine/hello.lua" <<'LUA'
+own="$XDG_DATA_HOME/Tabulet/plugins"
+mkdir -p "$own/mine"
+cat >"$own/mine/hello.lua" <<'LUA'
 function versionInfo() tb:setPluginInfo("Hello", "1.0", "", "", "", "2.1.0") end
 function initPlugin() tb:registerMenuEntry("Say hello", "hello") end
 function hello() local s = tb:getSelection() tb:setText(s.minc, s.maxc, "hello from a plug-in") end
@@ -64,7 +65,7 @@ grep -q 'ALPHA BETA' "$note" || e2e_fail "UPPER CASE from its shortcut did not c
     wc -l)" -eq 2 ] || e2e_fail "the ISO date was not inserted and then duplicated as its line"
 grep -q 'hello from a plug-in' "$note" || e2e_fail "the per-user plug-in's entry did not run"
 config="$home/tbu_config.xml"
-grep -q "<plugin path=\"$home/plugins/mine/hello.lua\" enabled=\"1\"/>" "$config" ||
+grep -q "<plugin path=\"$own/mine/hello.lua\" enabled=\"1\"/>" "$config" ||
     e2e_fail "the per-user plug-in is not in the saved configuration"
 grep -q 'plugins/wordcount.lua" enabled="1"/>' "$config" || e2e_fail "the shipped plug-ins are not saved"
 grep -q '<command name="Plugin: UPPER CASE" key="85" mod="AC"/>' "$config" || e2e_fail "a plug-in binding was lost"

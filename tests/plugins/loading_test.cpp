@@ -191,6 +191,36 @@ TEST(ScriptState, boundsTheMemoryAScriptMayTake)
     EXPECT_LE(state.memoryInUse(), std::size_t{4} << 20);
 }
 
+TEST_F(Loading, allScriptsShareOneMemoryBudget)
+{
+    // Each keeps over 6 MiB: two fit into 16 MiB together, the third does not.
+    PluginHost sharing(settings, commands, std::size_t{16} << 20);
+    sharing.setDialogs(&dialogs);
+    for (const char *name : {"a", "b", "c"})
+        writeScript(
+            QStringLiteral("%1.lua").arg(QLatin1String(name)),
+            pluginSource(name, "local t = {} for i = 1, 6000 do t[i] = string.rep('x', 1024) .. i end kept = t"));
+    const auto keeps = [&](const char *name) {
+        const Plugin *plugin =
+            sharing.table().find(pluginsFolder() + QStringLiteral("/%1.lua").arg(QLatin1String(name)));
+        if (!plugin || !plugin->state)
+            return false;
+        lua_getglobal(plugin->state->lua(), "kept");
+        const bool kept = lua_istable(plugin->state->lua(), -1);
+        lua_pop(plugin->state->lua(), 1);
+        return kept;
+    };
+    // A closed state gives its memory back: the second round fares as the first.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        sharing.loadPlugins({pluginsFolder()}, configurationFolder());
+        EXPECT_TRUE(keeps("a"));
+        EXPECT_TRUE(keeps("b"));
+        EXPECT_FALSE(keeps("c"));
+        sharing.unloadPlugins();
+    }
+}
+
 TEST_F(Loading, unloadClosesStatesButKeepsRecordsWithoutOne)
 {
     readSection(host.table(), "<plugins><plugin path=\"/nowhere/x.lua\" enabled=\"1\"/></plugins>");

@@ -4,6 +4,7 @@
 #include <settings/optiondefaults.h>
 
 #include <QFileInfo>
+#include <QXmlStreamReader>
 
 #include <tinyxml2.h>
 
@@ -230,6 +231,50 @@ TEST_F(ConfigurationFileTest, load_readsBackWhatWasSaved)
     EXPECT_EQ(notes[0].font, note.font);
     EXPECT_EQ(presets.size(), 6);
     EXPECT_EQ(configuration.documentBytes(), saved);
+}
+
+TEST_F(ConfigurationFileTest, save_writesWellFormedXmlForAnyTextAndReadsItBack)
+{
+    const QString allControls = [] {
+        QString text;
+        for (char16_t code = 1; code < 0x20; ++code)
+            text += QChar(code);
+        return text;
+    }();
+    const QString texts[] = {
+        allControls,
+        QStringLiteral("bell\a, escape\x1b[31m"),
+        QStringLiteral("line\r\nbreak\rreturn"),
+        QStringLiteral("non-characters \uFFFE\uFFFF end"),
+    };
+    settings.applyDefaults();
+    for (const QString &text : texts) {
+        SCOPED_TRACE(text.toUtf8().toPercentEncoding().constData());
+        notes.clear();
+        Note note;
+        note.title = text;
+        note.fileName = QStringLiteral("tab00001.rtf");
+        note.preset = text;
+        notes.append(note);
+        settings.value(QStringLiteral("sender")) = text;
+        ASSERT_EQ(configuration.save(), SaveResult::Written);
+
+        QXmlStreamReader reader(readFile(configuration.filePath()));
+        while (!reader.atEnd())
+            reader.readNext();
+        EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+
+        notes.clear();
+        settings.clear();
+        ASSERT_TRUE(configuration.load(false).success);
+        ASSERT_EQ(notes.size(), 1);
+        // Only the two non-characters, which no XML document may hold, do not come back.
+        QString expected = text;
+        expected.replace(QChar(0xFFFE), QChar(0xFFFD)).replace(QChar(0xFFFF), QChar(0xFFFD));
+        EXPECT_EQ(notes[0].title, expected);
+        EXPECT_EQ(notes[0].preset, expected);
+        EXPECT_EQ(settings.value(QStringLiteral("sender")), expected);
+    }
 }
 
 TEST_F(ConfigurationFileTest, load_optionsOnlyLeavesNotesAndPresets)

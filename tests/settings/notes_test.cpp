@@ -147,6 +147,35 @@ TEST_F(NoteStore, noteFileNamesNeverLeaveTheDataFolder)
     EXPECT_EQ(noteFilePath(folders.dataFolder, QStringLiteral("x\\tab1.rtf")), dataPath(QStringLiteral("tab1.rtf")));
 }
 
+TEST_F(NoteStore, noteFilesThatLinkOutOfTheDataFolderAreNeverWritten)
+{
+    writeFile(root.filePath(QStringLiteral("outside.rtf")), "keep");
+    writeFile(dataPath(QStringLiteral("inside.rtf")), "inside");
+    struct Case
+    {
+        const char *name;
+        QString target;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"out.rtf", root.filePath(QStringLiteral("outside.rtf")), false},
+        {"dangling.rtf", root.filePath(QStringLiteral("not-yet.rtf")), false},
+        {"up.rtf", QStringLiteral("../outside.rtf"), false},
+        {"in.rtf", QStringLiteral("inside.rtf"), true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString link = dataPath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(QFile::link(c.target, link));
+        EXPECT_EQ(noteFilePath(folders.dataFolder, QString::fromLatin1(c.name)), c.usable ? link : QString());
+    }
+    // Deleting such a note removes the link, not what it leads to.
+    createNote(notes, folders.dataFolder, QStringLiteral("a"), QStringLiteral("out.rtf"));
+    EXPECT_TRUE(deleteNote(notes, folders.dataFolder, 0));
+    EXPECT_FALSE(QFileInfo(dataPath(QStringLiteral("out.rtf"))).isSymLink());
+    EXPECT_EQ(readFile(root.filePath(QStringLiteral("outside.rtf"))), "keep");
+}
+
 TEST_F(NoteStore, unlistedNoteFilesComeBackAsNotes)
 {
     for (const char *name : {"tab00001.rtf", "tab00002.rtf", "tab00010.rtf", "other.rtf", "tab00003.txt"})

@@ -1,13 +1,18 @@
 #include "ui/window/mainwindow.h"
 
+#include "lang/formattext.h"
 #include "platform/qtkeynames.h"
+#include "plugins/pluginfolders.h"
 #include "plugins/pluginhost.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
 #include "ui/pluginhost/plugineditorbridge.h"
 #include "ui/pluginhost/pluginsmenu.h"
+#include "ui/window/mainwindowprompts.h"
 
+#include <QDir>
 #include <QMenu>
+#include <QStandardPaths>
 
 namespace tabulet::ui {
 
@@ -36,11 +41,16 @@ void MainWindow::startPlugins()
     host.setWindow(m_pluginCommands);
     host.setDialogs(&m_pluginBoxes);
     host.setDataFolder(folders.dataFolder);
-    // The run's data folder first (it is another one under -homedir), then the per-user folder
-    // and the one shipped with the program.
-    host.loadPlugins(
-        {folders.dataFolder + QStringLiteral("/plugins"), folders.pluginsFolder, folders.programPluginsFolder()},
-        folders.pluginConfigFolder);
+    // Scripts run with the user's rights: those of a data folder given with -homedir only when
+    // the user says so.
+    plugins::FolderConsent consent(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                   QStringLiteral("/tabulet/plugin-folders"));
+    const QStringList scriptFolders = plugins::scriptFolders(folders, consent, [this](const QString &folder) {
+        return m_prompts->askBeforeLoss(QString(),
+                                   lang::formatText(m_context.texts.text(QStringLiteral("PLUGINS_FROM_NOTES_FOLDER")),
+                                                    {QDir::toNativeSeparators(folder)}));
+    });
+    host.loadPlugins(scriptFolders, folders.pluginConfigFolder);
 }
 
 void MainWindow::releasePlugins()

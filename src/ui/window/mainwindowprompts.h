@@ -27,7 +27,8 @@ public:
     virtual bool confirm(const QString &caption, const QString &text) = 0;
     // Yes and No with a question icon; true for Yes.
     virtual bool askYesNo(const QString &caption, const QString &text) = 0;
-    // Yes and No with a warning icon and No as the default, for a Yes that loses something.
+    // Yes and No with a warning icon and No as the default, for a Yes that may lose or risk
+    // something.
     virtual bool askBeforeLoss(const QString &caption, const QString &text) = 0;
     // The name dialog filled with a name; nothing when cancelled.
     virtual std::optional<QString> askName(const QString &name) = 0;
