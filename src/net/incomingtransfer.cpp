@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 
 #include <algorithm>
+#include <limits>
 
 namespace tabulet::net {
 
@@ -15,6 +16,14 @@ namespace {
 constexpr qint64 kPieceSize = 64 * 1024;
 // Bounds what a fast sender can pile up in memory before it reaches the file.
 constexpr qint64 kSocketBufferSize = 4 * kPieceSize;
+
+// How long a body of that length may take at the slowest rate allowed.
+std::chrono::milliseconds bodyDeadline(qint64 fileLength, const ListenerLimits &limits)
+{
+    const qint64 rate = std::max<qint64>(1, limits.minimumBodyRate);
+    const qint64 ms = limits.idleTimeout.count() + fileLength * 1000 / rate;
+    return std::chrono::milliseconds(std::min<qint64>(ms, std::numeric_limits<int>::max()));
+}
 
 } // namespace
 
@@ -30,6 +39,8 @@ IncomingTransfer::IncomingTransfer(QTcpSocket *socket, const QString &incomingFo
     m_headerTimer.setInterval(m_limits.headerTimeout);
     connect(&m_idleTimer, &QTimer::timeout, this, [this] { drop(QStringLiteral("no byte came for too long")); });
     connect(&m_headerTimer, &QTimer::timeout, this, [this] { drop(QStringLiteral("the header came too slowly")); });
+    m_bodyTimer.setSingleShot(true);
+    connect(&m_bodyTimer, &QTimer::timeout, this, [this] { drop(QStringLiteral("the note came too slowly")); });
     connect(m_socket, &QTcpSocket::readyRead, this, &IncomingTransfer::readAvailable);
     connect(m_socket, &QTcpSocket::disconnected, this, &IncomingTransfer::peerClosed);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &IncomingTransfer::peerClosed);
@@ -105,8 +116,11 @@ void IncomingTransfer::headerComplete()
         drop(QStringLiteral("cannot create a file in %1").arg(m_incomingFolder));
         return;
     }
-    if (m_note.header.fileLength == 0)
+    if (m_note.header.fileLength == 0) {
         handOver();
+        return;
+    }
+    m_bodyTimer.start(bodyDeadline(m_note.header.fileLength, m_limits));
 }
 
 void IncomingTransfer::readBody()
@@ -162,6 +176,7 @@ void IncomingTransfer::finish()
     m_finished = true;
     m_idleTimer.stop();
     m_headerTimer.stop();
+    m_bodyTimer.stop();
     m_socket->abort();
 }
 

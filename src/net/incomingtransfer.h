@@ -49,6 +49,7 @@ private:
     std::unique_ptr<QTemporaryFile> m_file;
     QTimer m_idleTimer;
     QTimer m_headerTimer;
+    QTimer m_bodyTimer;
     bool m_finished = false;
 };
 
