@@ -200,7 +200,7 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 11> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 12> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
     {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1}, // path of the note file
     {"ERROR_NOTENOTSAVED"_L1, "s"_L1},       // path of the note file
@@ -211,10 +211,11 @@ const std::array<FormattedTextKey, 11> kFormattedTextKeys = {{
     {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},      // bytes of a received note that came, bytes announced
     {"OPTION_INTEGERRANGE"_L1, "dd"_L1},     // lowest and highest number an options field takes
     {"OPTION_LISTENADDRESS"_L1, "s"_L1},     // the address typed
+    {"THEME_MOREPROBLEMS"_L1, "d"_L1},       // problems of a theme not listed in its message
     {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 25> kOwnTextKeys = {
+const std::array<QLatin1StringView, 26> kOwnTextKeys = {
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
     QLatin1StringView("ERROR_NOTENOTSAVED"),
     QLatin1StringView("FINDDIALOG_CANCEL"),
@@ -240,6 +241,7 @@ const std::array<QLatin1StringView, 25> kOwnTextKeys = {
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
     QLatin1StringView("OPTION_LISTENADDRESS"),
+    QLatin1StringView("THEME_MOREPROBLEMS"),
 };
 
 bool isTextKey(QStringView key)
