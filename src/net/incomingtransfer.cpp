@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace tabulet::net {
 
@@ -28,8 +29,9 @@ std::chrono::milliseconds bodyDeadline(qint64 fileLength, const ListenerLimits &
 } // namespace
 
 IncomingTransfer::IncomingTransfer(QTcpSocket *socket, const QString &incomingFolder, const ListenerLimits &limits,
-                                   QObject *parent)
-    : QObject(parent), m_socket(socket), m_incomingFolder(incomingFolder), m_limits(limits)
+                                   qint64 &promisedBytes, QObject *parent)
+    : QObject(parent), m_socket(socket), m_incomingFolder(incomingFolder), m_limits(limits),
+      m_promisedBytes(promisedBytes)
 {
     m_socket->setParent(this);
     m_socket->setReadBufferSize(kSocketBufferSize);
@@ -96,12 +98,15 @@ bool IncomingTransfer::checkHeaderStart()
         drop(QStringLiteral("a note of %1 bytes is not taken").arg(start.fileLength));
         return false;
     }
+    // The notes still coming beside this one will take their room too.
     const QStorageInfo storage(m_incomingFolder);
     if (storage.isValid() && storage.bytesAvailable() >= 0 &&
-        start.fileLength > storage.bytesAvailable() - m_limits.freeSpaceReserve) {
+        start.fileLength > storage.bytesAvailable() - m_limits.freeSpaceReserve - m_promisedBytes) {
         drop(QStringLiteral("no room for a note of %1 bytes in %2").arg(start.fileLength).arg(m_incomingFolder));
         return false;
     }
+    m_promisedHere = start.fileLength;
+    m_promisedBytes += m_promisedHere;
     return true;
 }
 
@@ -174,6 +179,7 @@ void IncomingTransfer::drop(const QString &reason)
 void IncomingTransfer::finish()
 {
     m_finished = true;
+    m_promisedBytes -= std::exchange(m_promisedHere, 0);
     m_idleTimer.stop();
     m_headerTimer.stop();
     m_bodyTimer.stop();

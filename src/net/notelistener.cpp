@@ -73,7 +73,7 @@ void NoteListener::listen()
 void NoteListener::accept()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
-        auto *transfer = new IncomingTransfer(socket, m_incomingFolder, m_limits, this);
+        auto *transfer = new IncomingTransfer(socket, m_incomingFolder, m_limits, m_promisedBytes, this);
         m_transfers.push_back(transfer);
         connect(transfer, &IncomingTransfer::handedOver, this, [this, transfer](const ReceivedNote &note) {
             m_waitingNotes.push_back(note);

@@ -58,6 +58,7 @@ private:
     QTimer m_retryTimer;
     std::vector<IncomingTransfer *> m_transfers; // children, running
     std::deque<ReceivedNote> m_waitingNotes;     // the first is the one handed over
+    qint64 m_promisedBytes = 0;                  // room the running transfers may still take
 };
 
 } // namespace tabulet::net

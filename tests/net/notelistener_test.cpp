@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTcpSocket>
 #include <QThread>
 
@@ -126,6 +127,37 @@ TEST_F(NoteListenerTest, receive_refusesNoteTheTemporaryFolderHasNoRoomFor)
     ASSERT_TRUE(waitForOutcome());
     EXPECT_FALSE(takeDropReason().isEmpty());
     EXPECT_EQ(incomingFiles(), QStringList());
+}
+
+// Senders served side by side share the room in the temporary folder: what one note was promised
+// is not promised again to the next.
+TEST_F(NoteListenerTest, receive_refusesANoteTheRoomPromisedToOthersLeavesNoSpaceFor)
+{
+    constexpr qint64 kMiB = qint64{1} << 20;
+    ListenerLimits limits = testLimits();
+    limits.idleTimeout = std::chrono::milliseconds(5000);
+    limits.freeSpaceReserve = QStorageInfo(m_incoming.path()).bytesAvailable() - 300 * kMiB;
+    startListener(limits);
+    const auto headerOf = [](qint64 length) {
+        TransferHeader header;
+        header.fileLength = static_cast<qint32>(length);
+        return encodeTransferHeader(header);
+    };
+
+    QTcpSocket first;
+    first.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(first.waitForConnected(5000));
+    first.write(headerOf(200 * kMiB));
+    ASSERT_TRUE(first.waitForBytesWritten(5000));
+    waitUntil([] { return false; }, 200);
+
+    sendRaw(headerOf(200 * kMiB));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_TRUE(takeDropReason().startsWith("no room for a note of")) << "only 100 MiB are left unpromised";
+
+    sendRaw(noteMessage("small"));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_EQ(fileContent(takeNote().filePath), QByteArray("small"));
 }
 
 // A sender that stops at any byte: before the header is whole nothing is handed over (no name
