@@ -6,6 +6,7 @@
 #include "lang/languagefiles.h"
 #include "net/incomingfolder.h"
 #include "net/listenerthread.h"
+#include "net/listeningaddress.h"
 #include "ui/applicationcontext.h"
 
 #include <QGuiApplication>
@@ -18,15 +19,16 @@ namespace tabulet::app {
 
 namespace {
 
-// Once per process, when the options ask for it; the port is read when it starts.
+// Once per process, when the options ask for it; the address and port are read when it starts.
 void startNoteListener(ui::ApplicationContext &context)
 {
     if (context.noteListener || !context.settings.flag(QStringLiteral("listenfornotes")))
         return;
     bool isPort = false;
     const quint16 port = context.settings.value(QStringLiteral("port")).trimmed().toUShort(&isPort);
-    context.noteListener = std::make_unique<net::ListenerThread>(QHostAddress::Any, isPort ? port : net::kDefaultPort,
-                                                                 net::incomingNotesFolder(context.folders.dataFolder));
+    context.noteListener = std::make_unique<net::ListenerThread>(
+        net::listeningAddress(context.settings.value(QStringLiteral("listenaddress"))),
+        isPort ? port : net::kDefaultPort, net::incomingNotesFolder(context.folders.dataFolder));
     context.noteListener->start();
 }
 

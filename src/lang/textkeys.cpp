@@ -200,26 +200,28 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 16> kFormattedTextKeys = {{
-    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
-    {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},     // path of the configuration file
-    {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},     // path of the export
-    {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1}, // path of the note file
-    {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},       // path of the note file
-    {"ERROR_NOTENOTCREATED"_L1, "s"_L1},     // the data folder
-    {"ERROR_NOTENOTSAVED"_L1, "s"_L1},       // path of the note file
-    {"HOTKEY_TAKEN"_L1, "s"_L1},             // the combination ("Ctrl + Shift + /")
-    {"HOTKEY_UNREADABLE"_L1, "ss"_L1},       // the options "activatekey" and "activatemod" as stored
-    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},          // title of the current note
-    {"LANGUAGE_USE"_L1, "s"_L1},             // name of the installed language file
-    {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},      // bytes of a received note that came, bytes announced
-    {"OPTION_INTEGERRANGE"_L1, "dd"_L1},     // lowest and highest number an options field takes
+const std::array<FormattedTextKey, 18> kFormattedTextKeys = {{
+    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
+    {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
+    {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},      // path of the export
+    {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1},  // path of the note file
+    {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},        // path of the note file
+    {"ERROR_NOTENOTCREATED"_L1, "s"_L1},      // the data folder
+    {"ERROR_NOTENOTSAVED"_L1, "s"_L1},        // path of the note file
+    {"HOTKEY_TAKEN"_L1, "s"_L1},              // the combination ("Ctrl + Shift + /")
+    {"HOTKEY_UNREADABLE"_L1, "ss"_L1},        // the options "activatekey" and "activatemod" as stored
+    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},           // title of the current note
+    {"LANGUAGE_USE"_L1, "s"_L1},              // name of the installed language file
+    {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},       // bytes of a received note that came, bytes announced
+    {"OPTION_INTEGERRANGE"_L1, "dd"_L1},      // lowest and highest number an options field takes
+    {"OPTION_LISTENADDRESS"_L1, "s"_L1},      // the address typed
     {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1}, // the plug-ins folder of a -homedir data folder
-    {"QUIT_UNSAVED"_L1, "s"_L1},             // path of the note file
-    {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
+    {"QUIT_UNSAVED"_L1, "s"_L1},              // path of the note file
+    {"THEME_MOREPROBLEMS"_L1, "d"_L1},        // problems of a theme not listed in its message
+    {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 28> kOwnTextKeys = {
+const std::array<QLatin1StringView, 32> kOwnTextKeys = {
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
@@ -242,12 +244,16 @@ const std::array<QLatin1StringView, 28> kOwnTextKeys = {
     QLatin1StringView("HOTKEY_UNREADABLE"),
     QLatin1StringView("IDC_BUTTON_ADD"),
     QLatin1StringView("IDC_BUTTON_DELETE"),
+    QLatin1StringView("IDC_STATIC_LISTENADDRESS"),
+    QLatin1StringView("IDC_STATIC_LISTENOPEN"),
     QLatin1StringView("LOCALE"),
     QLatin1StringView("NEWFILE_INCOMPLETE"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
+    QLatin1StringView("OPTION_LISTENADDRESS"),
     QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
     QLatin1StringView("QUIT_UNSAVED"),
+    QLatin1StringView("THEME_MOREPROBLEMS"),
 };
 
 bool isTextKey(QStringView key)

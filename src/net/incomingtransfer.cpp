@@ -7,6 +7,8 @@
 #include <QTcpSocket>
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace tabulet::net {
 
@@ -16,11 +18,20 @@ constexpr qint64 kPieceSize = 64 * 1024;
 // Bounds what a fast sender can pile up in memory before it reaches the file.
 constexpr qint64 kSocketBufferSize = 4 * kPieceSize;
 
+// How long a body of that length may take at the slowest rate allowed.
+std::chrono::milliseconds bodyDeadline(qint64 fileLength, const ListenerLimits &limits)
+{
+    const qint64 rate = std::max<qint64>(1, limits.minimumBodyRate);
+    const qint64 ms = limits.idleTimeout.count() + fileLength * 1000 / rate;
+    return std::chrono::milliseconds(std::min<qint64>(ms, std::numeric_limits<int>::max()));
+}
+
 } // namespace
 
 IncomingTransfer::IncomingTransfer(QTcpSocket *socket, const QString &incomingFolder, const ListenerLimits &limits,
-                                   QObject *parent)
-    : QObject(parent), m_socket(socket), m_incomingFolder(incomingFolder), m_limits(limits)
+                                   qint64 &promisedBytes, QObject *parent)
+    : QObject(parent), m_socket(socket), m_incomingFolder(incomingFolder), m_limits(limits),
+      m_promisedBytes(promisedBytes)
 {
     m_socket->setParent(this);
     m_socket->setReadBufferSize(kSocketBufferSize);
@@ -30,6 +41,8 @@ IncomingTransfer::IncomingTransfer(QTcpSocket *socket, const QString &incomingFo
     m_headerTimer.setInterval(m_limits.headerTimeout);
     connect(&m_idleTimer, &QTimer::timeout, this, [this] { drop(QStringLiteral("no byte came for too long")); });
     connect(&m_headerTimer, &QTimer::timeout, this, [this] { drop(QStringLiteral("the header came too slowly")); });
+    m_bodyTimer.setSingleShot(true);
+    connect(&m_bodyTimer, &QTimer::timeout, this, [this] { drop(QStringLiteral("the note came too slowly")); });
     connect(m_socket, &QTcpSocket::readyRead, this, &IncomingTransfer::readAvailable);
     connect(m_socket, &QTcpSocket::disconnected, this, &IncomingTransfer::peerClosed);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &IncomingTransfer::peerClosed);
@@ -85,12 +98,15 @@ bool IncomingTransfer::checkHeaderStart()
         drop(QStringLiteral("a note of %1 bytes is not taken").arg(start.fileLength));
         return false;
     }
+    // The notes still coming beside this one will take their room too.
     const QStorageInfo storage(m_incomingFolder);
     if (storage.isValid() && storage.bytesAvailable() >= 0 &&
-        start.fileLength > storage.bytesAvailable() - m_limits.freeSpaceReserve) {
+        start.fileLength > storage.bytesAvailable() - m_limits.freeSpaceReserve - m_promisedBytes) {
         drop(QStringLiteral("no room for a note of %1 bytes in %2").arg(start.fileLength).arg(m_incomingFolder));
         return false;
     }
+    m_promisedHere = start.fileLength;
+    m_promisedBytes += m_promisedHere;
     return true;
 }
 
@@ -105,8 +121,11 @@ void IncomingTransfer::headerComplete()
         drop(QStringLiteral("cannot create a file in %1").arg(m_incomingFolder));
         return;
     }
-    if (m_note.header.fileLength == 0)
+    if (m_note.header.fileLength == 0) {
         handOver();
+        return;
+    }
+    m_bodyTimer.start(bodyDeadline(m_note.header.fileLength, m_limits));
 }
 
 void IncomingTransfer::readBody()
@@ -138,6 +157,11 @@ void IncomingTransfer::peerClosed()
 
 void IncomingTransfer::handOver()
 {
+    // The last piece may still sit in the file's buffer: a disk that filled meanwhile shows here.
+    if (!m_file->flush()) {
+        drop(QStringLiteral("cannot write %1").arg(m_file->fileName()));
+        return;
+    }
     writeDiagnosticLine(m_note.isComplete() ? "ok" : "failed");
     m_file->setAutoRemove(false);
     m_file->close();
@@ -160,8 +184,10 @@ void IncomingTransfer::drop(const QString &reason)
 void IncomingTransfer::finish()
 {
     m_finished = true;
+    m_promisedBytes -= std::exchange(m_promisedHere, 0);
     m_idleTimer.stop();
     m_headerTimer.stop();
+    m_bodyTimer.stop();
     m_socket->abort();
 }
 

@@ -21,9 +21,10 @@ class IncomingTransfer final : public QObject
     Q_OBJECT
 
 public:
-    // Takes the socket over.
+    // Takes the socket over. promisedBytes counts the room the transfers running beside it have
+    // been promised in the folder; this one adds its note's length while it runs.
     IncomingTransfer(QTcpSocket *socket, const QString &incomingFolder, const ListenerLimits &limits,
-                     QObject *parent = nullptr);
+                     qint64 &promisedBytes, QObject *parent = nullptr);
     ~IncomingTransfer() override;
 
 signals:
@@ -44,11 +45,14 @@ private:
     QTcpSocket *m_socket;
     QString m_incomingFolder;
     ListenerLimits m_limits;
+    qint64 &m_promisedBytes;
+    qint64 m_promisedHere = 0;
     QByteArray m_headerBytes;
     ReceivedNote m_note;
     std::unique_ptr<QTemporaryFile> m_file;
     QTimer m_idleTimer;
     QTimer m_headerTimer;
+    QTimer m_bodyTimer;
     bool m_finished = false;
 };
 

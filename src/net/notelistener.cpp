@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTcpSocket>
 
+#include <algorithm>
+
 namespace tabulet::net {
 
 NoteListener::NoteListener(QHostAddress address, quint16 port, QString incomingFolder, ListenerLimits limits,
@@ -22,33 +24,41 @@ NoteListener::NoteListener(QHostAddress address, quint16 port, QString incomingF
 
 NoteListener::~NoteListener()
 {
-    // Nobody will answer it any more.
-    if (m_waitingNote)
-        QFile::remove(m_waitingNote->filePath);
+    // Nobody will answer them any more.
+    for (const ReceivedNote &note : m_waitingNotes)
+        QFile::remove(note.filePath);
 }
 
 void NoteListener::start()
 {
+    if (m_address.isNull()) {
+        emit listeningFailed(QStringLiteral("no address to listen on"));
+        return;
+    }
     listen();
 }
 
 void NoteListener::resume()
 {
-    if (!m_waitingNote)
+    if (m_waitingNotes.empty())
         return;
-    m_waitingNote.reset();
-    listen();
+    m_waitingNotes.pop_front();
+    if (m_waitingNotes.empty())
+        listen();
+    else
+        emit noteReceived(m_waitingNotes.front());
 }
 
 void NoteListener::repeatWaitingNote()
 {
-    if (m_waitingNote)
-        emit noteReceived(*m_waitingNote);
+    if (!m_waitingNotes.empty())
+        emit noteReceived(m_waitingNotes.front());
 }
 
 void NoteListener::listen()
 {
-    if (m_server.isListening() || m_transfer || m_waitingNote)
+    if (m_server.isListening() || m_address.isNull() || !m_waitingNotes.empty() ||
+        std::ssize(m_transfers) >= m_limits.maxTransfers)
         return;
     if (!m_server.listen(m_address, m_port)) {
         emit listeningFailed(m_server.errorString());
@@ -62,26 +72,32 @@ void NoteListener::listen()
 
 void NoteListener::accept()
 {
-    QTcpSocket *socket = m_server.nextPendingConnection();
-    if (!socket)
-        return;
-    m_server.close();
-    m_transfer = new IncomingTransfer(socket, m_incomingFolder, m_limits, this);
-    connect(m_transfer, &IncomingTransfer::handedOver, this, [this](const ReceivedNote &note) {
-        m_waitingNote = note;
-        transferEnded();
-        emit noteReceived(note);
-    });
-    connect(m_transfer, &IncomingTransfer::dropped, this, [this](const QString &reason) {
-        transferEnded();
-        emit transferDropped(reason);
-    });
+    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        auto *transfer = new IncomingTransfer(socket, m_incomingFolder, m_limits, m_promisedBytes, this);
+        m_transfers.push_back(transfer);
+        connect(transfer, &IncomingTransfer::handedOver, this, [this, transfer](const ReceivedNote &note) {
+            m_waitingNotes.push_back(note);
+            // Other senders are refused while the user has a note to answer.
+            m_server.close();
+            transferEnded(transfer);
+            if (m_waitingNotes.size() == 1)
+                emit noteReceived(note);
+        });
+        connect(transfer, &IncomingTransfer::dropped, this, [this, transfer](const QString &reason) {
+            transferEnded(transfer);
+            emit transferDropped(reason);
+        });
+        if (std::ssize(m_transfers) >= m_limits.maxTransfers) {
+            m_server.close();
+            return;
+        }
+    }
 }
 
-void NoteListener::transferEnded()
+void NoteListener::transferEnded(IncomingTransfer *transfer)
 {
-    m_transfer->deleteLater();
-    m_transfer.clear();
+    std::erase(m_transfers, transfer);
+    transfer->deleteLater();
     listen();
 }
 

@@ -5,19 +5,22 @@
 
 #include <QHostAddress>
 #include <QObject>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTimer>
 
-#include <optional>
+#include <deque>
+#include <vector>
 
 namespace tabulet::net {
 
 class IncomingTransfer;
 
-// Receives notes on a TCP port, one at a time. While a transfer runs and while a received note
-// waits for the user's answer the port is closed, so other senders are refused and know it;
-// resume() opens it again. Waits on socket events only: an idle listener costs nothing.
+// Receives notes on a TCP port, several senders at a time up to the limit, each bounded in time,
+// so that a slow sender does not keep the others out. Received notes are handed over one at a
+// time: while one waits for the user's answer the port is closed, so other senders are refused
+// and know it (transfers already running go on, and their notes wait their turn); resume()
+// hands over the next or opens the port again. A null address is refused, never widened to
+// every address. Waits on socket events only: an idle listener costs nothing.
 class NoteListener final : public QObject
 {
     Q_OBJECT
@@ -29,7 +32,7 @@ public:
 
 public slots:
     void start();
-    // The last note handed over has been answered (taken or declined).
+    // The note handed over has been answered (taken or declined).
     void resume();
     // Hands over again the note that waits for an answer, if any: for a window that connects
     // after the note came.
@@ -44,7 +47,7 @@ signals:
 private:
     void listen();
     void accept();
-    void transferEnded();
+    void transferEnded(IncomingTransfer *transfer);
 
     QHostAddress m_address;
     quint16 m_port;
@@ -53,8 +56,9 @@ private:
     // Children, so that they move to the listener's thread with it.
     QTcpServer m_server;
     QTimer m_retryTimer;
-    QPointer<IncomingTransfer> m_transfer;
-    std::optional<ReceivedNote> m_waitingNote;
+    std::vector<IncomingTransfer *> m_transfers; // children, running
+    std::deque<ReceivedNote> m_waitingNotes;     // the first is the one handed over
+    qint64 m_promisedBytes = 0;                  // room the running transfers may still take
 };
 
 } // namespace tabulet::net

@@ -14,7 +14,7 @@ struct OptionDefault
 
 // Every option the program knows, with its default. The order is the order in which the
 // configuration file lists them; only these keys are written there.
-inline constexpr std::array<OptionDefault, 45> kOptionDefaults{{
+inline constexpr std::array<OptionDefault, 46> kOptionDefaults{{
     {QLatin1String("autoformat"), QLatin1String("1")},
     {QLatin1String("tabfont"), QLatin1String("Arial")},
     {QLatin1String("tabfontsize"), QLatin1String("8")},
@@ -58,6 +58,7 @@ inline constexpr std::array<OptionDefault, 45> kOptionDefaults{{
     {QLatin1String("sender"), QLatin1String("")},
     {QLatin1String("port"), QLatin1String("1614")},
     {QLatin1String("listenfornotes"), QLatin1String("0")},
+    {QLatin1String("listenaddress"), QLatin1String("")},
     {QLatin1String("showtipsonstartup"), QLatin1String("1")},
     {QLatin1String("currenttip"), QLatin1String("0")},
 }};

@@ -2,6 +2,7 @@
 
 #include "settings/settings.h"
 #include "theme/bmpsize.h"
+#include "theme/membername.h"
 #include "theme/themelist.h"
 #include "theme/themelog.h"
 
@@ -125,10 +126,10 @@ Subtheme *Theme::current()
     return found == m_subthemes.end() ? nullptr : &found->second;
 }
 
-QSize Theme::minimumSize() const
+QSize Theme::minimumSize(const QSize &screen) const
 {
     const Subtheme *subtheme = current();
-    return subtheme ? subtheme->minimumSize() : QSize(0, 0);
+    return subtheme ? subtheme->minimumSize().boundedTo(screen.expandedTo(QSize(0, 0))) : QSize(0, 0);
 }
 
 std::optional<settings::Colour> Theme::tabBackground() const
@@ -195,20 +196,40 @@ void Theme::readPicture(ThemeBitmap &bitmap, QStringList &problems)
     if (bitmap.imageMember.isEmpty())
         return;
     QString error;
-    std::optional<QByteArray> image = m_package.readMember(bitmap.imageMember, &error);
+    std::optional<QByteArray> image = readBmp(bitmap.imageMember, &error);
     if (!image) {
-        qCDebug(lcTheme) << bitmap.imageMember << error;
-        problems << QString::fromUtf8(bitmap.imageMember) + QStringLiteral(": unable to open file");
+        qCDebug(lcTheme) << shownMemberName(bitmap.imageMember) << error;
+        problems << shownMemberName(bitmap.imageMember) + QStringLiteral(": ") + error;
         return;
     }
     ThemePicture picture;
     picture.size = bmpSize(*image);
     picture.image = std::move(*image);
     if (!bitmap.maskMember.isEmpty()) {
-        if (std::optional<QByteArray> mask = m_package.readMember(bitmap.maskMember))
+        if (std::optional<QByteArray> mask = readBmp(bitmap.maskMember, nullptr))
             picture.mask = std::move(*mask);
     }
     bitmap.picture = std::move(picture);
+}
+
+// A member's bytes, with the pixels they decode to counted against the package's total.
+std::optional<QByteArray> Theme::readBmp(const QByteArray &member, QString *error)
+{
+    std::optional<QByteArray> bytes = m_package.readMember(member, error);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("unable to open file");
+        return std::nullopt;
+    }
+    // Decoded as 32 bits a pixel, whatever the file's own depth or compression.
+    const QSize size = bmpSize(*bytes);
+    const qint64 decoded = size.isValid() ? qint64{4} * size.width() * size.height() : 0;
+    if (!m_package.countDecoded(decoded)) {
+        if (error)
+            *error = QStringLiteral("picture too large");
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 } // namespace tabulet::theme

@@ -60,7 +60,8 @@ public:
     Subtheme *current();
 
     // Queries on the current subtheme, with neutral answers while nothing is loaded.
-    QSize minimumSize() const;
+    // The current subtheme's smallest window, no larger than the screen's available size.
+    QSize minimumSize(const QSize &screen) const;
     std::optional<settings::Colour> tabBackground() const;
     bool transparency() const;
     settings::Colour chromaKey() const;
@@ -78,6 +79,7 @@ public:
 private:
     void readPictures(Subtheme &subtheme, QStringList &problems);
     void readPicture(ThemeBitmap &bitmap, QStringList &problems);
+    std::optional<QByteArray> readBmp(const QByteArray &member, QString *error);
 
     QString m_name;
     QString m_path;

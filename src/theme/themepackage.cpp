@@ -166,4 +166,12 @@ std::optional<QByteArray> ThemePackage::readMember(const QByteArray &name, QStri
     return data;
 }
 
+bool ThemePackage::countDecoded(qint64 bytes)
+{
+    if (bytes < 0 || bytes > m_limits.total - m_totalRead)
+        return false;
+    m_totalRead += bytes;
+    return true;
+}
+
 } // namespace tabulet::theme

@@ -40,6 +40,10 @@ public:
     // (case and folder part included), in archive order. Nothing when there is no such member,
     // when it is larger than the bounds allow, or when it fails to inflate or its CRC is wrong.
     std::optional<QByteArray> readMember(const QByteArray &name, QString *error = nullptr);
+    // Counts what members turn into once decoded (a picture's pixels) against the same total:
+    // a few compressed bytes may stand for a large picture. False, and nothing counted, when
+    // it does not fit.
+    bool countDecoded(qint64 bytes);
     // Starts counting the total afresh, e.g. for each activation of a subtheme.
     void resetTotalRead() { m_totalRead = 0; }
 

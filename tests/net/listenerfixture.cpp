@@ -66,9 +66,9 @@ void ListenerFixture::sendRaw(const QByteArray &bytes) const
     socket.disconnectFromHost();
 }
 
-bool ListenerFixture::waitForOutcome()
+bool ListenerFixture::waitForOutcome(int timeoutMs)
 {
-    return waitUntil([this] { return !m_notes.empty() || !m_dropped.empty(); });
+    return waitUntil([this] { return !m_notes.empty() || !m_dropped.empty(); }, timeoutMs);
 }
 
 ReceivedNote ListenerFixture::takeNote()

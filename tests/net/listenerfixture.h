@@ -29,7 +29,7 @@ protected:
     // One connection that writes the bytes and closes.
     void sendRaw(const QByteArray &bytes) const;
     // Waits until the listener reports the next transfer's end; false on a time-out.
-    bool waitForOutcome();
+    bool waitForOutcome(int timeoutMs = 10000);
     ReceivedNote takeNote();
     QString takeDropReason();
     // Answers the note as the user would (its file goes) and waits until the port is open again.

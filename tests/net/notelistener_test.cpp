@@ -1,12 +1,14 @@
 #include "listenerfixture.h"
 
 #include "net/incomingfolder.h"
+#include "net/listeningaddress.h"
 #include "net/notesender.h"
 
 #include "printers.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTcpSocket>
 #include <QThread>
 
@@ -127,6 +129,37 @@ TEST_F(NoteListenerTest, receive_refusesNoteTheTemporaryFolderHasNoRoomFor)
     EXPECT_EQ(incomingFiles(), QStringList());
 }
 
+// Senders served side by side share the room in the temporary folder: what one note was promised
+// is not promised again to the next.
+TEST_F(NoteListenerTest, receive_refusesANoteTheRoomPromisedToOthersLeavesNoSpaceFor)
+{
+    constexpr qint64 kMiB = qint64{1} << 20;
+    ListenerLimits limits = testLimits();
+    limits.idleTimeout = std::chrono::milliseconds(5000);
+    limits.freeSpaceReserve = QStorageInfo(m_incoming.path()).bytesAvailable() - 300 * kMiB;
+    startListener(limits);
+    const auto headerOf = [](qint64 length) {
+        TransferHeader header;
+        header.fileLength = static_cast<qint32>(length);
+        return encodeTransferHeader(header);
+    };
+
+    QTcpSocket first;
+    first.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(first.waitForConnected(5000));
+    first.write(headerOf(200 * kMiB));
+    ASSERT_TRUE(first.waitForBytesWritten(5000));
+    waitUntil([] { return false; }, 200);
+
+    sendRaw(headerOf(200 * kMiB));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_TRUE(takeDropReason().startsWith("no room for a note of")) << "only 100 MiB are left unpromised";
+
+    sendRaw(noteMessage("small"));
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_EQ(fileContent(takeNote().filePath), QByteArray("small"));
+}
+
 // A sender that stops at any byte: before the header is whole nothing is handed over (no name
 // is ever taken for a note without a file); after it the note is offered with what came.
 TEST_F(NoteListenerTest, receive_replaysEveryCutOffPoint)
@@ -179,6 +212,67 @@ TEST_F(NoteListenerTest, receive_dropsSilentAndSlowPeers)
     EXPECT_EQ(fileContent(takeNote().filePath), QByteArray("next"));
 }
 
+// A sender that sends a byte within every idle limit still has to finish its note in a time
+// that follows from its length, and other senders are served while it trickles.
+TEST_F(NoteListenerTest, receive_servesOthersWhileASlowSenderTricklesAndDropsItAtItsDeadline)
+{
+    ListenerLimits limits = testLimits();
+    limits.minimumBodyRate = 1000;
+    startListener(limits);
+
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(slow.waitForConnected(5000));
+    const QByteArray message = noteMessage(sampleBody(1000));
+    slow.write(message.left(kNoteHeaderSize + 1));
+    ASSERT_TRUE(slow.waitForBytesWritten(5000));
+
+    sendRaw(noteMessage("other"));
+    ASSERT_TRUE(waitForOutcome());
+    const ReceivedNote other = takeNote();
+    EXPECT_EQ(fileContent(other.filePath), QByteArray("other"));
+    answer(other);
+
+    for (qsizetype i = kNoteHeaderSize + 1; i < message.size() && m_dropped.empty() && i < 200; ++i) {
+        slow.write(message.mid(i, 1));
+        slow.waitForBytesWritten(1000);
+        waitUntil([] { return false; }, 150);
+    }
+    ASSERT_TRUE(waitForOutcome());
+    EXPECT_EQ(takeDropReason(), QStringLiteral("the note came too slowly"));
+    EXPECT_TRUE(m_notes.empty());
+    EXPECT_EQ(incomingFiles(), QStringList());
+}
+
+// A transfer that ends while another note waits for the user is handed over after it, in turn.
+TEST_F(NoteListenerTest, receive_handsOverANoteThatCameWhileAnotherWaitedOnceThatIsAnswered)
+{
+    QTcpSocket first;
+    first.connectToHost(QHostAddress::LocalHost, m_port);
+    ASSERT_TRUE(first.waitForConnected(5000));
+    const QByteArray message = noteMessage("first");
+    first.write(message.left(kNoteHeaderSize));
+    ASSERT_TRUE(first.waitForBytesWritten(5000));
+
+    sendRaw(noteMessage("second"));
+    ASSERT_TRUE(waitForOutcome());
+    const ReceivedNote second = takeNote();
+    EXPECT_EQ(fileContent(second.filePath), QByteArray("second"));
+
+    first.write(message.mid(kNoteHeaderSize));
+    ASSERT_TRUE(first.waitForBytesWritten(5000));
+    first.disconnectFromHost();
+    EXPECT_FALSE(waitForOutcome(300));
+
+    QFile::remove(second.filePath);
+    QMetaObject::invokeMethod(m_thread->listener(), &NoteListener::resume);
+    ASSERT_TRUE(waitForOutcome());
+    const ReceivedNote queued = takeNote();
+    EXPECT_EQ(fileContent(queued.filePath), QByteArray("first"));
+    answer(queued);
+    EXPECT_EQ(incomingFiles(), QStringList());
+}
+
 TEST_F(NoteListenerTest, receive_refusesOtherSendersWhileANoteWaitsForTheUser)
 {
     sendRaw(noteMessage("first"));
@@ -214,6 +308,41 @@ TEST_F(NoteListenerTest, stop_dropsTransferInProgressAndLeavesNoFile)
     stopListener();
     EXPECT_TRUE(m_notes.empty());
     EXPECT_EQ(incomingFiles(), QStringList());
+}
+
+TEST(ListeningAddress, isEveryAddressWhenEmptyElseTheOneLiteralAddressNamed)
+{
+    const struct
+    {
+        const char *option;
+        QHostAddress address;
+    } cases[] = {
+        {"", QHostAddress(QHostAddress::Any)},
+        {"  ", QHostAddress(QHostAddress::Any)},
+        {"127.0.0.1", QHostAddress(QHostAddress::LocalHost)},
+        {" 192.168.1.5 ", QHostAddress(QStringLiteral("192.168.1.5"))},
+        {"::1", QHostAddress(QHostAddress::LocalHostIPv6)},
+        // Never a looked-up name, and nothing that is no address.
+        {"localhost", QHostAddress()},
+        {"300.1.1.1", QHostAddress()},
+        {"0.0.0.0/0", QHostAddress()},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(listeningAddress(QString::fromLatin1(c.option)), c.address) << c.option;
+}
+
+TEST_F(NoteListenerTest, start_neverListensOnANullAddress)
+{
+    ListenerThread thread(QHostAddress(), 0, m_incoming.path());
+    QObject receiver;
+    bool listened = false;
+    QString failure;
+    QObject::connect(thread.listener(), &NoteListener::listening, &receiver, [&](quint16) { listened = true; });
+    QObject::connect(thread.listener(), &NoteListener::listeningFailed, &receiver,
+                     [&](const QString &error) { failure = error; });
+    thread.start();
+    ASSERT_TRUE(waitUntil([&] { return !failure.isEmpty(); }));
+    EXPECT_FALSE(listened);
 }
 
 TEST(IncomingNotesFolder, isTmpdirWhenItExistsElseTmp)

@@ -90,6 +90,7 @@ const char kExpectedDocument[] = R"(<?xml version="1.0" standalone="no" ?>
         <option key="sender" val=""/>
         <option key="port" val="1614"/>
         <option key="listenfornotes" val="0"/>
+        <option key="listenaddress" val=""/>
         <option key="showtipsonstartup" val="1"/>
         <option key="currenttip" val="0"/>
     </options>

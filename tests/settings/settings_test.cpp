@@ -7,7 +7,7 @@
 namespace tabulet::settings {
 namespace {
 
-TEST(OptionDefaults, listsTheFortyFiveOptionsInFileOrder)
+TEST(OptionDefaults, listsTheFortySixOptionsInFileOrder)
 {
     const std::vector<std::pair<const char *, const char *>> expected{
         {"autoformat", "1"},
@@ -53,6 +53,7 @@ TEST(OptionDefaults, listsTheFortyFiveOptionsInFileOrder)
         {"sender", ""},
         {"port", "1614"},
         {"listenfornotes", "0"},
+        {"listenaddress", ""},
         {"showtipsonstartup", "1"},
         {"currenttip", "0"},
     };
@@ -96,7 +97,7 @@ TEST(Settings, applyDefaultsFillsOnlyEmptyOptions)
     EXPECT_EQ(settings.value(QStringLiteral("bgcolor")), QStringLiteral("91f3f9"));
     EXPECT_TRUE(settings.value(QStringLiteral("favorites")).isEmpty());
     EXPECT_EQ(settings.value(QStringLiteral("unknown")), QStringLiteral("kept"));
-    EXPECT_EQ(settings.size(), 46);
+    EXPECT_EQ(settings.size(), 47);
 }
 
 struct ModifierCase

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,72 @@ TEST_F(ThemeLoad, missingMaskLeavesThePictureWithoutOne)
     EXPECT_TRUE(theme.current()->bitmaps[0].picture->mask.isEmpty());
 }
 
+// A picture costs its decoded pixels, however few bytes its compressed file takes: an RLE
+// header claiming 4096 x 4096 counts 64 MiB, so the 256 MiB budget takes three of them.
+TEST_F(ThemeLoad, decodedPicturesCountAgainstThePackagesBudget)
+{
+    QByteArray rle = bmp(1, 1);
+    auto *header = reinterpret_cast<uchar *>(rle.data());
+    qToLittleEndian<qint32>(4096, header + 18);
+    qToLittleEndian<qint32>(4096, header + 22);
+    qToLittleEndian<quint16>(8, header + 28);
+    qToLittleEndian<quint32>(1, header + 30); // RLE8
+    QByteArray bitmaps;
+    std::vector<Member> members;
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray name = "rle" + QByteArray::number(i) + ".bmp";
+        bitmaps += "<bitmap img=\"" + name + "\"/>";
+        members.push_back({name, rle});
+    }
+    members.push_back({"config.xml", configXml(subthemeXml("a", "<bitmaps>" + bitmaps + "</bitmaps>"))});
+    install("bomb", members);
+    const LoadResult result = load("bomb");
+    EXPECT_EQ(result.problems, QStringList({"rle3.bmp: picture too large", "rle4.bmp: picture too large"}));
+    EXPECT_TRUE(theme.current()->bitmaps[2].picture);
+    EXPECT_FALSE(theme.current()->bitmaps[3].picture);
+}
+
+TEST_F(ThemeLoad, longMemberNameIsElidedInItsProblem)
+{
+    const QByteArray name = "start" + QByteArray(20 * 1024 * 1024, 'x') + "end.bmp";
+    install("long", {{"config.xml", configXml(subthemeXml("a", "<bitmaps><bitmap img=\"" + name + "\"/></bitmaps>"))}});
+    const LoadResult result = load("long");
+    ASSERT_EQ(result.problems.size(), 1);
+    EXPECT_LT(result.problems[0].size(), 100);
+    EXPECT_TRUE(result.problems[0].startsWith("startxxx"));
+    EXPECT_TRUE(result.problems[0].endsWith(QString::fromUtf8("xxxend.bmp: unable to open file")));
+}
+
+struct MinimumSizeCase
+{
+    const char *name;
+    QByteArray minsize;
+    QSize screen;
+    QSize expected;
+};
+
+class ThemeMinimumSize : public ThemeLoad, public ::testing::WithParamInterface<MinimumSizeCase>
+{
+};
+
+TEST_P(ThemeMinimumSize, neverExceedsTheScreen)
+{
+    install("sized", {{"config.xml", configXml("<theme title=\"a\"><config>" + GetParam().minsize +
+                                               "</config><buttons/><combinedBitmaps/></theme>")}});
+    ASSERT_TRUE(load("sized").ok);
+    EXPECT_EQ(theme.minimumSize(GetParam().screen), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ThemeMinimumSize,
+    ::testing::Values(
+        MinimumSizeCase{"fitting", "<minsize width=\"300\" height=\"200\"/>", {1920, 1050}, {300, 200}},
+        MinimumSizeCase{"huge", "<minsize width=\"1048576\" height=\"1048576\"/>", {1920, 1050}, {1920, 1050}},
+        MinimumSizeCase{"tooWideOnly", "<minsize width=\"5000\" height=\"200\"/>", {1920, 1050}, {1920, 200}},
+        MinimumSizeCase{"none", "", {1920, 1050}, {0, 0}},
+        MinimumSizeCase{"noScreenSize", "<minsize width=\"300\" height=\"200\"/>", {-1, -1}, {0, 0}}),
+    test::caseName<MinimumSizeCase>);
+
 struct FailedLoadCase
 {
     const char *name;
@@ -166,7 +233,7 @@ TEST_F(ThemeLoad, failedLoadReplacesThePreviousTheme)
     EXPECT_FALSE(theme.current());
     EXPECT_TRUE(theme.listSubthemes().isEmpty());
     EXPECT_TRUE(theme.paintTheme().empty());
-    EXPECT_EQ(theme.minimumSize(), QSize(0, 0));
+    EXPECT_EQ(theme.minimumSize(QSize(1024, 768)), QSize(0, 0));
 }
 
 TEST_F(ThemeLoad, themeDeletedAfterListingFailsToLoad)

@@ -3,6 +3,7 @@
 #include "plugins/pluginhost.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
+#include "rtf/unbrokenrun.h"
 #include "settings/wholefile.h"
 #include "ui/editor/notedocumentcache.h"
 #include "ui/editor/richtextbridge.h"
@@ -28,6 +29,17 @@
 namespace tabulet::ui {
 
 namespace {
+
+// A note with more characters than this in a row without white space wraps anywhere: finding a
+// word's edge in such a line costs time that grows with the square of its length, and the line
+// breaks anywhere in the end all the same. Only the layout changes, never the note's text.
+constexpr qsizetype kLongestWordWrappedAtItsEdge = 2000;
+
+QTextOption::WrapMode wrapModeFor(QStringView text)
+{
+    return rtf::longestUnbrokenRun(text) > kLongestWordWrappedAtItsEdge ? QTextOption::WrapAnywhere
+                                                                        : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
 
 // QTextOption has no comparison; these are the parts that decide the layout.
 bool sameLayoutOptions(const QTextOption &one, const QTextOption &other)
@@ -76,12 +88,29 @@ NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent)
 void NoteEditor::watchContent()
 {
     // The content's every change, whatever made it: keys alone miss paste, drops and undo.
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
         if (m_showingNote || (removed == 0 && added == 0))
             return;
+        wrapLongLinesAnywhere(position, added);
         m_differsFromFile = true;
         emit noteChanged();
     });
+}
+
+void NoteEditor::wrapLongLinesAnywhere(int position, int added)
+{
+    if (wordWrapMode() == QTextOption::WrapAnywhere)
+        return;
+    const QTextDocument *note = document();
+    const QTextBlock last = note->findBlock(position + added);
+    for (QTextBlock block = note->findBlock(position); block.isValid(); block = block.next()) {
+        if (wrapModeFor(block.text()) == QTextOption::WrapAnywhere) {
+            setWordWrapMode(QTextOption::WrapAnywhere);
+            return;
+        }
+        if (block == last)
+            return;
+    }
 }
 
 void NoteEditor::showNoteBytes(const QByteArray &bytes)
@@ -94,54 +123,77 @@ void NoteEditor::showNoteBytes(const QByteArray &bytes)
 void NoteEditor::showNote(const QByteArray &bytes)
 {
     m_showingNote = true;
+    const rtf::RichTextDocument model = bytes.isEmpty() ? rtf::RichTextDocument() : rtf::readRtf(bytes);
+    const QTextOption::WrapMode wrap = wrapModeFor(model.plainText());
     if (isVisible() || document()->parent() == m_keptNotes) {
         // Emptying a long note's laid-out document and filling it again lays it out piece by
         // piece; a document filled apart from the editor is laid out once, when it is shown.
         auto *note = new QTextDocument(this);
-        configureLikeShown(*note);
+        configureLikeShown(*note, wrap);
         if (!bytes.isEmpty())
-            setRichText(*note, rtf::readRtf(bytes));
-        install(note);
-    } else if (bytes.isEmpty()) {
-        clear();
+            setRichText(*note, model);
+        install(note, wrap);
     } else {
-        // Not shown yet: the editor lays the note out when it first shows it.
-        setRichText(*document(), rtf::readRtf(bytes));
+        // Not shown yet: the editor lays the note out when it first shows it. Emptied first, so
+        // that a new wrap mode does not lay out the note it replaces.
+        if (wordWrapMode() != wrap || bytes.isEmpty())
+            clear();
+        setWordWrapMode(wrap);
+        if (!bytes.isEmpty())
+            setRichText(*document(), model);
     }
     startAfresh();
 }
 
-void NoteEditor::configureLikeShown(QTextDocument &note) const
+void NoteEditor::configureLikeShown(QTextDocument &note, QTextOption::WrapMode wrap) const
 {
     const QTextDocument *shown = document();
     // A new default font lays the whole note out again: only when it differs.
     if (note.defaultFont() != shown->defaultFont())
         note.setDefaultFont(shown->defaultFont());
-    configureLayoutLikeShown(note);
+    configureLayoutLikeShown(note, wrap);
 }
 
-void NoteEditor::configureLayoutLikeShown(QTextDocument &note) const
+void NoteEditor::configureLayoutLikeShown(QTextDocument &note, QTextOption::WrapMode wrap) const
 {
     const QTextDocument *shown = document();
+    // Lines that run on run on in every note; wrapped ones wrap as the note's own lines need.
+    QTextOption option = shown->defaultTextOption();
+    option.setWrapMode(lineWrapMode() == QTextEdit::NoWrap ? QTextOption::NoWrap : wrap);
     // Any text option set, even the same one, lays the whole note out again.
-    if (!sameLayoutOptions(note.defaultTextOption(), shown->defaultTextOption()))
-        note.setDefaultTextOption(shown->defaultTextOption());
+    if (!sameLayoutOptions(note.defaultTextOption(), option))
+        note.setDefaultTextOption(option);
     note.setDocumentMargin(shown->documentMargin());
 }
 
-void NoteEditor::install(QTextDocument *note)
+void NoteEditor::install(QTextDocument *note, QTextOption::WrapMode wrap)
 {
     QTextDocument *left = document();
     disconnect(left, &QTextDocument::contentsChange, this, nullptr);
     // A kept document is the cache's, and the text control deletes its own first one; any other
     // document left is no note's any more.
     const bool leftIsOurs = left->parent() == this;
+    const bool laidOut = installLaidOut(note);
+    // QTextEdit gives the document it shows its own wrap mode, laying it out again when that
+    // changes: the note goes to the text control first, so that it keeps the mode it was given
+    // and the note left is not laid out once more. A note never laid out has no page width, and
+    // the control would lay it out without one, as a single line a paragraph: an empty page
+    // size waits for the width the editor gives it.
+    if (note->pageSize().width() < 0)
+        note->setPageSize(QSizeF(0, 0));
+    textControl()->setDocument(note);
+    setWordWrapMode(wrap);
     // Setting the same document lays it out at the editor's width.
-    if (!installLaidOut(note))
+    if (!laidOut)
         setDocument(note);
     watchContent();
     if (leftIsOurs)
         delete left;
+}
+
+QWidgetTextControl *NoteEditor::textControl() const
+{
+    return findChild<QWidgetTextControl *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 bool NoteEditor::installLaidOut(QTextDocument *note)
@@ -149,7 +201,7 @@ bool NoteEditor::installLaidOut(QTextDocument *note)
     // QTextEdit::setDocument sets the page size again, and any page size set, even the same one,
     // throws the whole layout away: a note laid out before is handed to the text control
     // directly, and kept as it is if that was at the width it would get now.
-    auto *control = findChild<QWidgetTextControl *>(QString(), Qt::FindDirectChildrenOnly);
+    QWidgetTextControl *control = textControl();
     // A document never shown has no page width yet.
     if (!control || note->pageSize().width() < 0 ||
         !sameLayoutOptions(note->defaultTextOption(), document()->defaultTextOption()))
@@ -281,8 +333,9 @@ void NoteEditor::showKept(QTextDocument *kept)
     kept->setParent(this);
     // A kept note keeps its own font: taking the font of the note shown before would lay it out
     // again, and again when its own font is set back.
-    configureLayoutLikeShown(*kept);
-    install(kept);
+    const QTextOption::WrapMode wrap = wrapModeFor(kept->toRawText());
+    configureLayoutLikeShown(*kept, wrap);
+    install(kept, wrap);
     startAfresh();
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QTextCharFormat;
+class QWidgetTextControl;
 
 namespace tabulet::plugins {
 class PluginHost;
@@ -80,9 +81,13 @@ private:
     void watchContent();
     void showNote(const QByteArray &bytes);
     void showKept(QTextDocument *kept);
-    void configureLikeShown(QTextDocument &note) const;
-    void configureLayoutLikeShown(QTextDocument &note) const;
-    void install(QTextDocument *note);
+    // A note with a very long line wraps anywhere, else at words' edges (see wrapModeFor).
+    void configureLikeShown(QTextDocument &note, QTextOption::WrapMode wrap) const;
+    void configureLayoutLikeShown(QTextDocument &note, QTextOption::WrapMode wrap) const;
+    void install(QTextDocument *note, QTextOption::WrapMode wrap);
+    // The shown note wraps anywhere from now on when the text changed there has a very long line.
+    void wrapLongLinesAnywhere(int position, int added);
+    QWidgetTextControl *textControl() const;
     // Shows a note without laying it out again when it is laid out at the width it would get.
     bool installLaidOut(QTextDocument *note);
     // Shows or hides the scroll bars for the shown note at once, then fits their ranges.

@@ -1,6 +1,8 @@
 #include "ui/skin/skin.h"
 
+#include "lang/formattext.h"
 #include "lang/texttable.h"
+#include "theme/membername.h"
 #include "theme/theme.h"
 #include "ui/skin/skinnedbutton.h"
 
@@ -18,6 +20,8 @@ namespace tabulet::ui {
 namespace {
 
 const QString kErrorCaption = QStringLiteral("ERROR");
+// A theme may have thousands of problems; one box shows the first of them.
+constexpr qsizetype kShownProblems = 10;
 
 void showProblemBox(const QString &text, const QString &caption)
 {
@@ -94,8 +98,14 @@ void Skin::setProblemReporter(ProblemReporter reporter)
 
 void Skin::reportProblems(const QStringList &texts) const
 {
-    for (const QString &text : texts)
-        m_reporter(text, kErrorCaption);
+    if (texts.isEmpty())
+        return;
+    QString text = texts.mid(0, kShownProblems).join(QLatin1Char('\n'));
+    if (texts.size() > kShownProblems) {
+        text += QLatin1Char('\n') + lang::formatText(m_texts.text(QStringLiteral("THEME_MOREPROBLEMS")),
+                                                     {static_cast<int>(texts.size() - kShownProblems)});
+    }
+    m_reporter(text, kErrorCaption);
 }
 
 void Skin::setShowToolTips(bool show)
@@ -128,30 +138,32 @@ void Skin::release()
 
 void Skin::decodePictures(theme::Subtheme &subtheme)
 {
+    QStringList problems;
     for (theme::ThemeButton &button : subtheme.buttons) {
         if (button.commandId == 0)
             continue;
         for (auto &[name, bitmap] : button.states)
-            decode(bitmap);
+            decode(bitmap, problems);
     }
     for (theme::ThemeBitmap &bitmap : subtheme.bitmaps)
-        decode(bitmap);
+        decode(bitmap, problems);
     for (auto &[name, combined] : subtheme.combinedBitmaps) {
         for (theme::ThemeBitmap &bitmap : combined.bitmaps)
-            decode(bitmap);
+            decode(bitmap, problems);
     }
+    reportProblems(problems);
 }
 
 // The package reader has already reported members it could not find; a member that is there
 // but is no picture is reported the same way, and the bitmap draws nothing.
-void Skin::decode(theme::ThemeBitmap &bitmap)
+void Skin::decode(theme::ThemeBitmap &bitmap, QStringList &problems)
 {
     if (!bitmap.picture)
         return;
     SkinImage image;
     image.picture = decodeBmp(bitmap.picture->image);
     if (image.isNull()) {
-        reportProblems({QString::fromUtf8(bitmap.imageMember) + QStringLiteral(": unable to open file")});
+        problems << theme::shownMemberName(bitmap.imageMember) + QStringLiteral(": unable to open file");
         return;
     }
     // A mask that cannot be decoded leaves the picture without one; picture and mask are each

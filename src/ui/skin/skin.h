@@ -77,7 +77,8 @@ public:
     QWidget &window() const { return m_window; }
 
     void setProblemReporter(ProblemReporter reporter);
-    // Shows each text with the caption "ERROR" (the problems a theme load returns).
+    // Shows the texts (the problems a theme load returns) in one message with the caption
+    // "ERROR": the first few, and how many more there are.
     void reportProblems(const QStringList &texts) const;
 
     // Tool tips on the buttons (Settings "showtooltips"); may change while active.
@@ -134,7 +135,7 @@ signals:
 
 private:
     void decodePictures(theme::Subtheme &subtheme);
-    void decode(theme::ThemeBitmap &bitmap);
+    void decode(theme::ThemeBitmap &bitmap, QStringList &problems);
     void createButtons(const theme::Subtheme &subtheme);
     void applyToolTip(SkinnedButton &button) const;
     void drawSteps(QPainter &painter, const std::vector<theme::PaintStep> &steps) const;

@@ -209,7 +209,8 @@ bool MainWindow::loadTheme()
 void MainWindow::activateTheme()
 {
     m_skin->activate(m_theme);
-    setMinimumSize(m_theme.minimumSize());
+    // A theme may ask for more than any screen has: the window never outgrows its screen.
+    setMinimumSize(m_theme.minimumSize(screen()->availableSize()));
     m_strip->setSelectedBackground(m_skin->tabBackground());
 }
 
@@ -258,12 +259,12 @@ void MainWindow::reportDamagedConfiguration(const QString &keptCopy)
 void MainWindow::installHandedOverFiles()
 {
     if (!m_languageFileToInstall.isEmpty()) {
-        installFile(InstallKind::Language, m_languageFileToInstall, m_context.folders.languagesFolder, *m_prompts,
-                    m_context.texts, m_context.settings);
+        installFile(InstallKind::Language, m_languageFileToInstall, m_context.folders.languagesFolder,
+                    m_context.folders.programLanguagesFolder(), *m_prompts, m_context.texts, m_context.settings);
     }
     if (!m_themeFileToInstall.isEmpty()) {
-        installFile(InstallKind::Theme, m_themeFileToInstall, m_context.folders.themesFolder, *m_prompts,
-                    m_context.texts, m_context.settings);
+        installFile(InstallKind::Theme, m_themeFileToInstall, m_context.folders.themesFolder,
+                    m_context.folders.programThemesFolder(), *m_prompts, m_context.texts, m_context.settings);
     }
 }
 

@@ -50,12 +50,16 @@ CopyResult copyIntoFolder(const QString &source, const QString &folder, bool rep
     return settings::writeWholeFile(target, bytes) ? CopyResult::Copied : CopyResult::Failed;
 }
 
-bool installFile(InstallKind kind, const QString &source, const QString &folder, WindowPrompts &prompts,
-                 lang::TextTable &texts, settings::Settings &settings)
+bool installFile(InstallKind kind, const QString &source, const QString &folder, const QString &shippedFolder,
+                 WindowPrompts &prompts, lang::TextTable &texts, settings::Settings &settings)
 {
     const InstallTexts keys = textsOf(kind);
     const QString error = QStringLiteral("Error");
-    CopyResult result = copyIntoFolder(source, folder, false, keys.maxBytes);
+    const QString fileName = QFileInfo(source).fileName();
+    // A shipped file of that name would be hidden by the user's copy: the same question.
+    const bool hidesShipped =
+        !fileName.isEmpty() && !shippedFolder.isEmpty() && QFileInfo(QDir(shippedFolder).filePath(fileName)).isFile();
+    CopyResult result = hidesShipped ? CopyResult::Exists : copyIntoFolder(source, folder, false, keys.maxBytes);
     if (result == CopyResult::Exists) {
         if (!prompts.askYesNo(error, texts.text(QString::fromLatin1(keys.exists))))
             return true;
@@ -65,7 +69,6 @@ bool installFile(InstallKind kind, const QString &source, const QString &folder,
         prompts.tell(error, texts.text(QString::fromLatin1(keys.writeError)), WindowPrompts::Icon::Error);
         return false;
     }
-    const QString fileName = QFileInfo(source).fileName();
     if (kind == InstallKind::Theme) {
         prompts.tell(QString(), lang::formatText(texts.text(QStringLiteral("THEME_USE")), {fileName}),
                      WindowPrompts::Icon::Information);

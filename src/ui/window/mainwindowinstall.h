@@ -22,10 +22,11 @@ CopyResult copyIntoFolder(const QString &source, const QString &folder, bool rep
 enum class InstallKind { Theme, Language };
 
 // Installs a theme or language file handed over at start into the user's folder for it: asks
-// before replacing an installed file of the same name, reports a failed copy, and after a
-// success tells how to use a theme or offers to use a language (setting "languagefile").
-// Returns false only when the file could not be installed.
-bool installFile(InstallKind kind, const QString &source, const QString &folder, WindowPrompts &prompts,
-                 lang::TextTable &texts, settings::Settings &settings);
+// before replacing an installed file of the same name, the program's own in shippedFolder
+// included (the user's copy would hide it), reports a failed copy, and after a success tells
+// how to use a theme or offers to use a language (setting "languagefile"). Returns false only
+// when the file could not be installed.
+bool installFile(InstallKind kind, const QString &source, const QString &folder, const QString &shippedFolder,
+                 WindowPrompts &prompts, lang::TextTable &texts, settings::Settings &settings);
 
 } // namespace tabulet::ui

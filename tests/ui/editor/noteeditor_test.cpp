@@ -1,5 +1,6 @@
 #include "ui/editor/noteeditor.h"
 
+#include "rtf/rtfreader.h"
 #include "settings/notefiles.h"
 #include "ui/editor/notedocumentcache.h"
 
@@ -52,6 +53,34 @@ TEST_F(NoteEditorTest, showingANote_isNoChange)
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("Some bold text"));
     EXPECT_FALSE(editor.document()->isUndoAvailable());
+}
+
+// Looking for a word's edge in a very long line costs time that grows with the square of its
+// length: a note with such a line wraps anywhere, whether it is shown or its text set. Only the
+// layout changes; the note's text stays as it was.
+TEST_F(NoteEditorTest, noteWithAVeryLongUnbrokenLine_wrapsAnywhereAndKeepsItsText)
+{
+    const QByteArray line(5000, 'x');
+    const auto wrapMode = [this] {
+        return editor.document()->defaultTextOption().wrapMode();
+    };
+    editor.showNoteBytes("{\\rtf1 " + line + "\\par}");
+    EXPECT_EQ(wrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(editor.wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(rtf::readRtf(editor.noteBytes()).plainText(), QString::fromLatin1(line));
+
+    editor.showNoteBytes("{\\rtf1 words of a usual note " + line.left(2000) + "\\par}");
+    EXPECT_EQ(wrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    QTextCursor cursor(editor.document());
+    cursor.insertText(QString::fromLatin1(line));
+    EXPECT_EQ(wrapMode(), QTextOption::WrapAnywhere) << "as a paste or a plug-in's text brings it";
+
+    editor.setWrapAtEdge(false);
+    editor.showNoteBytes("{\\rtf1 " + line + "\\par}");
+    EXPECT_EQ(wrapMode(), QTextOption::NoWrap) << "lines that run on still run on";
+    editor.setWrapAtEdge(true);
+    EXPECT_EQ(wrapMode(), QTextOption::WrapAnywhere);
 }
 
 TEST_F(NoteEditorTest, savedNote_namesTheDefaultFontForTextWithoutAFaceOfItsOwn)
@@ -320,6 +349,20 @@ TEST_F(NoteEditorSwitching, keptNote_comesBackLaidOut_atANewWidthItIsLaidOutAgai
     EXPECT_EQ(note->pageSize().width(), editor.viewport()->width());
     QTRY_COMPARE(laidOutParagraphs(*note), note->blockCount());
     EXPECT_LT(editor.verticalScrollBar()->maximum(), scrollRange);
+}
+
+// A kept note comes back with its own wrap mode, and the next note has its own again.
+TEST_F(NoteEditorSwitching, keptNoteWithAVeryLongLine_comesBackWrappingAnywhere)
+{
+    write(first, "{\\rtf1 " + QByteArray(5000, 'x') + "\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    const QTextDocument *firstDocument = editor.document();
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    EXPECT_EQ(editor.document()->defaultTextOption().wrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(editor.document(), firstDocument);
+    EXPECT_EQ(editor.document()->defaultTextOption().wrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_GT(editor.document()->firstBlock().layout()->lineCount(), 1) << "wrapped within the editor";
 }
 
 TEST_F(NoteEditorSwitching, onlyTheLastFewNotesAreKept)

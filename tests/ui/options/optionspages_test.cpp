@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -73,6 +74,7 @@ TEST(OptionsPages, changedControls_reachTheirOptions)
     child<QCheckBox>(sheet, "confirmexit")->setChecked(false);
     child<QCheckBox>(sheet, "listen")->setChecked(true);
     child<QLineEdit>(sheet, "port")->setText(QStringLiteral("2000"));
+    child<QLineEdit>(sheet, "listenAddress")->setText(QStringLiteral(" 10.0.0.2 "));
     child<QListWidget>(sheet, "languages")->setCurrentRow(0);
     child<QCheckBox>(sheet, "defaultFolder")->click();
     child<QPushButton>(sheet, "browse")->click();
@@ -82,6 +84,7 @@ TEST(OptionsPages, changedControls_reachTheirOptions)
     EXPECT_EQ(written.value(QStringLiteral("confirmexit")), "0");
     EXPECT_EQ(written.value(QStringLiteral("listenfornotes")), "1");
     EXPECT_EQ(written.value(QStringLiteral("port")), "2000");
+    EXPECT_EQ(written.value(QStringLiteral("listenaddress")), "10.0.0.2");
     EXPECT_EQ(written.value(QStringLiteral("languagefile")), "deutsch.tabulang");
     EXPECT_EQ(written.value(QStringLiteral("usedefaultarchivedir")), "0");
     EXPECT_EQ(written.value(QStringLiteral("customarchivedir")), "/srv/archives");
@@ -231,12 +234,30 @@ TEST_P(NumberChecks, ok_keepsTheSheetOpenOnThePageWithTheStandardMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, NumberChecks,
-    ::testing::Values(BadNumber{"archiveEveryTooMany", "createInterval", OptionsSheet::Archive, "10000", "between 0 and 9999"},
+    ::testing::Values(BadNumber{"archiveEveryTooMany", "createInterval", OptionsSheet::Archive, "10000",
+                                "between 0 and 9999"},
                       BadNumber{"archiveOlderEmpty", "deleteInterval", OptionsSheet::Archive, "", "integer"},
                       BadNumber{"tabHeightEmpty", "tabHeight", OptionsSheet::Tabs, "", "integer"},
                       BadNumber{"portEmpty", "port", OptionsSheet::Network, "", "integer"},
-                      BadNumber{"portNoPort", "port", OptionsSheet::Network, "70000", "between 0 and 65535"}),
+                      BadNumber{"portNoPort", "port", OptionsSheet::Network, "70000", "between 0 and 65535"},
+                      // A name would be looked up and might be another machine's.
+                      BadNumber{"listenAddressName", "listenAddress", OptionsSheet::Network, "localhost",
+                                "not an address: localhost"},
+                      BadNumber{"listenAddressWithPort", "listenAddress", OptionsSheet::Network, "127.0.0.1:1614",
+                                "not an address: 127.0.0.1:1614"}),
     [](const ::testing::TestParamInfo<BadNumber> &param) { return std::string(param.param.caseName); });
+
+// Listening is open to anyone who reaches the port: the page says so beside the switch.
+TEST(OptionsPages, networkPage_saysListeningAsksNoSenderWhoTheyAre)
+{
+    SheetRig rig;
+    rig.texts.loadLanguageText("IDC_STATIC_LISTENOPEN: anyone can send\n");
+    OptionsSheet &sheet = rig.open(SheetRig::workWith({}));
+    const auto *notice = child<QLabel>(sheet, "listenOpen");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->text(), "anyone can send");
+    EXPECT_EQ(child<QLineEdit>(sheet, "listenAddress")->text(), "") << "every address, as before";
+}
 
 TEST(NumberChecks, digitsOnly_andABadPageIsNotLeft)
 {

@@ -29,7 +29,11 @@ struct SheetRig
     QStringList opened;
     std::unique_ptr<OptionsSheet> sheet;
 
-    SheetRig() { texts.loadLanguageText("OPTION_INTEGERRANGE: between %d and %d\nOPTION_ENTERINTEGER: integer\n"); }
+    SheetRig()
+    {
+        texts.loadLanguageText("OPTION_INTEGERRANGE: between %d and %d\nOPTION_ENTERINTEGER: integer\n"
+                               "OPTION_LISTENADDRESS: not an address: %s\n");
+    }
 
     OptionsServices services()
     {

@@ -116,6 +116,29 @@ TEST(SkinProblems, unreadablePicturesAreReportedAndDrawNothing)
     EXPECT_EQ(pixel(f.rendered(), 10, 10), kBlack);
 }
 
+// Thousands of missing pictures make one message that lists the first of them.
+TEST(SkinProblems, manyProblemsMakeOneMessageWithTheFirstFew)
+{
+    SkinFixture f;
+    f.texts.loadLanguageText("THEME_MOREPROBLEMS: and %d more\n");
+    QByteArray bitmaps;
+    for (int i = 0; i < 500; ++i)
+        bitmaps += "<bitmap img=\"gone" + QByteArray::number(i) + ".bmp\"/>";
+    std::vector<Member> broken;
+    for (int i = 0; i < 30; ++i) {
+        bitmaps += "<bitmap img=\"broken" + QByteArray::number(i) + ".bmp\"/>";
+        broken.push_back({"broken" + QByteArray::number(i) + ".bmp", "BM not really a picture"});
+    }
+    f.load("<bitmaps>" + bitmaps + "</bitmaps>", broken);
+    ASSERT_EQ(f.reported.size(), 2u) << "one for the missing, one for the undecodable";
+    const QStringList missing = f.reported[0].first.split('\n');
+    ASSERT_EQ(missing.size(), 11);
+    EXPECT_EQ(missing[0], "gone0.bmp: unable to open file");
+    EXPECT_EQ(missing[9], "gone9.bmp: unable to open file");
+    EXPECT_EQ(missing[10], "and 490 more");
+    EXPECT_EQ(f.reported[1].first.split('\n').last(), "and 20 more");
+}
+
 const QByteArray kButtons = R"(<buttons>
     <button cmd="makeSelectionBold" x="-31" y="4">
         <state name="normal"><bitmap img="n.bmp"/></state>

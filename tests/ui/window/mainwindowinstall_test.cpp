@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace tabulet::ui {
@@ -18,10 +19,12 @@ class InstallTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        texts.loadLanguageText("ERROR_LANGUAGEFILEEXISTS: exists\nERROR_ERRORWRITINGLANGUAGEFILE: cannot write\n"
-                               "LANGUAGE_USE: use %s?\nTHEME_USE: theme %s installed\n");
+        texts.loadLanguageText(
+            "ERROR_LANGUAGEFILEEXISTS: exists\nERROR_ERRORWRITINGLANGUAGEFILE: cannot write\n"
+            "LANGUAGE_USE: use %s?\nTHEME_USE: theme %s installed\nERROR_THEMEFILEEXISTS: theme exists\n");
         source = write(work.filePath(QStringLiteral("handed/mine.tabulang")), "NEW: text");
         folder = work.filePath(QStringLiteral("user/languages"));
+        shipped = work.filePath(QStringLiteral("program/languages"));
     }
 
     static QString write(const QString &path, const QByteArray &bytes)
@@ -41,7 +44,7 @@ protected:
 
     bool install(InstallKind kind = InstallKind::Language)
     {
-        return installFile(kind, source, folder, prompts, texts, options);
+        return installFile(kind, source, folder, shipped, prompts, texts, options);
     }
 
     QTemporaryDir work;
@@ -51,6 +54,7 @@ protected:
     FakePrompts prompts{log};
     QString source;
     QString folder;
+    QString shipped;
 };
 
 TEST_F(InstallTest, newLanguage_isCopiedAndOfferedForUse)
@@ -81,6 +85,21 @@ TEST_F(InstallTest, installedFile_isReplacedOnlyWhenTheUserSaysYes)
     EXPECT_TRUE(install());
     EXPECT_EQ(read(folder + QStringLiteral("/mine.tabulang")), QByteArray("NEW: text"));
     EXPECT_TRUE(options.value(QStringLiteral("languagefile")).isEmpty());
+}
+
+// The user's copy would hide the program's own file of that name: asked as for an installed one.
+TEST_F(InstallTest, fileNamedLikeAShippedOne_isInstalledOnlyWhenTheUserSaysYes)
+{
+    write(shipped + QStringLiteral("/mine.tabulang"), "SHIPPED: text");
+    prompts.answers = {false};
+    EXPECT_TRUE(install(InstallKind::Theme));
+    EXPECT_EQ(log.asked, QStringList({"theme exists"}));
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/mine.tabulang")));
+
+    prompts.answers = {true};
+    EXPECT_TRUE(install(InstallKind::Theme));
+    EXPECT_EQ(read(folder + QStringLiteral("/mine.tabulang")), QByteArray("NEW: text"));
+    EXPECT_EQ(read(shipped + QStringLiteral("/mine.tabulang")), QByteArray("SHIPPED: text"));
 }
 
 // A file that cannot be read is reported as such, not as one that is already installed.

@@ -1,6 +1,8 @@
 #include "ui/dialogs/options/networkpage.h"
 
+#include "lang/formattext.h"
 #include "lang/texttable.h"
+#include "net/listeningaddress.h"
 #include "net/transferheader.h"
 #include "settings/textnumber.h"
 #include "ui/dialogs/options/numberfield.h"
@@ -26,11 +28,13 @@ NetworkPage::NetworkPage(const OptionsWork &work, lang::TextTable &texts, Option
     : OptionsPage(parent), m_texts(texts), m_services(services),
       m_sender(new QLineEdit(work.settings.value(QStringLiteral("sender")), this)),
       m_listen(new QCheckBox(texts.text(QStringLiteral("IDC_CHECK_LISTEN")), this)),
+      m_address(new QLineEdit(work.settings.value(QStringLiteral("listenaddress")), this)),
       m_port(new NumberField(
           std::clamp(settings::leadingNumber(work.settings.value(QStringLiteral("port"))), 0, kHighestPort), this))
 {
     m_sender->setObjectName(QStringLiteral("sender"));
     m_listen->setObjectName(QStringLiteral("listen"));
+    m_address->setObjectName(QStringLiteral("listenAddress"));
     m_port->setObjectName(QStringLiteral("port"));
     m_port->setMaximumWidth(80);
     m_listen->setChecked(work.settings.flag(QStringLiteral("listenfornotes")));
@@ -42,6 +46,11 @@ NetworkPage::NetworkPage(const OptionsWork &work, lang::TextTable &texts, Option
     auto *receive = new QGroupBox(texts.text(QStringLiteral("IDC_STATIC_RECEIVE")), this);
     auto *receiveRows = new QFormLayout(receive);
     receiveRows->addRow(m_listen);
+    auto *open = new QLabel(texts.text(QStringLiteral("IDC_STATIC_LISTENOPEN")), this);
+    open->setObjectName(QStringLiteral("listenOpen"));
+    open->setWordWrap(true);
+    receiveRows->addRow(open);
+    receiveRows->addRow(texts.text(QStringLiteral("IDC_STATIC_LISTENADDRESS")), m_address);
     receiveRows->addRow(texts.text(QStringLiteral("IDC_STATIC_PORT")), m_port);
     // The listener starts with the program and keeps its port for the run.
     auto *later = new QLabel(texts.text(QStringLiteral("IDC_STATIC_CHANGES")), this);
@@ -56,7 +65,14 @@ NetworkPage::NetworkPage(const OptionsWork &work, lang::TextTable &texts, Option
 
 bool NetworkPage::check()
 {
-    return m_port->check(0, kHighestPort, m_texts, m_services.warn);
+    if (!m_port->check(0, kHighestPort, m_texts, m_services.warn))
+        return false;
+    if (!net::listeningAddress(m_address->text()).isNull())
+        return true;
+    m_services.warn(lang::formatText(m_texts.text(QStringLiteral("OPTION_LISTENADDRESS")), {m_address->text()}), this);
+    m_address->setFocus();
+    m_address->selectAll();
+    return false;
 }
 
 void NetworkPage::write(OptionsWork &work) const
@@ -65,6 +81,7 @@ void NetworkPage::write(OptionsWork &work) const
     work.settings.value(QStringLiteral("port")) = QString::number(port == 0 ? net::kDefaultPort : port);
     work.settings.value(QStringLiteral("sender")) = m_sender->text();
     work.settings.value(QStringLiteral("listenfornotes")) = m_listen->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    work.settings.value(QStringLiteral("listenaddress")) = m_address->text().trimmed();
 }
 
 } // namespace tabulet::ui

@@ -39,7 +39,7 @@ void applyOptions(const OptionsWork &work, OptionsTargets targets)
     copyOptions(from, targets.settings,
                 {"createarchiveinterval", "deletearchiveinterval", "autoarchive", "deletearchive",
                  "silentautoarchive", "usedefaultarchivedir", "customarchivedir"});
-    copyOptions(from, targets.settings, {"port", "sender", "listenfornotes"});
+    copyOptions(from, targets.settings, {"port", "sender", "listenfornotes", "listenaddress"});
 }
 
 } // namespace tabulet::ui
