@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 
 #include <sys/socket.h>
@@ -20,10 +21,12 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcInstance, "tabulet.app.instance", QtWarningMsg)
 
-// A peer gets this long to send its handover; one that stays silent is dropped.
-constexpr int kPeerTimeoutMs = 5000;
-// Copies started at once: each loser of the race to listen tries the handover again.
+// A peer gets as long to send its handover as a start waits for the answer; then it is dropped.
+constexpr int kPeerTimeoutMs = launch::kHandoverTimeoutMs;
+// Copies started at once: each loser of the race to listen tries the handover again, while the
+// winner may still be starting, until this many attempts or this much time has passed.
 constexpr int kClaimAttempts = 40;
+constexpr auto kClaimTime = std::chrono::seconds(10);
 
 bool isOwnUser(const QLocalSocket &socket)
 {
@@ -73,15 +76,26 @@ SingleInstance::SingleInstance(QString name, std::string handover)
 bool SingleInstance::claim(Receiver receiver)
 {
     m_receiver = std::move(receiver);
-    for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
-        if (launch::handOver(m_name.toStdString(), m_handover))
+    const auto deadline = std::chrono::steady_clock::now() + kClaimTime;
+    for (int attempt = 0; attempt < kClaimAttempts && std::chrono::steady_clock::now() < deadline; ++attempt) {
+        switch (launch::handOver(m_name.toStdString(), m_handover)) {
+        case launch::HandoverResult::Taken:
             return false;
+        case launch::HandoverResult::OtherUser:
+            // Nothing was sent to it; whether this copy may run is for the data folder's lock.
+            qCWarning(lcInstance) << "another user holds the instance socket" << m_name;
+            m_heldByOtherUser = true;
+            return true;
+        case launch::HandoverResult::NoCopy:
+        case launch::HandoverResult::NotTaken:
+            break;
+        }
         if (m_server.listen(m_name))
             return true;
         // Another copy won the race to listen: it takes the handover once it listens.
         QThread::msleep(static_cast<unsigned long>(std::min(10 + 10 * attempt, 100)));
     }
-    // Better a second copy than none at all.
+    // The data folder's lock decides whether this copy may run on its own.
     qCWarning(lcInstance) << "neither reached the running copy nor became it:" << m_server.errorString();
     return true;
 }
