@@ -213,7 +213,9 @@ const std::array<FormattedTextKey, 10> kFormattedTextKeys = {{
     {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 22> kOwnTextKeys = {
+const std::array<QLatin1StringView, 24> kOwnTextKeys = {
+    QLatin1StringView("ERROR_DATAFOLDERINUSE"),
+    QLatin1StringView("ERROR_INSTANCENAMETAKEN"),
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
     QLatin1StringView("ERROR_NOTENOTSAVED"),
     QLatin1StringView("FINDDIALOG_CANCEL"),

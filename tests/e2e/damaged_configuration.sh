@@ -21,7 +21,7 @@ until xdotool search --onlyvisible --name "Tabulet - " >/dev/null 2>&1; do
 done
 e2e_stop_tabulet TERM
 
-kept=$(ls "$home" | grep -v -x -E 'tbu_config.xml|tab0000[12].rtf|archive' || true)
+kept=$(ls "$home" | grep -v -x -E 'tbu_config.xml|tbu_lock|tab0000[12].rtf|archive' || true)
 [ -n "$kept" ] || e2e_fail "the damaged file was not kept"
 cmp -s "$home/$kept" "$E2E_WORK/damaged.xml" || e2e_fail "the kept copy differs from the damaged file"
 grep -q 'filename="tab00001.rtf"' "$home/tbu_config.xml" || e2e_fail "tab00001.rtf was not recovered"
