@@ -37,6 +37,15 @@ bool isOwnUser(const QLocalSocket &socket)
     return credentials.uid == geteuid();
 }
 
+// A start that gave up waiting for the answer has hung up, and runs on or hands over again by
+// itself: acting on its handover as well would do it twice (a toggle undone).
+bool hasHungUp(const QLocalSocket &socket)
+{
+    char byte = 0;
+    return socket.state() != QLocalSocket::ConnectedState ||
+           ::recv(static_cast<int>(socket.socketDescriptor()), &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+}
+
 // Reads one handover from a peer, answers it and ends the connection.
 void serve(QLocalSocket *socket, const InstanceClaim::Receiver &receiver)
 {
@@ -54,6 +63,11 @@ void serve(QLocalSocket *socket, const InstanceClaim::Receiver &receiver)
             return;
         if (!handover) {
             qCWarning(lcInstance) << "dropped a message on the instance socket that is no handover";
+            socket->abort();
+            return;
+        }
+        if (hasHungUp(*socket)) {
+            qCWarning(lcInstance) << "dropped the handover of a start that no longer waits for it";
             socket->abort();
             return;
         }
