@@ -13,14 +13,7 @@
 #include <QTest>
 
 #include <atomic>
-#include <cstddef>
-#include <cstring>
 #include <future>
-
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace tabulet;
 
@@ -51,52 +44,6 @@ struct BrokenMessage
 
 class BrokenHandover : public ::testing::TestWithParam<BrokenMessage>
 {
-};
-
-// Another user's program that took the instance name first: it answers "OK" to whatever it is
-// sent, as if it were the running copy. The kernel tells peers the user that listened.
-class Squatter
-{
-public:
-    Squatter(const QString &name, uid_t user)
-    {
-        const QByteArray bytes = name.toUtf8();
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path + 1, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + bytes.size());
-        const uid_t ownUser = ::geteuid();
-        if (::seteuid(user) != 0)
-            return;
-        m_listening = ::bind(m_fd, reinterpret_cast<const sockaddr *>(&address), length) == 0 && ::listen(m_fd, 4) == 0;
-        m_listening = ::seteuid(ownUser) == 0 && m_listening;
-        m_received = std::async(std::launch::async, [this] {
-            std::string received;
-            pollfd waiting{m_fd, POLLIN, 0};
-            if (::poll(&waiting, 1, 5000) != 1)
-                return received;
-            const int peer = ::accept(m_fd, nullptr, nullptr);
-            char buffer[4096];
-            for (pollfd readable{peer, POLLIN, 0}; ::poll(&readable, 1, 500) == 1;) {
-                const ssize_t n = ::read(peer, buffer, sizeof buffer);
-                if (n <= 0)
-                    break;
-                received.append(buffer, static_cast<std::size_t>(n));
-                (void)!::send(peer, "OK", 2, MSG_NOSIGNAL);
-            }
-            ::close(peer);
-            return received;
-        });
-    }
-    ~Squatter() { ::close(m_fd); }
-
-    bool listening() const { return m_listening; }
-    std::string received() { return m_received.get(); }
-
-private:
-    int m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    bool m_listening = false;
-    std::future<std::string> m_received;
 };
 
 } // namespace
@@ -203,21 +150,6 @@ TEST(SingleInstance, handoverOfAStartThatGaveUp_isNotActedOn)
     EXPECT_FALSE(later.get());
     QTest::qWait(200);
     EXPECT_EQ(received, QStringList({"--show"}));
-}
-
-// A start neither hands its switches and folder to another user's listener nor ends because of
-// it: it runs on, and remembers why later starts cannot reach it.
-TEST(SingleInstance, nameHeldByAnotherUser_isSentNothingAndTheStartRunsOn)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "listening as another user needs root";
-    const QString name = uniqueName();
-    Squatter squatter(name, 65534);
-    ASSERT_TRUE(squatter.listening());
-    app::SingleInstance start(name, launch::encodeHandover({"-homedir", "/home/ann/notes"}, "/home/ann", ""));
-    EXPECT_TRUE(start.claim([](const app::Handover &) {}));
-    EXPECT_TRUE(start.nameHeldByOtherUser());
-    EXPECT_EQ(squatter.received(), "");
 }
 
 // The launcher reads only the option before it hands over: off, it starts a copy of its own even

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <future>
 #include <thread>
-#include <vector>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -106,38 +105,18 @@ TEST(HandOver, succeedsOnlyWhenTheRunningCopyTakesTheWholeMessage)
     EXPECT_EQ(launch::handOver(uniqueName(), message), launch::HandoverResult::NoCopy);
 }
 
-// A start must not hang on whatever listens under the name: a listener that never accepts, or
-// one that reads everything and answers late, is given up after kHandoverTimeoutMs.
-TEST(HandOver, givesUpOnAListenerThatStaysSilent)
+// A start must not hang on whatever listens under the name: a listener that reads everything and
+// answers late is given up after kHandoverTimeoutMs.
+TEST(HandOver, givesUpOnAListenerThatAnswersLate)
 {
     const std::string message = launch::encodeHandover({"-x"}, "/", "");
-    const auto handOverWithin = [&](const std::string &name, std::chrono::milliseconds bound) {
-        auto result = std::async(std::launch::async, [&] { return launch::handOver(name, message); });
-        EXPECT_EQ(result.wait_for(bound), std::future_status::ready) << "still waiting for " << name;
-        return result.get();
-    };
-
-    const std::string neverAccepting = uniqueName();
-    FakeRunningCopy full(neverAccepting);
-    ASSERT_TRUE(full.listening());
-    std::vector<int> queued;
-    for (int i = 0; i < 8; ++i) {
-        queued.push_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path + 1, neverAccepting.data(), neverAccepting.size());
-        (void)::connect(queued.back(), reinterpret_cast<const sockaddr *>(&address),
-                        static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + neverAccepting.size()));
-    }
-    EXPECT_EQ(handOverWithin(neverAccepting, std::chrono::seconds(3)), launch::HandoverResult::NotTaken);
-    for (const int fd : queued)
-        ::close(fd);
-
-    const std::string late = uniqueName();
-    FakeRunningCopy slow(late);
+    const std::string name = uniqueName();
+    FakeRunningCopy slow(name);
     ASSERT_TRUE(slow.listening());
     auto received = slow.serveOnce(message.size(), "OK", std::chrono::seconds(3));
-    EXPECT_EQ(handOverWithin(late, std::chrono::milliseconds(2500)), launch::HandoverResult::NotTaken);
+    auto result = std::async(std::launch::async, [&] { return launch::handOver(name, message); });
+    ASSERT_EQ(result.wait_for(std::chrono::milliseconds(2500)), std::future_status::ready);
+    EXPECT_EQ(result.get(), launch::HandoverResult::NotTaken);
     EXPECT_EQ(received.get(), message);
 }
 
