@@ -22,6 +22,10 @@ public:
     // True once a claim found the instance name held by another user: this copy runs without it,
     // and later starts cannot reach it.
     virtual bool nameHeldByOtherUser() const { return false; }
+
+    // Stops taking handovers: a first copy that may not run after all must not answer later
+    // starts, or they would end without anything shown.
+    virtual void withdraw() {}
 };
 
 } // namespace tabulet::app

@@ -23,6 +23,7 @@ public:
 
     bool claim(Receiver receiver) override;
     bool nameHeldByOtherUser() const override { return m_heldByOtherUser; }
+    void withdraw() override { m_server.close(); }
 
 private:
     void acceptConnections();

@@ -115,8 +115,11 @@ bool Startup::ownDataFolder()
         return true;
     lang::TextTable &texts = m_context.texts;
     QString text = texts.text(QStringLiteral("ERROR_DATAFOLDERINUSE"));
-    if (m_instanceClaim && m_instanceClaim->nameHeldByOtherUser())
-        text = texts.text(QStringLiteral("ERROR_INSTANCENAMETAKEN")) + QStringLiteral("\n\n") + text;
+    if (m_instanceClaim) {
+        m_instanceClaim->withdraw();
+        if (m_instanceClaim->nameHeldByOtherUser())
+            text = texts.text(QStringLiteral("ERROR_INSTANCENAMETAKEN")) + QStringLiteral("\n\n") + text;
+    }
     QMessageBox box(QMessageBox::Critical, texts.text(QStringLiteral("DIALOG_ERROR")), text, QMessageBox::Ok);
     box.setInformativeText(QDir::toNativeSeparators(m_context.folders.dataFolder));
     box.exec();

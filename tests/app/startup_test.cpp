@@ -60,8 +60,12 @@ public:
         receiver = std::move(handoverReceiver);
         return m_first;
     }
+    bool nameHeldByOtherUser() const override { return otherUserHoldsName; }
+    void withdraw() override { withdrawn = true; }
     int claims = 0;
     Receiver receiver;
+    bool otherUserHoldsName = false;
+    bool withdrawn = false;
 
 private:
     bool m_first;
@@ -224,15 +228,13 @@ TEST_F(Startup, handover_reachesTheRunningWindowWithAbsolutePaths)
 }
 
 // Two copies on one data folder lose what the other typed: a start whose folder another running
-// copy owns says so, naming the folder, and ends before any window. It holds with the option
-// "oneinstance" off too, while another data folder still runs side by side.
+// copy owns says so, naming the folder, and ends before any window; a claim it made answers no
+// later start. It holds with the option "oneinstance" off too, and with the instance name held by
+// another user, which the message adds. Another data folder still runs side by side.
 TEST_F(Startup, dataFolderOwnedByAnotherCopy_endsWithAMessageBeforeAnyWindow)
 {
     writeFile(folders.programLanguagesFolder() + "/english.tabulang",
               "ERROR_DATAFOLDERINUSE: Already in use\nERROR_INSTANCENAMETAKEN: Name taken\n");
-    writeFile(folders.dataFolder + "/tbu_config.xml",
-              "<?xml version=\"1.0\" standalone=\"no\" ?><config version=\"1.1\"><options>"
-              "<option key=\"oneinstance\" val=\"0\"/></options><notes/></config>");
     settings::DataFolderLock runningCopy(folders.dataFolder);
     ASSERT_EQ(runningCopy.state(), settings::DataFolderLock::State::Owned);
     QString shown;
@@ -244,9 +246,23 @@ TEST_F(Startup, dataFolderOwnedByAnotherCopy_endsWithAMessageBeforeAnyWindow)
         }
     });
     poll.start(20);
+    const QString folder = QDir::toNativeSeparators(folders.dataFolder);
+
+    writeFile(folders.dataFolder + "/tbu_config.xml",
+              "<?xml version=\"1.0\" standalone=\"no\" ?><config version=\"1.1\"><options>"
+              "<option key=\"oneinstance\" val=\"0\"/></options><notes/></config>");
     EXPECT_EQ(runPasses({}), 1);
     EXPECT_EQ(passes, 0);
-    EXPECT_EQ(shown, "Already in use | " + QDir::toNativeSeparators(folders.dataFolder));
+    EXPECT_EQ(shown, "Already in use | " + folder);
+
+    QFile::remove(folders.dataFolder + "/tbu_config.xml");
+    FakeClaim firstWithoutName(true);
+    firstWithoutName.otherUserHoldsName = true;
+    claim = &firstWithoutName;
+    EXPECT_EQ(runPasses({}), 1);
+    EXPECT_EQ(passes, 0);
+    EXPECT_TRUE(firstWithoutName.withdrawn);
+    EXPECT_EQ(shown, "Name taken\n\nAlready in use | " + folder);
 
     folders.dataFolder = root.filePath("other");
     QDir().mkpath(folders.dataFolder);
