@@ -18,6 +18,14 @@ public:
     // True in the first copy, which from now on passes every handover to the receiver on the main
     // thread; false in a later copy once the running copy has taken its handover.
     virtual bool claim(Receiver receiver) = 0;
+
+    // True once a claim found the instance name held by another user: this copy runs without it,
+    // and later starts cannot reach it.
+    virtual bool nameHeldByOtherUser() const { return false; }
+
+    // Stops taking handovers: a first copy that may not run after all must not answer later
+    // starts, or they would end without anything shown.
+    virtual void withdraw() {}
 };
 
 } // namespace tabulet::app

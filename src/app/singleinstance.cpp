@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 
 #include <sys/socket.h>
@@ -20,10 +21,12 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcInstance, "tabulet.app.instance", QtWarningMsg)
 
-// A peer gets this long to send its handover; one that stays silent is dropped.
-constexpr int kPeerTimeoutMs = 5000;
-// Copies started at once: each loser of the race to listen tries the handover again.
+// A peer gets as long to send its handover as a start waits for the answer; then it is dropped.
+constexpr int kPeerTimeoutMs = launch::kHandoverTimeoutMs;
+// Copies started at once: each loser of the race to listen tries the handover again, while the
+// winner may still be starting, until this many attempts or this much time has passed.
 constexpr int kClaimAttempts = 40;
+constexpr auto kClaimTime = std::chrono::seconds(10);
 
 bool isOwnUser(const QLocalSocket &socket)
 {
@@ -32,6 +35,15 @@ bool isOwnUser(const QLocalSocket &socket)
     if (getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0)
         return false;
     return credentials.uid == geteuid();
+}
+
+// A start that gave up waiting for the answer has hung up, and runs on or hands over again by
+// itself: acting on its handover as well would do it twice (a toggle undone).
+bool hasHungUp(const QLocalSocket &socket)
+{
+    char byte = 0;
+    return socket.state() != QLocalSocket::ConnectedState ||
+           ::recv(static_cast<int>(socket.socketDescriptor()), &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
 
 // Reads one handover from a peer, answers it and ends the connection.
@@ -54,6 +66,11 @@ void serve(QLocalSocket *socket, const InstanceClaim::Receiver &receiver)
             socket->abort();
             return;
         }
+        if (hasHungUp(*socket)) {
+            qCWarning(lcInstance) << "dropped the handover of a start that no longer waits for it";
+            socket->abort();
+            return;
+        }
         socket->write(launch::kHandoverTaken);
         socket->disconnectFromServer();
         // Handled from the event loop, not inside the socket's signal: it may open dialogs.
@@ -73,15 +90,26 @@ SingleInstance::SingleInstance(QString name, std::string handover)
 bool SingleInstance::claim(Receiver receiver)
 {
     m_receiver = std::move(receiver);
-    for (int attempt = 0; attempt < kClaimAttempts; ++attempt) {
-        if (launch::handOver(m_name.toStdString(), m_handover))
+    const auto deadline = std::chrono::steady_clock::now() + kClaimTime;
+    for (int attempt = 0; attempt < kClaimAttempts && std::chrono::steady_clock::now() < deadline; ++attempt) {
+        switch (launch::handOver(m_name.toStdString(), m_handover)) {
+        case launch::HandoverResult::Taken:
             return false;
+        case launch::HandoverResult::OtherUser:
+            // Nothing was sent to it; whether this copy may run is for the data folder's lock.
+            qCWarning(lcInstance) << "another user holds the instance socket" << m_name;
+            m_heldByOtherUser = true;
+            return true;
+        case launch::HandoverResult::NoCopy:
+        case launch::HandoverResult::NotTaken:
+            break;
+        }
         if (m_server.listen(m_name))
             return true;
         // Another copy won the race to listen: it takes the handover once it listens.
         QThread::msleep(static_cast<unsigned long>(std::min(10 + 10 * attempt, 100)));
     }
-    // Better a second copy than none at all.
+    // The data folder's lock decides whether this copy may run on its own.
     qCWarning(lcInstance) << "neither reached the running copy nor became it:" << m_server.errorString();
     return true;
 }

@@ -11,7 +11,8 @@ namespace tabulet::app {
 
 // The instance claim over a local socket in Linux's abstract namespace: nothing on disk, and the
 // kernel frees the name the moment a copy dies, so the next start takes over at once. An abstract
-// socket has no file permissions: the running copy drops every peer that is not its own user.
+// socket has no file permissions: the running copy drops every peer that is not its own user, and
+// a start hands over only to a listener of its own user, waiting at most a second each time.
 class SingleInstance final : public QObject, public InstanceClaim
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
     SingleInstance(QString name, std::string handover);
 
     bool claim(Receiver receiver) override;
+    bool nameHeldByOtherUser() const override { return m_heldByOtherUser; }
+    void withdraw() override { m_server.close(); }
 
 private:
     void acceptConnections();
@@ -29,6 +32,7 @@ private:
     std::string m_handover;
     Receiver m_receiver;
     QLocalServer m_server;
+    bool m_heldByOtherUser = false;
 };
 
 } // namespace tabulet::app

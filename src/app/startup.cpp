@@ -7,8 +7,10 @@
 #include "net/incomingfolder.h"
 #include "net/listenerthread.h"
 #include "net/listeningaddress.h"
+#include "settings/datafolderlock.h"
 #include "ui/applicationcontext.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
@@ -60,7 +62,7 @@ int Startup::run()
     // Our own listener ends in-process: no stop request over the network.
     if (m_context.noteListener)
         m_context.noteListener->stop();
-    return 0;
+    return m_exitCode;
 }
 
 bool Startup::runPass()
@@ -79,6 +81,8 @@ bool Startup::runPass()
                               QStringLiteral("Unable to open language file. Program will exit"));
         return false;
     }
+    if (!ownDataFolder())
+        return false;
     m_qtTranslation.apply(m_context.texts.text(QStringLiteral("LOCALE")));
     startNoteListener(m_context);
     if (m_termination.isTerminationRequested())
@@ -105,6 +109,28 @@ bool Startup::claimInstance()
     if (!firstPass || !m_instanceClaim || !m_context.settings.flag(QStringLiteral("oneinstance")))
         return true;
     return m_instanceClaim->claim([this](const Handover &handover) { takeHandover(handover); });
+}
+
+// Taken once and held until the process ends; shown in the language just loaded.
+bool Startup::ownDataFolder()
+{
+    if (m_dataFolderLock)
+        return true;
+    m_dataFolderLock = std::make_unique<settings::DataFolderLock>(m_context.folders.dataFolder);
+    if (m_dataFolderLock->state() != settings::DataFolderLock::State::HeldElsewhere)
+        return true;
+    lang::TextTable &texts = m_context.texts;
+    QString text = texts.text(QStringLiteral("ERROR_DATAFOLDERINUSE"));
+    if (m_instanceClaim) {
+        m_instanceClaim->withdraw();
+        if (m_instanceClaim->nameHeldByOtherUser())
+            text = texts.text(QStringLiteral("ERROR_INSTANCENAMETAKEN")) + QStringLiteral("\n\n") + text;
+    }
+    QMessageBox box(QMessageBox::Critical, texts.text(QStringLiteral("DIALOG_ERROR")), text, QMessageBox::Ok);
+    box.setInformativeText(QDir::toNativeSeparators(m_context.folders.dataFolder));
+    box.exec();
+    m_exitCode = 1;
+    return false;
 }
 
 // Between passes there is no window to act on: the handover only ended the other start.

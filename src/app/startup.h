@@ -8,6 +8,12 @@
 
 #include <QMetaObject>
 
+#include <memory>
+
+namespace tabulet::settings {
+class DataFolderLock;
+}
+
 namespace tabulet::app {
 
 class TerminationWatcher;
@@ -28,7 +34,8 @@ public:
     // that hands over to a running copy ends there. Without a claim every start runs on its own.
     void setInstanceClaim(InstanceClaim *claim) { m_instanceClaim = claim; }
 
-    // Runs the passes; returns the process's exit code.
+    // Runs the passes; returns the process's exit code. A copy that finds its data folder owned by
+    // another running copy says so and ends with 1.
     int run();
 
 private:
@@ -36,6 +43,7 @@ private:
     bool loadLanguage();
     void onTermination();
     bool claimInstance();
+    bool ownDataFolder();
     void takeHandover(const Handover &handover);
 
     ui::ApplicationContext &m_context;
@@ -46,6 +54,8 @@ private:
     NoteWindow *m_window = nullptr;
     InstanceClaim *m_instanceClaim = nullptr;
     bool m_firstPass = true;
+    std::unique_ptr<settings::DataFolderLock> m_dataFolderLock;
+    int m_exitCode = 0;
     QtTranslation m_qtTranslation;
     QMetaObject::Connection m_terminationConnection;
     QMetaObject::Connection m_sessionEndConnection;

@@ -221,9 +221,11 @@ const std::array<FormattedTextKey, 18> kFormattedTextKeys = {{
     {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 32> kOwnTextKeys = {
+const std::array<QLatin1StringView, 34> kOwnTextKeys = {
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
+    QLatin1StringView("ERROR_DATAFOLDERINUSE"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),
+    QLatin1StringView("ERROR_INSTANCENAMETAKEN"),
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
     QLatin1StringView("ERROR_NOTEKEPTOPEN"),
     QLatin1StringView("ERROR_NOTENOTCREATED"),

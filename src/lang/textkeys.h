@@ -13,13 +13,13 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 
 // Keys of our own beyond those of the Windows version, in alphabetical order: the texts of the
 // find and replace dialog, which stands where that version used the system's, the message for a
-// note file that cannot be read, the list manager's add and delete buttons, the note received
-// incomplete, the global hotkey's problems, what could not be written (a full disk), the question
-// before running the plug-ins of another data folder, the options' messages for a number they
-// cannot take, the listening address and its warning, a theme's further problems, and "LOCALE",
-// the language's code for Qt's own texts ("de").
+// note file that cannot be read, the messages for a data folder another copy runs on, the list
+// manager's add and delete buttons, the note received incomplete, the global hotkey's problems,
+// what could not be written (a full disk), the question before running the plug-ins of another
+// data folder, the options' messages for a number they cannot take, the listening address and its
+// warning, a theme's further problems, and "LOCALE", the language's code for Qt's own texts ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 32> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 34> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);

@@ -15,7 +15,8 @@ std::string userDataHome();
 std::string dataFolder(const Switches &switches);
 
 // The option "oneinstance" of the configuration in dataFolder: on unless the file says "0" or
-// another value. A missing or unreadable file leaves it on, as the program's defaults do.
+// another value. A missing or unreadable file, or anything but a regular file, leaves it on, as the
+// program's defaults do.
 bool oneInstance(const std::string &dataFolder);
 
 } // namespace tabulet::launch

@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     }
 
     if (launch::oneInstance(launch::dataFolder(launch::parseSwitches(arguments))) &&
-        launch::handOver(launch::instanceName(), launch::handoverOfThisStart(arguments)))
+        launch::handOver(launch::instanceName(), launch::handoverOfThisStart(arguments)) ==
+            launch::HandoverResult::Taken)
         return 0;
 
     const launch::ProgramPaths paths = launch::programPaths();

@@ -5,6 +5,7 @@
 #include "settings/notefiles.h"
 #include "settings/notelist.h"
 #include "settings/presetlist.h"
+#include "settings/regularfile.h"
 #include "settings/settings.h"
 #include "settings/wholefile.h"
 
@@ -28,8 +29,8 @@ bool readBounded(const QString &path, qint64 maxSize, QByteArray &bytes)
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > maxSize)
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         return false;
     bytes = file.read(maxSize + 1);
     return file.error() == QFileDevice::NoError && bytes.size() <= maxSize;
@@ -158,7 +159,8 @@ void ConfigurationFile::keepDamagedFile(const QByteArray &fingerprint, LoadResul
             const QFileInfo info(candidate);
             if (info.exists() || info.isSymLink())
                 continue;
-            if (QFile::copy(path, candidate))
+            // Only a regular file holds anything to keep; copying a pipe would wait for a writer.
+            if (QFileInfo(path).isFile() && QFile::copy(path, candidate))
                 copy = candidate;
             break;
         }

@@ -3,6 +3,7 @@
 #include "launch/handovermessage.h"
 #include "launch/instancesocket.h"
 #include "launch/launchoptions.h"
+#include "printers.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -119,6 +120,36 @@ TEST(SingleInstance, laterCopy_handsOverToTheFirstAndGarbageOrSilentPeersDoNotSt
     EXPECT_EQ(app::commandLineOf(received[0]).themeFile, "/tmp/x y.tabutheme");
     EXPECT_EQ(received[0].activationToken, "token");
     EXPECT_TRUE(QTest::qWaitFor([&] { return garbage.state() == QLocalSocket::UnconnectedState; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return silent.state() == QLocalSocket::UnconnectedState; }, 3000))
+        << "a silent peer is dropped after a second";
+}
+
+// A start that gave up waiting hands over again (or runs on by itself): the handover of a sender
+// that hung up before it was answered is not acted on, or a --toggle would happen twice.
+TEST(SingleInstance, handoverOfAStartThatGaveUp_isNotActedOn)
+{
+    const QString name = uniqueName();
+    app::SingleInstance first(name, {});
+    QStringList received;
+    ASSERT_TRUE(first.claim([&](const app::Handover &handover) { received << handover.arguments; }));
+
+    QLocalSocket gaveUp;
+    gaveUp.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    gaveUp.connectToServer(name);
+    ASSERT_TRUE(gaveUp.waitForConnected(1000));
+    gaveUp.write(encoded({"--toggle"}, "/", ""));
+    ASSERT_TRUE(gaveUp.waitForBytesWritten(1000));
+    gaveUp.abort();
+
+    auto later = std::async(std::launch::async, [&] {
+        app::SingleInstance second(name, launch::encodeHandover({"--show"}, "/", ""));
+        return second.claim([](const app::Handover &) {});
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return later.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+                                10000));
+    EXPECT_FALSE(later.get());
+    QTest::qWait(200);
+    EXPECT_EQ(received, QStringList({"--show"}));
 }
 
 // The launcher reads only the option before it hands over: off, it starts a copy of its own even
@@ -137,7 +168,8 @@ TEST(SingleInstance, launcherHandover_followsTheOneInstanceOption)
     configuration.close();
     const auto launcherHandsOver = [&](const QString &folder) {
         return launch::oneInstance(folder.toStdString()) &&
-               launch::handOver(name.toStdString(), launch::encodeHandover({"-x"}, "/", ""));
+               launch::handOver(name.toStdString(), launch::encodeHandover({"-x"}, "/", "")) ==
+                   launch::HandoverResult::Taken;
     };
     EXPECT_FALSE(launcherHandsOver(dataFolder.path()));
 

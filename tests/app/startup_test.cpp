@@ -2,14 +2,18 @@
 #include "app/startup.h"
 #include "app/terminationwatcher.h"
 #include "printers.h"
+#include "settings/datafolderlock.h"
 #include "ui/applicationcontext.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -56,8 +60,12 @@ public:
         receiver = std::move(handoverReceiver);
         return m_first;
     }
+    bool nameHeldByOtherUser() const override { return otherUserHoldsName; }
+    void withdraw() override { withdrawn = true; }
     int claims = 0;
     Receiver receiver;
+    bool otherUserHoldsName = false;
+    bool withdrawn = false;
 
 private:
     bool m_first;
@@ -217,6 +225,49 @@ TEST_F(Startup, handover_reachesTheRunningWindowWithAbsolutePaths)
     ASSERT_EQ(FakeWindow::handedOver.size(), 1u);
     EXPECT_EQ(FakeWindow::handedOver[0].first, "/home/ann/my themes/\"odd\" one.tabutheme");
     EXPECT_EQ(FakeWindow::handedOver[0].second, "id_TIME42");
+}
+
+// Two copies on one data folder lose what the other typed: a start whose folder another running
+// copy owns says so, naming the folder, and ends before any window; a claim it made answers no
+// later start. It holds with the option "oneinstance" off too, and with the instance name held by
+// another user, which the message adds. Another data folder still runs side by side.
+TEST_F(Startup, dataFolderOwnedByAnotherCopy_endsWithAMessageBeforeAnyWindow)
+{
+    writeFile(folders.programLanguagesFolder() + "/english.tabulang",
+              "ERROR_DATAFOLDERINUSE: Already in use\nERROR_INSTANCENAMETAKEN: Name taken\n");
+    settings::DataFolderLock runningCopy(folders.dataFolder);
+    ASSERT_EQ(runningCopy.state(), settings::DataFolderLock::State::Owned);
+    QString shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text() + " | " + box->informativeText();
+            box->accept();
+        }
+    });
+    poll.start(20);
+    const QString folder = QDir::toNativeSeparators(folders.dataFolder);
+
+    writeFile(folders.dataFolder + "/tbu_config.xml",
+              "<?xml version=\"1.0\" standalone=\"no\" ?><config version=\"1.1\"><options>"
+              "<option key=\"oneinstance\" val=\"0\"/></options><notes/></config>");
+    EXPECT_EQ(runPasses({}), 1);
+    EXPECT_EQ(passes, 0);
+    EXPECT_EQ(shown, "Already in use | " + folder);
+
+    QFile::remove(folders.dataFolder + "/tbu_config.xml");
+    FakeClaim firstWithoutName(true);
+    firstWithoutName.otherUserHoldsName = true;
+    claim = &firstWithoutName;
+    EXPECT_EQ(runPasses({}), 1);
+    EXPECT_EQ(passes, 0);
+    EXPECT_TRUE(firstWithoutName.withdrawn);
+    EXPECT_EQ(shown, "Name taken\n\nAlready in use | " + folder);
+
+    folders.dataFolder = root.filePath("other");
+    QDir().mkpath(folders.dataFolder);
+    EXPECT_EQ(runPasses({[](ui::ApplicationContext &) { return false; }}), 0);
+    EXPECT_EQ(passes, 1);
 }
 
 TEST(QtTranslation, aLocaleThatIsNoCode_isNotLoaded)

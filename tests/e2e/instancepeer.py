@@ -3,7 +3,12 @@
 format alone, and prints the answer ("OK", or nothing when the connection was dropped).
 
     instancepeer.py ARGUMENT...
-The socket is the abstract one of the running copy, found in /proc/net/unix."""
+The socket is the abstract one of the running copy, found in /proc/net/unix.
+
+    instancepeer.py --name          prints that socket's name
+    instancepeer.py --squat NAME
+listens under NAME as the program would, writes whatever a peer sends to its output and answers
+"OK" to every connection, until it is killed: another user's program that took the name first."""
 import socket
 import struct
 import sys
@@ -28,6 +33,34 @@ def instance_socket():
                 return "\0" + fields[7][1:]
     sys.exit("no running copy listens")
 
+
+def squat(name):
+    listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    listener.bind("\0" + name)
+    listener.listen(8)
+    while True:
+        peer, _ = listener.accept()
+        peer.settimeout(0.5)
+        received = b""
+        try:
+            while chunk := peer.recv(65536):
+                received += chunk
+        except (socket.timeout, ConnectionResetError):
+            pass
+        sys.stdout.buffer.write(received)
+        sys.stdout.flush()
+        try:
+            peer.sendall(b"OK")
+        except OSError:
+            pass
+        peer.close()
+
+
+if sys.argv[1:2] == ["--name"]:
+    print(instance_socket()[1:])
+    sys.exit()
+if sys.argv[1:2] == ["--squat"]:
+    squat(sys.argv[2])
 
 connection = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
 connection.connect(instance_socket())

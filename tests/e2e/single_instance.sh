@@ -2,7 +2,8 @@
 # One copy per user: a second start hands its switches to the running copy and ends, a theme
 # path with blanks arrives intact, --toggle hides and shows the window, six copies started at
 # once after the running one was killed leave exactly one, and another user's connection is
-# dropped.
+# dropped. Another user who takes the instance name first is sent nothing, and cannot make a
+# second copy run on the same data folder.
 source "$(dirname "$0")/lib.sh"
 peer="$(dirname "$0")/instancepeer.py"
 e2e_start_display --wm
@@ -85,4 +86,32 @@ done
 [ ${#running[@]} = 1 ] || e2e_fail "${#running[@]} copies run on instead of one"
 E2E_TABULET_PID=${running[0]}
 e2e_wait_window "^Tabulet - alpha$" >/dev/null
+name=$(python3 "$peer" --name)
+e2e_stop_tabulet TERM
+
+if [ "$(id -u)" != 0 ]; then
+    echo "not root: another user taking the instance name is skipped"
+    exit 0
+fi
+# Another user listens under the name first and answers "OK" to anything, as the running copy
+# would. A start sends it nothing and runs; a later start cannot reach that copy, so it says why
+# and ends instead of running a second copy on the same notes.
+received="$E2E_WORK/squatter-received"
+setpriv --reuid=65534 --regid=65534 --clear-groups /usr/bin/python3 "$peer" --squat "$name" >"$received" &
+E2E_PIDS+=($!)
+e2e_wait_for 10 grep -q "@$name\$" /proc/net/unix || e2e_fail "the other user's listener did not start"
+e2e_start_tabulet -homedir "$home"
+window=$(e2e_wait_window "^Tabulet - alpha$")
+"$TABULET_BINARY" -homedir "$home" -theme "$theme" >"$E2E_WORK/refused.out" 2>&1 &
+refused=$!
+E2E_PIDS+=($refused)
+e2e_wait_for 20 sh -c "xdotool search --onlyvisible --pid $refused | grep -q ." || e2e_fail "the later start told nothing"
+e2e_screenshot "$E2E_WORK/data-folder-in-use.png"
+[ "$(xdotool search --onlyvisible --name '^Tabulet - ' | wc -l)" = 1 ] || e2e_fail "a second note window runs"
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --pid $refused | head -n 1)" key Return
+status=0
+wait "$refused" || status=$?
+[ "$status" = 1 ] || e2e_fail "the refused start ended with status $status"
+[ ! -s "$received" ] || e2e_fail "the other user received: $(head -c 200 "$received")"
+[ ! -e "$themes" ] || e2e_fail "the refused start installed its theme somewhere"
 e2e_stop_tabulet TERM

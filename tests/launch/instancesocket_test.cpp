@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <future>
+#include <thread>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -15,27 +16,34 @@ using namespace tabulet;
 
 namespace {
 
-// A listener on an abstract socket that takes one message and answers as told.
+// A listener on an abstract socket that takes one message and answers as told. The kernel tells a
+// peer the user that listened: a listener made as another user stands for another user's program.
 class FakeRunningCopy
 {
 public:
-    explicit FakeRunningCopy(std::string name) : m_name(std::move(name))
+    explicit FakeRunningCopy(std::string name, uid_t listeningUser = ::geteuid()) : m_name(std::move(name))
     {
         m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::memcpy(address.sun_path + 1, m_name.data(), m_name.size());
         const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + m_name.size());
+        const uid_t ownUser = ::geteuid();
+        if (listeningUser != ownUser && ::seteuid(listeningUser) != 0)
+            return;
         m_listening = ::bind(m_fd, reinterpret_cast<const sockaddr *>(&address), length) == 0 && ::listen(m_fd, 4) == 0;
+        if (listeningUser != ownUser && ::seteuid(ownUser) != 0)
+            m_listening = false;
     }
     ~FakeRunningCopy() { ::close(m_fd); }
 
     bool listening() const { return m_listening; }
 
-    // Reads until the peer's message of expectedSize bytes is in, answers, and hangs up.
-    std::future<std::string> serveOnce(std::size_t expectedSize, std::string answer)
+    // Reads until the peer's message of expectedSize bytes is in, answers after delay, and hangs up.
+    std::future<std::string> serveOnce(std::size_t expectedSize, std::string answer,
+                                       std::chrono::milliseconds delay = {})
     {
-        return std::async(std::launch::async, [this, expectedSize, answer] {
+        return std::async(std::launch::async, [this, expectedSize, answer, delay] {
             const int peer = ::accept(m_fd, nullptr, nullptr);
             std::string received;
             char buffer[4096];
@@ -45,8 +53,9 @@ public:
                     break;
                 received.append(buffer, static_cast<std::size_t>(n));
             }
+            std::this_thread::sleep_for(delay);
             if (!answer.empty())
-                (void)!::write(peer, answer.data(), answer.size());
+                (void)!::send(peer, answer.data(), answer.size(), MSG_NOSIGNAL);
             ::close(peer);
             return received;
         });
@@ -89,8 +98,38 @@ TEST(HandOver, succeedsOnlyWhenTheRunningCopyTakesTheWholeMessage)
         FakeRunningCopy copy(name);
         ASSERT_TRUE(copy.listening());
         auto received = copy.serveOnce(message.size(), c.answer);
-        EXPECT_EQ(launch::handOver(name, message), c.takenExpected) << "answer: " << c.answer;
+        EXPECT_EQ(launch::handOver(name, message) == launch::HandoverResult::Taken, c.takenExpected)
+            << "answer: " << c.answer;
         EXPECT_EQ(received.get(), message);
     }
-    EXPECT_FALSE(launch::handOver(uniqueName(), message)) << "nobody listens";
+    EXPECT_EQ(launch::handOver(uniqueName(), message), launch::HandoverResult::NoCopy);
+}
+
+// A start must not hang on whatever listens under the name: a listener that reads everything and
+// answers late is given up after kHandoverTimeoutMs.
+TEST(HandOver, givesUpOnAListenerThatAnswersLate)
+{
+    const std::string message = launch::encodeHandover({"-x"}, "/", "");
+    const std::string name = uniqueName();
+    FakeRunningCopy slow(name);
+    ASSERT_TRUE(slow.listening());
+    auto received = slow.serveOnce(message.size(), "OK", std::chrono::seconds(3));
+    auto result = std::async(std::launch::async, [&] { return launch::handOver(name, message); });
+    ASSERT_EQ(result.wait_for(std::chrono::milliseconds(2500)), std::future_status::ready);
+    EXPECT_EQ(result.get(), launch::HandoverResult::NotTaken);
+    EXPECT_EQ(received.get(), message);
+}
+
+// Any local user may take the name first: another user's listener is sent nothing at all.
+TEST(HandOver, sendsNothingToAListenerOfAnotherUser)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "listening as another user needs root";
+    const std::string name = uniqueName();
+    FakeRunningCopy squatter(name, 65534);
+    ASSERT_TRUE(squatter.listening());
+    auto received = squatter.serveOnce(1, "OK");
+    EXPECT_EQ(launch::handOver(name, launch::encodeHandover({"-homedir", "/home/ann/notes"}, "/home/ann", "")),
+              launch::HandoverResult::OtherUser);
+    EXPECT_EQ(received.get(), "");
 }

@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tabulet;
 
 namespace {
@@ -49,6 +56,20 @@ INSTANTIATE_TEST_SUITE_P(
         ConfigurationCase{"keyIsCaseSensitive",
                           R"(<config><options><option key="OneInstance" val="0"/></options></config>)", true}),
     [](const auto &caseInfo) { return std::string(caseInfo.param.name); });
+
+// A pipe in the configuration's place has no writer: reading it would hold the start for good.
+TEST(OneInstanceOption, aPipeAsConfiguration_isNotWaitedFor)
+{
+    QTemporaryDir folder;
+    const QByteArray pipe = QFile::encodeName(folder.filePath("tbu_config.xml"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    auto read = std::async(std::launch::async, [&] { return launch::oneInstance(folder.path().toStdString()); });
+    const bool answered = read.wait_for(std::chrono::seconds(3)) == std::future_status::ready;
+    if (!answered)
+        ::close(::open(pipe.constData(), O_WRONLY | O_NONBLOCK)); // lets a blocked reader go on
+    ASSERT_TRUE(answered);
+    EXPECT_TRUE(read.get());
+}
 
 TEST(DataFolder, isTheHomedirSwitchElseTabuletInTheDataHome)
 {

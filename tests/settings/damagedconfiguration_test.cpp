@@ -2,7 +2,12 @@
 #include "configurationfixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace tabulet::settings {
 namespace {
@@ -143,14 +148,23 @@ TEST_F(DamagedFile, load_neverOverwritesAnEarlierCopy)
     EXPECT_EQ(readFile(configuration.filePath() + QStringLiteral(".damaged")), QByteArray("older"));
 }
 
+// A folder or a pipe in the configuration's place can be neither read nor copied; a pipe without
+// a writer must not hold the start either.
 TEST_F(DamagedFile, load_protectsAFileThatCouldNotBeCopied)
 {
-    // A folder in the configuration's place can be neither read nor copied.
-    QDir(folders.dataFolder).mkdir(QStringLiteral("tbu_config.xml"));
-    const LoadResult result = configuration.load(false);
-    EXPECT_TRUE(result.damaged);
-    EXPECT_TRUE(result.damagedCopy.isEmpty());
-    EXPECT_EQ(configuration.save(), SaveResult::Disabled);
+    const std::function<bool(const QString &)> notAFile[] = {
+        [](const QString &path) { return QDir().mkdir(path); },
+        [](const QString &path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; },
+    };
+    for (const auto &make : notAFile) {
+        QDir(folders.dataFolder).removeRecursively();
+        QDir().mkpath(folders.dataFolder);
+        ASSERT_TRUE(make(configuration.filePath()));
+        const LoadResult result = configuration.load(false);
+        EXPECT_TRUE(result.damaged);
+        EXPECT_TRUE(result.damagedCopy.isEmpty());
+        EXPECT_EQ(configuration.save(), SaveResult::Disabled);
+    }
 }
 
 TEST_F(DamagedFile, load_refusesHugeFilesWithoutParsingThem)

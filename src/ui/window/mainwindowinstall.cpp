@@ -2,6 +2,7 @@
 
 #include "lang/formattext.h"
 #include "lang/texttable.h"
+#include "settings/regularfile.h"
 #include "settings/settings.h"
 #include "settings/wholefile.h"
 #include "ui/window/mainwindowprompts.h"
@@ -41,8 +42,8 @@ CopyResult copyIntoFolder(const QString &source, const QString &folder, bool rep
     const QString target = QDir(folder).filePath(fileName);
     if (!replace && QFileInfo::exists(target))
         return CopyResult::Exists;
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly) || input.size() > maxBytes)
+    QFile input;
+    if (!settings::openRegularFile(input, source) || input.size() > maxBytes)
         return CopyResult::Failed;
     const QByteArray bytes = input.read(maxBytes + 1);
     if (bytes.size() > maxBytes)

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace tabulet::ui {
 namespace {
 
@@ -102,13 +104,20 @@ TEST_F(InstallTest, fileNamedLikeAShippedOne_isInstalledOnlyWhenTheUserSaysYes)
     EXPECT_EQ(read(shipped + QStringLiteral("/mine.tabulang")), QByteArray("SHIPPED: text"));
 }
 
-// A file that cannot be read is reported as such, not as one that is already installed.
+// A file that cannot be read is reported as such, not as one that is already installed; a pipe
+// handed over in a file's place is refused at once instead of waiting for a writer.
 TEST_F(InstallTest, unreadableFile_isReportedAsAFailure)
 {
-    source = work.filePath(QStringLiteral("handed/missing.tabulang"));
-    EXPECT_FALSE(install());
-    EXPECT_TRUE(log.asked.isEmpty());
-    EXPECT_EQ(log.told, QStringList({"cannot write"}));
+    const QString pipe = work.filePath(QStringLiteral("handed/pipe.tabulang"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString &unreadable : {work.filePath(QStringLiteral("handed/missing.tabulang")), pipe}) {
+        source = unreadable;
+        log.told.clear();
+        EXPECT_FALSE(install()) << unreadable.toStdString();
+        EXPECT_TRUE(log.asked.isEmpty());
+        EXPECT_EQ(log.told, QStringList({"cannot write"}));
+    }
+    EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/pipe.tabulang")));
 }
 
 TEST(CopyIntoFolder, refusesFilesOverTheBound)
