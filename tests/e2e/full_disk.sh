@@ -72,6 +72,6 @@ e2e_wait_for 10 sh -c "[ \"\$(xdotool getwindowname $window)\" = 'Tabulet - Othe
     e2e_fail "the next tab was not shown once the note was saved"
 e2e_stop_tabulet
 grep -q 'title="Other"' "$home/tbu_config.xml" || e2e_fail "the configuration is not whole after exit"
-left=$(find "$home" -maxdepth 1 -type f -printf '%f\n' | grep -v -E '^(tab0000[12]\.rtf|tbu_config\.xml)$' || true)
+left=$(find "$home" -maxdepth 1 -type f -printf '%f\n' | grep -v -E '^(tab0000[12]\.rtf|tbu_config\.xml|tbu_lock)$' || true)
 [ -z "$left" ] || e2e_fail "files were left behind: $left"
 echo PASS
