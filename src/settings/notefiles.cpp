@@ -1,6 +1,7 @@
 #include "settings/notefiles.h"
 
 #include "settings/folderset.h"
+#include "settings/notejournal.h"
 #include "settings/notelist.h"
 
 #include <QDir>
@@ -97,6 +98,8 @@ bool deleteNote(NoteList &notes, const QString &dataFolder, int index)
     if (index < 0 || index >= notes.size())
         return false;
     const QString path = noteFilePath(dataFolder, notes[index].fileName);
+    if (!path.isEmpty())
+        QFile::remove(journalFilePath(dataFolder, notes[index].fileName));
     notes.remove(index);
     if (path.isEmpty())
         return false;
