@@ -5,6 +5,7 @@
 #include "archive/archivermessages.h"
 #include "archive/archivescan.h"
 #include "lang/texttable.h"
+#include "settings/notejournal.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,6 +105,9 @@ private:
         for (const QString &file : tree.files) {
             const QString destination = m_data.filePath(file);
             const QFileInfo info(destination);
+            // Journals belong to the notes they were typed into, never to an archive's.
+            if (file.startsWith(QString(settings::kJournalFolder) + u'/'))
+                continue;
             if (!staysInside(destination, m_data.path())) {
                 m_host.showMessage(
                     copyFailedMessage(m_archive.filePath(file), QStringLiteral("outside the data folder")));

@@ -155,7 +155,7 @@ QString journalFilePath(const QString &dataFolder, const QString &noteFileName)
     const QString notePath = noteFilePath(dataFolder, noteFileName);
     if (notePath.isEmpty())
         return {};
-    return withSeparator(dataFolder) + QStringLiteral("journal/") + plainNoteFileName(noteFileName) +
+    return withSeparator(dataFolder) + QString(kJournalFolder) + u'/' + plainNoteFileName(noteFileName) +
            QStringLiteral(".journal");
 }
 

@@ -61,7 +61,10 @@ JournalContents readJournal(QByteArrayView bytes);
 // The journal file read, empty contents when there is none or it cannot be read.
 JournalContents readJournalFile(const QString &path);
 
-// The journal of a note's file, in the data folder's "journal" folder and named after the note's
+// The data folder's folder of journals.
+inline constexpr QLatin1StringView kJournalFolder("journal");
+
+// The journal of a note's file, in the data folder's journal folder and named after the note's
 // file: no note file can have its path (note files are plain names in the data folder), and
 // neither the scan for note files nor archives look into that folder. Empty when the note has
 // no usable path.
