@@ -7,6 +7,7 @@
 #include "ui/editor/richtextbridge.h"
 #include "ui/editor/textformats.h"
 
+#include <private/qwidgettextcontrol_p.h>
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFile>
@@ -20,7 +21,6 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QtMath>
-#include <private/qwidgettextcontrol_p.h>
 
 #include <algorithm>
 #include <utility>
@@ -32,10 +32,9 @@ namespace {
 // QTextOption has no comparison; these are the parts that decide the layout.
 bool sameLayoutOptions(const QTextOption &one, const QTextOption &other)
 {
-    return one.alignment() == other.alignment() && one.wrapMode() == other.wrapMode() &&
-           one.flags() == other.flags() && one.tabStopDistance() == other.tabStopDistance() &&
-           one.tabs() == other.tabs() && one.textDirection() == other.textDirection() &&
-           one.useDesignMetrics() == other.useDesignMetrics();
+    return one.alignment() == other.alignment() && one.wrapMode() == other.wrapMode() && one.flags() == other.flags() &&
+           one.tabStopDistance() == other.tabStopDistance() && one.tabs() == other.tabs() &&
+           one.textDirection() == other.textDirection() && one.useDesignMetrics() == other.useDesignMetrics();
 }
 
 } // namespace
@@ -76,12 +75,41 @@ NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent)
 void NoteEditor::watchContent()
 {
     // The content's every change, whatever made it: keys alone miss paste, drops and undo.
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
         if (m_showingNote || (removed == 0 && added == 0))
             return;
         m_differsFromFile = true;
+        emit noteEdited(editAt(position, removed, added));
         emit noteChanged();
     });
+}
+
+settings::JournalEdit NoteEditor::editAt(int position, int removed, int added) const
+{
+    // The change may be told as reaching past the note's end, into the paragraph mark that ends
+    // every document: on both sides, so the counts shrink alike.
+    const int end = document()->characterCount() - 1;
+    const int beyond = std::max(0, position + added - end);
+    QTextCursor inserted(document());
+    inserted.setPosition(std::min(position, end));
+    inserted.setPosition(std::min(position + added, end), QTextCursor::KeepAnchor);
+    return {position, std::max(0, removed - beyond), inserted.selectedText()};
+}
+
+void NoteEditor::replayJournal(const settings::JournalContents &journal)
+{
+    if (journal.snapshot)
+        showNote(*journal.snapshot);
+    m_showingNote = true;
+    QTextCursor cursor(document());
+    for (const settings::JournalEdit &edit : journal.edits) {
+        const int end = document()->characterCount() - 1;
+        cursor.setPosition(std::clamp(edit.position, 0, end));
+        cursor.setPosition(std::clamp(edit.position + edit.removed, 0, end), QTextCursor::KeepAnchor);
+        cursor.insertText(edit.inserted);
+    }
+    startAfresh();
+    m_differsFromFile = true;
 }
 
 void NoteEditor::showNoteBytes(const QByteArray &bytes)

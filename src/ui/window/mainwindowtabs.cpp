@@ -5,6 +5,7 @@
 #include "settings/notestyle.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/window/journalkeeper.h"
 #include "ui/window/mainwindowstyle.h"
 #include "ui/window/tabstrip.h"
 
@@ -25,6 +26,7 @@ NoteTabs::NoteTabs(ApplicationContext &context, TabStrip &strip, NoteEditor &edi
 {
     connect(&m_strip, &TabStrip::currentChanged, this, &NoteTabs::onStripSelection);
     connect(&m_editor, &NoteEditor::noteChanged, this, &NoteTabs::markModified);
+    m_journal = new JournalKeeper(m_context.folders, m_editor, this);
 }
 
 int NoteTabs::tabCount() const
@@ -71,6 +73,7 @@ void NoteTabs::loadTab()
         return;
     const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
     m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
+    const bool recovered = recoverFromJournal(*note);
     // After the note is in the editor: the note left keeps its own font, and a kept note that
     // comes back with its font is not laid out again.
     applyDefaultCharFormat();
@@ -79,6 +82,19 @@ void NoteTabs::loadTab()
     m_editor.placeCaret(note->selection);
     if (m_shownNoteUnreadable)
         emit noteUnreadable(path);
+    if (recovered) {
+        markModified();
+        emit noteRecovered(note->title);
+    }
+}
+
+bool NoteTabs::recoverFromJournal(const settings::Note &note)
+{
+    if (m_shownNoteUnreadable) {
+        m_journal->noteNotShown();
+        return false;
+    }
+    return m_journal->noteShown(note);
 }
 
 bool NoteTabs::saveTab()
@@ -92,6 +108,7 @@ bool NoteTabs::saveTab()
     if (path.isEmpty() || !m_editor.saveNoteFile(path))
         return false;
     note->modified = false;
+    m_journal->noteSaved(*note);
     return true;
 }
 

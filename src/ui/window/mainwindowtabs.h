@@ -9,6 +9,7 @@ struct Note;
 namespace tabulet::ui {
 
 struct ApplicationContext;
+class JournalKeeper;
 class NoteEditor;
 class TabStrip;
 
@@ -78,16 +79,21 @@ signals:
     void noteUnreadable(const QString &path);
     // The selected note changed since it was read or written.
     void noteModified();
+    // The shown note got back from its journal what was typed into it after its file was last
+    // written; it is marked changed, so that it is saved.
+    void noteRecovered(const QString &title);
 
 private:
     void onStripSelection(int tab);
     void setSelectedTab(int tab);
     void selectOnStrip(int tab);
     void updateEditorEnabled();
+    bool recoverFromJournal(const settings::Note &note);
 
     ApplicationContext &m_context;
     TabStrip &m_strip;
     NoteEditor &m_editor;
+    JournalKeeper *m_journal = nullptr;
     int m_selectedTab = -1;
     int m_contextTab = -1;
     bool m_suppressSelChange = false;
