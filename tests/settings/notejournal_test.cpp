@@ -42,13 +42,6 @@ TEST(NoteJournal, readsBackTheEditsAfterTheLastSnapshot)
     EXPECT_FALSE(journal.appliesTo({}));
 }
 
-TEST(NoteJournal, aJournalWithoutChangesAppliesToNothing)
-{
-    EXPECT_FALSE(readJournal(baseRecord(kStored)).appliesTo(kStored));
-    EXPECT_FALSE(readJournal(baseRecord({})).appliesTo({}));
-    EXPECT_TRUE(readJournal(journalOf({baseRecord({}), editRecord(edit(0, 0, "x"))})).appliesTo({}));
-}
-
 // Cut anywhere, a journal gives the records before the cut and nothing of the one cut.
 TEST(NoteJournal, aTornTailIsLeftOut)
 {
@@ -145,16 +138,6 @@ TEST_F(JournalFiles, aDeletedNoteTakesItsJournalAlong)
     writer.close();
     ASSERT_TRUE(deleteNote(notes, folders.dataFolder, notes.indexOfSerial(serial)));
     EXPECT_FALSE(QFileInfo::exists(journal));
-}
-
-TEST_F(JournalFiles, aNoteWrittenAgainIsAnotherStoredState)
-{
-    writeFile(dataPath("tab00001.rtf"), "{\\rtf1 a}");
-    const NoteFileIdentity first = NoteFileIdentity::of(dataPath("tab00001.rtf"));
-    EXPECT_EQ(first.size, 9);
-    writeFile(dataPath("tab00001.rtf"), "{\\rtf1 b}");
-    EXPECT_NE(NoteFileIdentity::of(dataPath("tab00001.rtf")), first);
-    EXPECT_EQ(NoteFileIdentity::of(dataPath("none.rtf")), NoteFileIdentity{});
 }
 
 TEST_F(JournalFiles, theWriterAppendsAndASaveRemovesTheJournal)
