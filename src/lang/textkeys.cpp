@@ -200,7 +200,7 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 10> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 11> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},    // number of files copied, archive folder
     {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1}, // path of the note file
     {"ERROR_NOTENOTSAVED"_L1, "s"_L1},       // path of the note file
@@ -209,11 +209,12 @@ const std::array<FormattedTextKey, 10> kFormattedTextKeys = {{
     {"ID_TRAY_TOOLTIP"_L1, "s"_L1},          // title of the current note
     {"LANGUAGE_USE"_L1, "s"_L1},             // name of the installed language file
     {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},      // bytes of a received note that came, bytes announced
+    {"NOTE_RECOVERED"_L1, "s"_L1},           // title of the note whose journal gave its text back
     {"OPTION_INTEGERRANGE"_L1, "dd"_L1},     // lowest and highest number an options field takes
     {"THEME_USE"_L1, "s"_L1},                // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 22> kOwnTextKeys = {
+const std::array<QLatin1StringView, 23> kOwnTextKeys = {
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
     QLatin1StringView("ERROR_NOTENOTSAVED"),
     QLatin1StringView("FINDDIALOG_CANCEL"),
@@ -234,6 +235,7 @@ const std::array<QLatin1StringView, 22> kOwnTextKeys = {
     QLatin1StringView("IDC_BUTTON_DELETE"),
     QLatin1StringView("LOCALE"),
     QLatin1StringView("NEWFILE_INCOMPLETE"),
+    QLatin1StringView("NOTE_RECOVERED"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
 };

@@ -17,7 +17,7 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // incomplete, the global hotkey's problems, the options' messages for a number they cannot take,
 // and "LOCALE", the language's code for Qt's own texts ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 22> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 23> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -30,6 +30,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 10> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 11> kFormattedTextKeys;
 
 } // namespace tabulet::lang
