@@ -33,6 +33,13 @@ QByteArray encoded(const QString &path)
     return QFile::encodeName(path);
 }
 
+// Creates or empties a file in the journal folder, making the folder first when it is not there.
+int createEmpty(const QString &path)
+{
+    ::mkdir(encoded(QFileInfo(path).path()).constData(), 0700);
+    return ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+}
+
 } // namespace
 
 JournalWriter::~JournalWriter()
@@ -98,10 +105,9 @@ bool JournalWriter::openForAppending()
 {
     if (m_fd >= 0)
         return true;
-    const QByteArray path = encoded(m_path);
     if (m_keptLength > 0) {
         // The earlier run's journal, without a torn record at its end.
-        m_fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
+        m_fd = ::open(encoded(m_path).constData(), O_WRONLY | O_CLOEXEC);
         if (m_fd >= 0 && ::ftruncate(m_fd, m_keptLength) == 0 && ::lseek(m_fd, 0, SEEK_END) == m_keptLength) {
             m_size = m_keptLength;
             m_keptLength = 0;
@@ -111,8 +117,7 @@ bool JournalWriter::openForAppending()
         m_keptLength = 0;
         return false;
     }
-    ::mkdir(encoded(QFileInfo(m_path).path()).constData(), 0700);
-    m_fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    m_fd = createEmpty(m_path);
     if (m_fd < 0)
         return false;
     m_size = 0;
@@ -135,8 +140,7 @@ bool JournalWriter::writeAfresh(const QByteArray &noteRtf)
 {
     closeFile();
     const QString fresh = m_path + QStringLiteral(".new");
-    ::mkdir(encoded(QFileInfo(m_path).path()).constData(), 0700);
-    m_fd = ::open(encoded(fresh).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    m_fd = createEmpty(fresh);
     m_size = 0;
     m_keptLength = 0;
     if (m_fd < 0) {
