@@ -7,7 +7,6 @@
 #include "ui/editor/richtextbridge.h"
 #include "ui/editor/textformats.h"
 
-#include <private/qwidgettextcontrol_p.h>
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFile>
@@ -21,6 +20,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QtMath>
+#include <private/qwidgettextcontrol_p.h>
 
 #include <algorithm>
 #include <utility>
@@ -32,9 +32,10 @@ namespace {
 // QTextOption has no comparison; these are the parts that decide the layout.
 bool sameLayoutOptions(const QTextOption &one, const QTextOption &other)
 {
-    return one.alignment() == other.alignment() && one.wrapMode() == other.wrapMode() && one.flags() == other.flags() &&
-           one.tabStopDistance() == other.tabStopDistance() && one.tabs() == other.tabs() &&
-           one.textDirection() == other.textDirection() && one.useDesignMetrics() == other.useDesignMetrics();
+    return one.alignment() == other.alignment() && one.wrapMode() == other.wrapMode() &&
+           one.flags() == other.flags() && one.tabStopDistance() == other.tabStopDistance() &&
+           one.tabs() == other.tabs() && one.textDirection() == other.textDirection() &&
+           one.useDesignMetrics() == other.useDesignMetrics();
 }
 
 } // namespace

@@ -169,9 +169,7 @@ TEST_F(MainWindowTest, notesInTheirOwnFonts_comeBackLaidOutInTheirFont)
     large->font.size = 24;
     const QTextDocument *note = window->editor().document();
     const QFont ownFont = note->defaultFont();
-    const auto laidOut = [&] {
-        return note->lastBlock().layout()->lineCount() > 0;
-    };
+    const auto laidOut = [&] { return note->lastBlock().layout()->lineCount() > 0; };
     QTRY_VERIFY(laidOut());
 
     window->tabs().stepTab(1);
@@ -501,8 +499,7 @@ TEST_F(MainWindowTest, typing_isSavedWhenItPauses_anUnwritableFileIsToldOnceAndS
 TEST_F(MainWindowTest, closingWithoutAsking_endsADialogThatIsOpen)
 {
     open({{"A", true, "a"}});
-    QMessageBox question(QMessageBox::Question, QString(), QStringLiteral("really?"),
-                         QMessageBox::Yes | QMessageBox::No);
+    QMessageBox question(QMessageBox::Question, QString(), QStringLiteral("really?"), QMessageBox::Yes | QMessageBox::No);
     QTimer::singleShot(0, window.get(), [this] { window->closeWithoutAsking(); });
     question.exec();
     EXPECT_FALSE(question.isVisible());
