@@ -73,7 +73,7 @@ void NoteTabs::loadTab()
         return;
     const QString path = settings::noteFilePath(m_context.folders.dataFolder, note->fileName);
     m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
-    const bool recovered = recoverFromJournal(*note);
+    const bool recovered = recoverFromJournal();
     // After the note is in the editor: the note left keeps its own font, and a kept note that
     // comes back with its font is not laid out again.
     applyDefaultCharFormat();
@@ -84,17 +84,19 @@ void NoteTabs::loadTab()
         emit noteUnreadable(path);
     if (recovered) {
         markModified();
-        emit noteRecovered(note->title);
+        emit noteRecovered(selectedNote()->title);
     }
 }
 
-bool NoteTabs::recoverFromJournal(const settings::Note &note)
+bool NoteTabs::recoverFromJournal()
 {
-    if (m_shownNoteUnreadable) {
+    // Asked for afresh: plug-ins told of the reading may have changed the note list.
+    const settings::Note *note = selectedNote();
+    if (!note || m_shownNoteUnreadable) {
         m_journal->noteNotShown();
         return false;
     }
-    return m_journal->noteShown(note);
+    return m_journal->noteShown(*note);
 }
 
 bool NoteTabs::saveTab()

@@ -88,7 +88,7 @@ private:
     void setSelectedTab(int tab);
     void selectOnStrip(int tab);
     void updateEditorEnabled();
-    bool recoverFromJournal(const settings::Note &note);
+    bool recoverFromJournal();
 
     ApplicationContext &m_context;
     TabStrip &m_strip;
