@@ -10,6 +10,9 @@ namespace tabulet::app {
 
 namespace {
 
+// A closed terminal (SIGHUP) and Ctrl+\ (SIGQUIT) would otherwise end the program without saving.
+constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+
 // The write end is used from the signal handler: only async-signal-safe calls there.
 int g_signalSockets[2] = {-1, -1};
 
@@ -32,14 +35,14 @@ TerminationWatcher::TerminationWatcher(QObject *parent) : QObject(parent)
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signalNumber : kTerminationSignals)
+        sigaction(signalNumber, &action, nullptr);
 }
 
 TerminationWatcher::~TerminationWatcher()
 {
-    signal(SIGTERM, SIG_DFL);
-    signal(SIGINT, SIG_DFL);
+    for (const int signalNumber : kTerminationSignals)
+        signal(signalNumber, SIG_DFL);
     for (int &socket : g_signalSockets) {
         if (socket >= 0)
             ::close(socket);

@@ -6,8 +6,9 @@ class QSocketNotifier;
 
 namespace tabulet::app {
 
-// Turns SIGTERM and SIGINT (logout, shutdown, Ctrl+C in a terminal) into a Qt signal on the main
-// thread, so that the program can close the way its exit command does and lose nothing.
+// Turns SIGTERM, SIGINT, SIGHUP and SIGQUIT (logout, shutdown, Ctrl+C or Ctrl+\ in a terminal,
+// the terminal closed) into a Qt signal on the main thread, so that the program can close the way its exit command does
+// and lose nothing.
 class TerminationWatcher final : public QObject
 {
     Q_OBJECT

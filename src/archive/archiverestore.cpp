@@ -5,6 +5,7 @@
 #include "archive/archivermessages.h"
 #include "archive/archivescan.h"
 #include "lang/texttable.h"
+#include "settings/notejournal.h"
 
 #include <QDir>
 #include <QFile>
@@ -223,9 +224,10 @@ private:
         for (const QString &file : tree.files) {
             const QString destination = m_data.filePath(file);
             const QFileInfo info(destination);
-            if (isScript(file)) {
+            // Journals belong to the notes they were typed into, never to an archive's.
+            if (isScript(file) || file.startsWith(QString(settings::kJournalFolder) + u'/'))
                 continue;
-            } else if (!staysInside(destination, m_data.path())) {
+            if (!staysInside(destination, m_data.path())) {
                 m_host.showMessage(
                     copyFailedMessage(m_archive.filePath(file), QStringLiteral("outside the data folder")));
             } else if ((info.exists() || info.isSymLink()) && !replaced.contains(QDir::cleanPath(destination))) {

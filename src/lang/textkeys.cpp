@@ -200,7 +200,7 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 18> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 19> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
     {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},      // path of the export
@@ -213,6 +213,7 @@ const std::array<FormattedTextKey, 18> kFormattedTextKeys = {{
     {"ID_TRAY_TOOLTIP"_L1, "s"_L1},           // title of the current note
     {"LANGUAGE_USE"_L1, "s"_L1},              // name of the installed language file
     {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},       // bytes of a received note that came, bytes announced
+    {"NOTE_RECOVERED"_L1, "s"_L1},            // title of the note whose journal gave its text back
     {"OPTION_INTEGERRANGE"_L1, "dd"_L1},      // lowest and highest number an options field takes
     {"OPTION_LISTENADDRESS"_L1, "s"_L1},      // the address typed
     {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1}, // the plug-ins folder of a -homedir data folder
@@ -221,7 +222,7 @@ const std::array<FormattedTextKey, 18> kFormattedTextKeys = {{
     {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 34> kOwnTextKeys = {
+const std::array<QLatin1StringView, 35> kOwnTextKeys = {
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_DATAFOLDERINUSE"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),
@@ -250,6 +251,7 @@ const std::array<QLatin1StringView, 34> kOwnTextKeys = {
     QLatin1StringView("IDC_STATIC_LISTENOPEN"),
     QLatin1StringView("LOCALE"),
     QLatin1StringView("NEWFILE_INCOMPLETE"),
+    QLatin1StringView("NOTE_RECOVERED"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
     QLatin1StringView("OPTION_LISTENADDRESS"),

@@ -1,6 +1,7 @@
 #include "settings/notefiles.h"
 
 #include "settings/folderset.h"
+#include "settings/notejournal.h"
 #include "settings/notelist.h"
 #include "settings/wholefile.h"
 
@@ -114,6 +115,8 @@ bool deleteNote(NoteList &notes, const QString &dataFolder, int index)
         return false;
     // The link itself goes, wherever it leads.
     const QString path = placeOfNoteFile(dataFolder, notes[index].fileName);
+    if (!path.isEmpty())
+        QFile::remove(journalFilePath(dataFolder, notes[index].fileName));
     notes.remove(index);
     if (path.isEmpty())
         return false;

@@ -37,7 +37,7 @@ QString noteFilePath(const QString &dataFolder, const QString &fileName);
 // folder. Returns the note's serial, or -1 when the file could not be written.
 int createNote(NoteList &notes, const QString &dataFolder, const QString &title, const QString &fileName = {});
 
-// Removes the note's file and its record; the record goes even when the file cannot be
+// Removes the note's file, its journal and its record; the record goes even when the file cannot be
 // removed. Returns whether the file is gone.
 bool deleteNote(NoteList &notes, const QString &dataFolder, int index);
 

@@ -135,6 +135,19 @@ TEST_F(Restore, aFileTheRestoreDoesNotReplaceIsKeptAndTold)
     EXPECT_EQ(readFile(dataPath(QStringLiteral("tab00001.rtf"))), "first");
 }
 
+TEST_F(Restore, journalsAreNeitherArchivedNorBroughtBack)
+{
+    writeFile(dataPath(QStringLiteral("journal/tab00001.rtf.journal")), "typed");
+    const ArchiveRecord record = archiveThenChange();
+    EXPECT_EQ(record.fileCount, 3);
+    EXPECT_FALSE(snapshot(record.path).join(u' ').contains(QStringLiteral("journal")));
+    writeFile(record.path + QStringLiteral("/journal/tab00002.rtf.journal"), "put into the archive");
+    ASSERT_TRUE(archiver.restore(record, host));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("journal/tab00002.rtf.journal"))));
+    EXPECT_EQ(readFile(dataPath(QStringLiteral("tab00002.rtf"))), "second");
+}
+
 TEST_F(Restore, aFileThatCannotBeGatheredChangesNothing)
 {
     const ArchiveRecord record = archiveThenChange();

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# SIGINT and SIGTERM end the program the way its exit command does: the configuration is saved.
+# SIGINT, SIGTERM, SIGHUP and SIGQUIT end the program the way its exit command does: the configuration is saved.
 source "$(dirname "$0")/lib.sh"
 e2e_start_display
 
 home="$E2E_WORK/notes"
 e2e_write_config "$home" selectedtab=1 -- First Second
-for signal in INT TERM; do
+for signal in INT TERM HUP QUIT; do
     e2e_start_tabulet -homedir "$home"
     e2e_wait_window "Second" >/dev/null
     e2e_stop_tabulet "$signal"

@@ -93,6 +93,7 @@ void NoteEditor::watchContent()
             return;
         wrapLongLinesAnywhere(position, added);
         m_differsFromFile = true;
+        emit noteEdited(editAt(position, removed, added));
         emit noteChanged();
     });
 }
@@ -111,6 +112,34 @@ void NoteEditor::wrapLongLinesAnywhere(int position, int added)
         if (block == last)
             return;
     }
+}
+
+settings::JournalEdit NoteEditor::editAt(int position, int removed, int added) const
+{
+    // The change may be told as reaching past the note's end, into the paragraph mark that ends
+    // every document: on both sides, so the counts shrink alike.
+    const int end = document()->characterCount() - 1;
+    const int beyond = std::max(0, position + added - end);
+    QTextCursor inserted(document());
+    inserted.setPosition(std::min(position, end));
+    inserted.setPosition(std::min(position + added, end), QTextCursor::KeepAnchor);
+    return {position, std::max(0, removed - beyond), inserted.selectedText()};
+}
+
+void NoteEditor::replayJournal(const settings::JournalContents &journal)
+{
+    if (journal.snapshot)
+        showNote(*journal.snapshot);
+    m_showingNote = true;
+    QTextCursor cursor(document());
+    for (const settings::JournalEdit &edit : journal.edits) {
+        const int end = document()->characterCount() - 1;
+        cursor.setPosition(std::clamp(edit.position, 0, end));
+        cursor.setPosition(std::clamp(edit.position + edit.removed, 0, end), QTextCursor::KeepAnchor);
+        cursor.insertText(edit.inserted);
+    }
+    startAfresh();
+    m_differsFromFile = true;
 }
 
 void NoteEditor::showNoteBytes(const QByteArray &bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/notejournal.h"
 #include "ui/editor/notedocumentcache.h"
 
 #include <QByteArray>
@@ -46,6 +47,10 @@ public:
     // bytes); nullptr for none. Not owned.
     void setPluginHost(plugins::PluginHost *host) { m_plugins = host; }
 
+    // Puts into the shown note what its journal kept (a whole note, then edits), as changes of the
+    // note since its file was written: the note differs from its file afterwards.
+    void replayJournal(const settings::JournalContents &journal);
+
     // Puts the caret at a character position, with an empty selection; clamped to the text.
     void placeCaret(int position);
 
@@ -67,6 +72,8 @@ signals:
     // The note changed: typing, paste, cut, drag and drop, undo, redo or a format change; also
     // every key press that is not a pure movement or modifier key.
     void noteChanged();
+    // The note's text changed, as its journal keeps it; before noteChanged.
+    void noteEdited(const settings::JournalEdit &edit);
     // A character was typed and the editor has taken it in.
     void characterTyped();
 
@@ -79,6 +86,7 @@ protected:
 
 private:
     void watchContent();
+    settings::JournalEdit editAt(int position, int removed, int added) const;
     void showNote(const QByteArray &bytes);
     void showKept(QTextDocument *kept);
     // A note with a very long line wraps anywhere, else at words' edges (see wrapModeFor).

@@ -76,6 +76,15 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
             [this](const QString &path) { reportNoteFileProblem(QStringLiteral("ERROR_NOTEFILEUNREADABLE"), path); });
     connect(m_tabs, &NoteTabs::shownNoteKept, this,
             [this](const QString &path) { reportNoteFileProblem(QStringLiteral("ERROR_NOTEKEPTOPEN"), path); });
+    // Told once the window is up: a note is first shown while the window is still being built.
+    connect(
+        m_tabs, &NoteTabs::noteRecovered, this,
+        [this](const QString &title) {
+            m_prompts->tell(QString(),
+                            lang::formatText(m_context.texts.text(QStringLiteral("NOTE_RECOVERED")), {title}),
+                            WindowPrompts::Icon::Information);
+        },
+        Qt::QueuedConnection);
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::updateTitle);
     connect(m_tabs, &NoteTabs::selectedNoteChanged, this, &MainWindow::syncFormatButtons);
     connect(m_strip, &TabStrip::tabRightClicked, this, &MainWindow::openTabMenu);

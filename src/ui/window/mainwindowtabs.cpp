@@ -5,6 +5,7 @@
 #include "settings/notestyle.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/window/journalkeeper.h"
 #include "ui/window/mainwindowstyle.h"
 #include "ui/window/tabstrip.h"
 
@@ -36,6 +37,7 @@ NoteTabs::NoteTabs(ApplicationContext &context, TabStrip &strip, NoteEditor &edi
 {
     connect(&m_strip, &TabStrip::currentChanged, this, &NoteTabs::onStripSelection);
     connect(&m_editor, &NoteEditor::noteChanged, this, &NoteTabs::markModified);
+    m_journal = new JournalKeeper(m_context.folders, m_editor, this);
 }
 
 int NoteTabs::tabCount() const
@@ -90,6 +92,7 @@ void NoteTabs::loadTab()
         const Work reading(*this);
         m_shownNoteUnreadable = !m_editor.loadNoteFile(path);
     }
+    const bool recovered = recoverFromJournal();
     // After the note is in the editor: the note left keeps its own font, and a kept note that
     // comes back with its font is not laid out again.
     applyDefaultCharFormat();
@@ -100,6 +103,21 @@ void NoteTabs::loadTab()
     m_editor.placeCaret(index < 0 ? 0 : m_context.notes[index].selection);
     if (m_shownNoteUnreadable)
         emit noteUnreadable(path);
+    if (recovered) {
+        markModified();
+        emit noteRecovered(selectedNote()->title);
+    }
+}
+
+bool NoteTabs::recoverFromJournal()
+{
+    // Asked for afresh: plug-ins told of the reading may have changed the note list.
+    const settings::Note *note = selectedNote();
+    if (!note || m_shownNoteUnreadable) {
+        m_journal->noteNotShown();
+        return false;
+    }
+    return m_journal->noteShown(*note);
 }
 
 bool NoteTabs::saveTab()
@@ -120,8 +138,10 @@ bool NoteTabs::saveTab()
     }
     // Looked up again: plug-ins ran while the note was written.
     const int index = m_context.notes.indexOfSerial(serial);
-    if (index >= 0)
+    if (index >= 0) {
         m_context.notes[index].modified = false;
+        m_journal->noteSaved(m_context.notes[index]);
+    }
     return true;
 }
 

@@ -9,6 +9,7 @@ struct Note;
 namespace tabulet::ui {
 
 struct ApplicationContext;
+class JournalKeeper;
 class NoteEditor;
 class TabStrip;
 
@@ -90,6 +91,9 @@ signals:
     void shownNoteKept(const QString &path);
     // No note is being read or written any more.
     void workDone();
+    // The shown note got back from its journal what was typed into it after its file was last
+    // written; it is marked changed, so that it is saved.
+    void noteRecovered(const QString &title);
 
 private:
     // Marks the notes busy for its lifetime.
@@ -109,10 +113,12 @@ private:
     void setSelectedTab(int tab);
     void selectOnStrip(int tab);
     void updateEditorEnabled();
+    bool recoverFromJournal();
 
     ApplicationContext &m_context;
     TabStrip &m_strip;
     NoteEditor &m_editor;
+    JournalKeeper *m_journal = nullptr;
     int m_selectedTab = -1;
     int m_contextTab = -1;
     bool m_suppressSelChange = false;

@@ -1,6 +1,7 @@
 #include "ui/window/mainwindow.h"
 
 #include "fakeprompts.h"
+#include "settings/journalwriter.h"
 #include "settings/notefiles.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
@@ -237,6 +238,41 @@ TEST_F(MainWindowTest, unreadableNoteFile_isToldAndNeverWrittenOver)
     EXPECT_EQ(QFileInfo(path).size(), NoteEditor::kMaxNoteFileSize + 1);
     EXPECT_FALSE(window->editor().isReadOnly()) << "the readable note can be edited again";
     EXPECT_EQ(shownText(), QStringLiteral("a"));
+}
+
+// What a note's journal kept beyond its file comes back when the note is shown, is told once and
+// goes with the save; a note whose file cannot be read keeps its journal, maybe the only copy.
+TEST_F(MainWindowTest, journaledTyping_comesBackWhenTheNoteIsShownAndGoesWithTheSave)
+{
+    context.texts.loadLanguageText("NOTE_RECOVERED: recovered %s\nERROR_NOTEFILEUNREADABLE: unreadable %s\n");
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}});
+    const QDir data(context.folders.dataFolder);
+    {
+        QFile huge(data.filePath(QStringLiteral("tab00003.rtf")));
+        ASSERT_TRUE(huge.resize(NoteEditor::kMaxNoteFileSize + 1));
+    }
+    for (const QString &name : {QStringLiteral("tab00002.rtf"), QStringLiteral("tab00003.rtf")}) {
+        settings::JournalWriter writer;
+        writer.open(settings::journalFilePath(data.path(), name), settings::NoteFileIdentity::of(data.filePath(name)),
+                    {});
+        ASSERT_TRUE(writer.record({1, 0, QStringLiteral(" typed")}, [] { return QByteArray(); }));
+    }
+    const QByteArray keptForC = readFile(QStringLiteral("journal/tab00003.rtf.journal"));
+
+    window->runCommand(CommandId::ChangeToNextTab);
+    EXPECT_EQ(shownText(), QStringLiteral("b typed"));
+    EXPECT_TRUE(window->tabs().selectedNote()->modified);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.told, QStringList({"recovered B"}));
+
+    window->runCommand(CommandId::ChangeToNextTab);
+    EXPECT_TRUE(readFile(QStringLiteral("tab00002.rtf")).contains("b typed"));
+    EXPECT_FALSE(QFileInfo::exists(settings::journalFilePath(data.path(), QStringLiteral("tab00002.rtf"))));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.told.size(), 2);
+    EXPECT_TRUE(shownText().isEmpty());
+    EXPECT_EQ(readFile(QStringLiteral("journal/tab00003.rtf.journal")), keptForC);
+    EXPECT_FALSE(keptForC.isEmpty());
 }
 
 TEST_F(MainWindowTest, newTab_createsTheNoteFileAndSavesTheNoteLeft)
