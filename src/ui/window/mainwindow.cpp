@@ -56,6 +56,8 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_editor = new NoteEditor(this);
     m_tabs = new NoteTabs(m_context, *m_strip, *m_editor, this);
     m_shape = new WindowShape(*this, *m_skin);
+    m_shape->keepWhole(*m_editor);
+    m_shape->keepWhole(*m_strip);
     m_menus = new NoteMenus(m_context, *this, {}, this);
     m_showTabMenu = [this](const QPoint &position) {
         m_menus->showTabMenu(position);
