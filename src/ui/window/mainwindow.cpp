@@ -2,6 +2,7 @@
 
 #include "lang/formattext.h"
 #include "settings/notefiles.h"
+#include "theme/layout.h"
 #include "theme/tabfont.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
@@ -220,12 +221,22 @@ void MainWindow::activateTheme()
 void MainWindow::redrawTheme()
 {
     applyTabFont();
+    fitToScreen();
     layout(size());
     m_shape->apply();
     // The new buttons show the selection's format and the window's place on top as before.
     syncFormatButtons();
     m_skin->setButtonSelected(QStringLiteral("windowOnTop"), isOnTop());
     saveConfiguration();
+}
+
+// A theme that asks for a larger window grows it in place: it is moved back onto its screen.
+void MainWindow::fitToScreen()
+{
+    const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return;
+    setGeometry(theme::fitWindow(geometry(), minimumSize(), shownOn->availableGeometry()));
 }
 
 void MainWindow::loadThemeFromMenu(const QString &name)
