@@ -12,6 +12,7 @@
 #include "ui/tray/trayicon.h"
 #include "ui/window/activationhotkey.h"
 #include "ui/window/editingcommands.h"
+#include "ui/window/focusreturn.h"
 #include "ui/window/idlesaver.h"
 #include "ui/window/mainwindowinstall.h"
 #include "ui/window/mainwindowplacement.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_shape = new WindowShape(*this, *m_skin);
     m_shape->keepWhole(*m_editor);
     m_shape->keepWhole(*m_strip);
+    new FocusReturn(*this, *m_editor);
     m_menus = new NoteMenus(m_context, *this, {}, this);
     m_showTabMenu = [this](const QPoint &position) {
         m_menus->showTabMenu(position);
