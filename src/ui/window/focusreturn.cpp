@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace tabulet::ui {
@@ -16,7 +17,10 @@ bool FocusReturn::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::Hide || !watched->isWidgetType() || m_pending)
         return false;
     const auto *widget = static_cast<const QWidget *>(watched);
-    if (widget->isWindow() && widget->windowType() == Qt::Dialog) {
+    // Only a dialog the person was in (the desktop still calls it focused until its ending has
+    // been told): one that goes while they work elsewhere takes nothing.
+    if (widget->isWindow() && widget->windowType() == Qt::Dialog && widget->windowHandle() &&
+        widget->windowHandle() == QGuiApplication::focusWindow()) {
         // Once the dialog's own ending has run: it may open the next dialog.
         m_pending = true;
         QMetaObject::invokeMethod(this, &FocusReturn::giveBack, Qt::QueuedConnection);
