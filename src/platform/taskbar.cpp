@@ -51,14 +51,20 @@ void keepOffTaskbar(QWidget *window)
 bool keepAbove(QWidget *window, bool above)
 {
     xcb_connection_t *connection = x11Connection();
-    if (!connection || !window->isVisible() || !window->internalWinId())
+    if (!connection)
         return false;
+    const auto id = static_cast<xcb_window_t>(window->winId());
     const xcb_atom_t state = internAtom(connection, "_NET_WM_STATE");
     const xcb_atom_t aboveState = internAtom(connection, "_NET_WM_STATE_ABOVE");
     if (state == XCB_ATOM_NONE || aboveState == XCB_ATOM_NONE)
         return false;
-    askStateChange(connection, static_cast<xcb_window_t>(window->internalWinId()), state,
-                   above ? StateChange::Add : StateChange::Remove, aboveState);
+    if (!window->isVisible()) {
+        // An unmapped window has no states until the window manager reads them at mapping.
+        if (above)
+            xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32, 1, &aboveState);
+    } else {
+        askStateChange(connection, id, state, above ? StateChange::Add : StateChange::Remove, aboveState);
+    }
     xcb_flush(connection);
     return true;
 }

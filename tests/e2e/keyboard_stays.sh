@@ -75,6 +75,18 @@ has_state SKIP_TASKBAR || e2e_fail "the pin put the window on the taskbar: $(sta
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$X $Y $WIDTH $HEIGHT" = "$before" ] || e2e_fail "the pin moved the window from $before to $X $Y $WIDTH $HEIGHT"
 [ "$(xdotool getwindowfocus)" = "$window" ] || e2e_fail "the pin took the focus"
+# Put away into the tray and shown again from there, the window is still above others.
+xdotool mousemove --sync $((X + WIDTH - 44)) $((Y + 12)) click 1 mousemove --sync 900 700
+e2e_wait_for 10 sh -c "xwininfo -id $window | grep -q IsUnMapped" || e2e_fail "the window did not go to the tray"
+for id in $(xdotool search --onlyvisible --pid "$E2E_TABULET_PID"); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$WIDTH" -le 32 ] && xdotool mousemove "$((X + WIDTH / 2))" "$((Y + HEIGHT / 2))" sleep 0.1 click 1
+done
+e2e_wait_for 10 sh -c "xwininfo -id $window | grep -q IsViewable" || e2e_fail "the tray icon did not show the window"
+xdotool mousemove --sync 900 700 windowactivate --sync "$window"
+has_state ABOVE || e2e_fail "the window shown from the tray is no longer above others: $(state)"
+has_state SKIP_TASKBAR || e2e_fail "the window shown from the tray is on the taskbar: $(state)"
+eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool type --delay 20 "pinned"
 # Shortcuts still run: a new note (named), then bold on its text.
 through_dialog named ctrl+n Escape

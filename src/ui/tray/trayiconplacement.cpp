@@ -61,8 +61,8 @@ void toggleTopmost(QWidget &window)
 {
     const bool onTop = !isTopmost(window);
     if (platform::keepAbove(&window, onTop)) {
-        // The window manager changed only that; Qt's record of the flag follows without
-        // making the native window anew.
+        // The window manager changed only that; the window's record of the flag follows without
+        // making the native window anew (which a change of its flags would).
         window.overrideWindowFlags(window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop));
         return;
     }

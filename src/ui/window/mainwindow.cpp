@@ -1,6 +1,7 @@
 #include "ui/window/mainwindow.h"
 
 #include "lang/formattext.h"
+#include "platform/taskbar.h"
 #include "settings/notefiles.h"
 #include "theme/layout.h"
 #include "theme/tabfont.h"
@@ -306,6 +307,10 @@ void MainWindow::restorePlacement()
 void MainWindow::showAndActivate()
 {
     m_hidden = false;
+    // The window manager forgets a window's states when it is put away.
+    platform::keepOffTaskbar(this);
+    if (isOnTop())
+        platform::keepAbove(this, true);
     showNormal();
     raise();
     activateWindow();
