@@ -46,7 +46,7 @@ through_dialog() { # word open-key close-keys...
     shift 2
     xdotool key "$open"
     e2e_wait_for 20 bash -c '[ -n "$(dialogs)" ]' ||
-        e2e_fail "$open opened no dialog"
+        e2e_fail "$open opened no dialog: the keyboard is not with the note window"
     dialog=$(dialogs | head -n 1)
     has_icon "$dialog" || e2e_fail "the dialog of $open has no icon"
     xdotool key --delay 100 "$@"
