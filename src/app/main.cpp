@@ -12,6 +12,7 @@
 #include "launch/version.h"
 #include "platform/desktopregistration.h"
 #include "platform/fontwarmup.h"
+#include "platform/programicon.h"
 #include "settings/ensurefolder.h"
 #include "ui/applicationcontext.h"
 #include "ui/window/keyboardfilter.h"
@@ -62,6 +63,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tabulet"));
     QApplication::setApplicationVersion(QString::fromLatin1(launch::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.tabulet.Tabulet"));
+    QApplication::setWindowIcon(platform::programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     app::TerminationWatcher termination;
 

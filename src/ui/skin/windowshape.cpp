@@ -3,6 +3,7 @@
 #include "ui/skin/skin.h"
 
 #include <QBitmap>
+#include <QEvent>
 #include <QImage>
 #include <QWidget>
 
@@ -21,6 +22,21 @@ WindowShape::WindowShape(QWidget &window, const Skin &skin) : QObject(&window), 
     connect(&skin, &Skin::laidOut, this, &WindowShape::updateMask);
 }
 
+void WindowShape::keepWhole(QWidget &child)
+{
+    m_kept.append(&child);
+    child.installEventFilter(this);
+    updateMask();
+}
+
+bool WindowShape::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)
+        updateMask();
+    return QObject::eventFilter(watched, event);
+}
+
 void WindowShape::apply()
 {
     m_shaped = m_skin.transparencyEnabled();
@@ -36,7 +52,12 @@ void WindowShape::updateMask()
 {
     if (!m_shaped)
         return;
-    m_window.setMask(keyedShape(m_skin.render(), m_skin.chromaKey()));
+    QRegion shape = keyedShape(m_skin.render(), m_skin.chromaKey());
+    for (const QWidget *child : std::as_const(m_kept)) {
+        if (!child->isHidden())
+            shape += child->geometry();
+    }
+    m_window.setMask(shape);
 }
 
 } // namespace tabulet::ui

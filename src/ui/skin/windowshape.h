@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QObject>
 #include <QRegion>
 
@@ -25,16 +26,24 @@ public:
     // Both must outlive the shape.
     WindowShape(QWidget &window, const Skin &skin);
 
+    // A child window whose rectangle the shape never cuts, wherever it is placed: the note and
+    // the tabs stay whole whatever colour the key is. The child must outlive the shape.
+    void keepWhole(QWidget &child);
+
     // Applies the skin's current setting: shaped by its key colour when its transparency is
     // on, rectangular and opaque otherwise.
     void apply();
     bool isShaped() const { return m_shaped; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void updateMask();
 
     QWidget &m_window;
     const Skin &m_skin;
+    QList<QWidget *> m_kept;
     bool m_shaped = false;
 };
 

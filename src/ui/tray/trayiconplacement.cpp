@@ -1,5 +1,7 @@
 #include "ui/tray/trayiconplacement.h"
 
+#include "platform/taskbar.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -58,6 +60,12 @@ bool isTopmost(const QWidget &window)
 void toggleTopmost(QWidget &window)
 {
     const bool onTop = !isTopmost(window);
+    if (platform::keepAbove(&window, onTop)) {
+        // The window manager changed only that; the window's record of the flag follows without
+        // making the native window anew (which a change of its flags would).
+        window.overrideWindowFlags(window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop));
+        return;
+    }
     const QRect place = window.geometry();
     const bool wasVisible = window.isVisible();
     // Changing the flag recreates the native window, which hides it and may forget its place.

@@ -1,7 +1,9 @@
 #include "ui/window/mainwindow.h"
 
 #include "lang/formattext.h"
+#include "platform/taskbar.h"
 #include "settings/notefiles.h"
+#include "theme/layout.h"
 #include "theme/tabfont.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
@@ -11,6 +13,7 @@
 #include "ui/tray/trayicon.h"
 #include "ui/window/activationhotkey.h"
 #include "ui/window/editingcommands.h"
+#include "ui/window/focusreturn.h"
 #include "ui/window/idlesaver.h"
 #include "ui/window/mainwindowinstall.h"
 #include "ui/window/mainwindowplacement.h"
@@ -56,6 +59,9 @@ MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     m_editor = new NoteEditor(this);
     m_tabs = new NoteTabs(m_context, *m_strip, *m_editor, this);
     m_shape = new WindowShape(*this, *m_skin);
+    m_shape->keepWhole(*m_editor);
+    m_shape->keepWhole(*m_strip);
+    new FocusReturn(*this, *m_editor);
     m_menus = new NoteMenus(m_context, *this, {}, this);
     m_showTabMenu = [this](const QPoint &position) {
         m_menus->showTabMenu(position);
@@ -227,12 +233,22 @@ void MainWindow::activateTheme()
 void MainWindow::redrawTheme()
 {
     applyTabFont();
+    fitToScreen();
     layout(size());
     m_shape->apply();
     // The new buttons show the selection's format and the window's place on top as before.
     syncFormatButtons();
     m_skin->setButtonSelected(QStringLiteral("windowOnTop"), isOnTop());
     saveConfiguration();
+}
+
+// A theme that asks for a larger window grows it in place: it is moved back onto its screen.
+void MainWindow::fitToScreen()
+{
+    const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return;
+    setGeometry(theme::fitWindow(geometry(), minimumSize(), shownOn->availableGeometry()));
 }
 
 void MainWindow::loadThemeFromMenu(const QString &name)
@@ -300,6 +316,10 @@ void MainWindow::restorePlacement()
 void MainWindow::showAndActivate()
 {
     m_hidden = false;
+    // The window manager forgets a window's states when it is put away.
+    platform::keepOffTaskbar(this);
+    if (isOnTop())
+        platform::keepAbove(this, true);
     showNormal();
     raise();
     activateWindow();

@@ -132,6 +132,7 @@ private:
     bool loadTheme();
     void activateTheme();
     void redrawTheme();
+    void fitToScreen();
     void reportDamagedConfiguration(const QString &keptCopy);
     void reportNoteNotSaved();
     void reportConfigurationNotSaved();

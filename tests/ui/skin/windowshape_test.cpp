@@ -80,5 +80,32 @@ TEST(WindowShape, subthemeWithoutTransparencyRestoresTheRectangle)
     EXPECT_TRUE(f.window.mask().isEmpty());
 }
 
+TEST(WindowShape, blackKeyNeverCutsTheChildrenKeptWhole)
+{
+    SkinFixture f;
+    // Transparency without a key colour keys out black, here the whole body of the skin.
+    f.loadConfig(theme::test::configXml(R"(<theme title="black"><config><transparency enable="1"/></config>
+                     <bitmaps><bitmap img="black.bmp" x1="0" y1="0" x2="-1" y2="-1"/></bitmaps>
+                     <buttons/><combinedBitmaps/></theme>)"),
+                 {{"black.bmp", solidBmp(2, 2, kBlack)}});
+    QWidget note(&f.window);
+    note.setGeometry(10, 30, 100, 50);
+    QWidget tabs(&f.window);
+    tabs.setGeometry(10, 5, 100, 20);
+    WindowShape shape(f.window, f.skin);
+    shape.keepWhole(note);
+    shape.keepWhole(tabs);
+    f.window.show();
+    shape.apply();
+    ASSERT_TRUE(shape.isShaped());
+    EXPECT_EQ(f.window.mask(), QRegion(10, 5, 100, 20) + QRegion(10, 30, 100, 50));
+
+    // Laid out anew after a resize: the shape follows the children to their new places.
+    f.window.resize(300, 150);
+    note.setGeometry(20, 40, 250, 100);
+    EXPECT_EQ(f.window.mask(), QRegion(10, 5, 100, 20) + QRegion(20, 40, 250, 100));
+    EXPECT_FALSE(f.window.mask().contains(QPoint(150, 20)));
+}
+
 } // namespace
 } // namespace tabulet::ui::test

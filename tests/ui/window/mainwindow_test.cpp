@@ -424,6 +424,27 @@ TEST_F(MainWindowTest, unreadableTheme_fallsBackToTheDefaultTheme)
     EXPECT_EQ(window->theme().currentTitle(), window->theme().listSubthemes().value(0));
 }
 
+TEST_F(MainWindowTest, largerSubtheme_growsTheWindowOntoTheScreen)
+{
+    // The compact subtheme allows 220 × 100; the full one needs 300 × 150.
+    open({{"A"}}, {{"subtheme", "compact"}});
+    const QRect desktop = window->screen()->availableGeometry();
+    const QRect corner(desktop.right() - 229, desktop.bottom() - 109, 230, 110);
+    window->setGeometry(corner);
+    ASSERT_EQ(window->geometry(), corner);
+
+    window->selectSubthemeFromMenu(QStringLiteral("full"));
+    EXPECT_EQ(window->minimumSize(), QSize(300, 150));
+    EXPECT_EQ(window->geometry().size(), QSize(300, 150));
+    EXPECT_EQ(window->geometry().bottomRight(), desktop.bottomRight());
+
+    // Back to the smaller one: the window keeps its size and place, and may be made smaller.
+    window->selectSubthemeFromMenu(QStringLiteral("compact"));
+    EXPECT_EQ(window->minimumSize(), QSize(220, 100));
+    EXPECT_EQ(window->geometry().size(), QSize(300, 150));
+    EXPECT_EQ(window->geometry().bottomRight(), desktop.bottomRight());
+}
+
 TEST_F(MainWindowTest, boldCommand_togglesAndShowsOnTheButton)
 {
     open({{"A", true, "some words"}});
