@@ -166,7 +166,7 @@ void MainWindow::runMenuItem(int id)
     else if (id == kResetPositionItem)
         resetPosition(*this);
     else if (id == kSendNoteItem)
-        sendSelectedNote();
+        sendTargetNote();
 }
 
 void MainWindow::runFormatCommand(CommandId id)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -16,10 +17,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace tabulet::ui {
 namespace {
@@ -78,6 +82,44 @@ TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
     QFile arrived(received->filePath);
     ASSERT_TRUE(arrived.open(QIODevice::ReadOnly));
     EXPECT_EQ(arrived.readAll(), QByteArray("{\\rtf1 hello}"));
+}
+
+TEST(SendFileDialog, refusedConnection_isToldInOneBox)
+{
+    QTemporaryDir folder;
+    const QString notePath = folder.filePath(QStringLiteral("tab00001.rtf"));
+    QFile file(notePath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 hello}");
+    file.close();
+    // A port that was free a moment ago: nobody listens there.
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 closedPort = probe.serverPort();
+    probe.close();
+
+    lang::TextTable texts;
+    SendFileDialog dialog(texts, {notePath, QStringLiteral("Shopping"), QStringLiteral("anna")}, QString());
+    dialog.show();
+    QStringList boxes;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, &dialog, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->accept();
+        }
+    });
+    closer.start(20);
+    dialog.findChild<QComboBox *>(QStringLiteral("recipient"))
+        ->setCurrentText(QStringLiteral("127.0.0.1:%1").arg(closedPort));
+    dialog.findChild<QPushButton *>(QStringLiteral("send"))->click();
+    ASSERT_TRUE(waitUntil([&] { return !dialog.isVisible(); }));
+    QTest::qWait(200);
+
+    ASSERT_TRUE(dialog.result() && !dialog.result()->sent());
+    ASSERT_EQ(boxes.size(), 1) << boxes.join(u'|').toStdString();
+    EXPECT_TRUE(boxes.front().startsWith(QStringLiteral("The attempt to connect was rejected.")))
+        << boxes.front().toStdString();
 }
 
 TEST(ListManagerDialog, editsTheListItIsGiven)

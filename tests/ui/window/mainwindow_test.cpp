@@ -4,6 +4,7 @@
 #include "settings/notefiles.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/menus/menuitems.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skinnedbutton.h"
 #include "ui/window/idlesaver.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -362,6 +364,24 @@ TEST_F(MainWindowTest, tabMenu_forgetsItsTabWhenItCloses)
     EXPECT_EQ(window->tabs().contextTab(), -1);
     window->runCommand(CommandId::DeleteDocument);
     EXPECT_EQ(tabTexts(), QStringList({"A", "B"}));
+}
+
+TEST_F(MainWindowTest, sendFromTheTabMenu_offersTheClickedNote)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}});
+    window->tabs().selectTab(2, true);
+    QString offeredTitle;
+    fromTabMenu(0, [&] {
+        QTimer::singleShot(0, window.get(), [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            offeredTitle = dialog->findChild<QLineEdit *>(QStringLiteral("title"))->text();
+            dialog->reject();
+        });
+        window->runMenuItem(kSendNoteItem);
+    });
+    EXPECT_EQ(offeredTitle, QStringLiteral("A"));
+    EXPECT_EQ(window->tabs().selectedTab(), 2);
 }
 
 TEST_F(MainWindowTest, rename_offersTheTabTextAndAcceptsAnEmptyName)
