@@ -200,7 +200,8 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 18> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 19> kFormattedTextKeys = {{
+    {"ENTER_HOTKEY_FOR"_L1, "s"_L1},          // what the shortcut is for: a command or a plug-in
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
     {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},      // path of the export
@@ -221,7 +222,8 @@ const std::array<FormattedTextKey, 18> kFormattedTextKeys = {{
     {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
 }};
 
-const std::array<QLatin1StringView, 34> kOwnTextKeys = {
+const std::array<QLatin1StringView, 35> kOwnTextKeys = {
+    QLatin1StringView("ENTER_HOTKEY_FOR"),
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_DATAFOLDERINUSE"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),

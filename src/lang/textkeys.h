@@ -11,7 +11,8 @@ namespace tabulet::lang {
 // each; the UI names its texts from this list.
 extern const std::array<QLatin1StringView, 191> kTextKeys;
 
-// Keys of our own beyond those of the Windows version, in alphabetical order: the texts of the
+// Keys of our own beyond those of the Windows version, in alphabetical order: what the shortcut
+// dialog binds, the texts of the
 // find and replace dialog, which stands where that version used the system's, the message for a
 // note file that cannot be read, the messages for a data folder another copy runs on, the list
 // manager's add and delete buttons, the note received incomplete, the global hotkey's problems,
@@ -19,7 +20,7 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // data folder, the options' messages for a number they cannot take, the listening address and its
 // warning, a theme's further problems, and "LOCALE", the language's code for Qt's own texts ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 34> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 35> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -32,6 +33,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 18> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 19> kFormattedTextKeys;
 
 } // namespace tabulet::lang
