@@ -6,6 +6,7 @@
 #include "rtf/unbrokenrun.h"
 #include "settings/wholefile.h"
 #include "ui/editor/notedocumentcache.h"
+#include "ui/editor/notelinks.h"
 #include "ui/editor/richtextbridge.h"
 #include "ui/editor/textformats.h"
 
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -411,7 +414,7 @@ QUrl NoteEditor::openableLink(const QString &target)
 void NoteEditor::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        const QUrl link = openableLink(anchorAt(event->position().toPoint()));
+        const QUrl link = openableLink(linkTargetAt(*this, event->position().toPoint()));
         if (link.isValid()) {
             m_pressedOnLink = true;
             event->accept();
@@ -432,9 +435,16 @@ void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
     QTextEdit::mouseReleaseEvent(event);
 }
 
+void NoteEditor::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    underlineWrittenLinks(*this, painter, event->rect());
+}
+
 void NoteEditor::mouseMoveEvent(QMouseEvent *event)
 {
-    const bool overLink = openableLink(anchorAt(event->position().toPoint())).isValid();
+    const bool overLink = openableLink(linkTargetAt(*this, event->position().toPoint())).isValid();
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
     QTextEdit::mouseMoveEvent(event);
 }

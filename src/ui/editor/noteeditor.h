@@ -62,7 +62,7 @@ public:
     static QUrl openableLink(const QString &target);
 
 signals:
-    // A click on a link that may be opened.
+    // A click on a link that may be opened: a link field, or an address written in the text.
     void linkActivated(const QUrl &url);
     // The note changed: typing, paste, cut, drag and drop, undo, redo or a format change; also
     // every key press that is not a pure movement or modifier key.
@@ -75,6 +75,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QImage>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -176,6 +177,50 @@ TEST_F(NoteEditorTest, clickOnALink_asksToOpenItAndLeavesTheSelection)
     ASSERT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.front().front().toUrl(), QUrl(QStringLiteral("https://example.org/")));
     EXPECT_EQ(editor.textCursor().position(), 0);
+}
+
+// Addresses written in the text show and open as links, and stay plain text in the saved note.
+TEST_F(NoteEditorTest, writtenAddresses_showAndOpenAsLinks_andAreSavedAsPlainText)
+{
+    QPalette colours = editor.palette();
+    colours.setColor(QPalette::Link, QColor(255, 0, 255));
+    editor.setPalette(colours);
+    const QString text = QStringLiteral("see www.example.org, mail anna@example.org now");
+    editor.insertPlainText(text);
+    editor.placeCaret(0);
+    QSignalSpy opened(&editor, &NoteEditor::linkActivated);
+    const auto pointAt = [&](int position) {
+        QTextCursor at(editor.document());
+        at.setPosition(position);
+        return editor.cursorRect(at).center() + QPoint(2, 0);
+    };
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, pointAt(int(text.indexOf(u"example"))));
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, pointAt(int(text.indexOf(u"anna"))));
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, pointAt(1));
+    ASSERT_EQ(opened.count(), 2);
+    EXPECT_EQ(opened[0].front().toUrl(), QUrl(QStringLiteral("http://www.example.org")));
+    EXPECT_EQ(opened[1].front().toUrl(), QUrl(QStringLiteral("mailto:anna@example.org")));
+    EXPECT_EQ(editor.textCursor().position(), 1) << "a click beside the links places the caret";
+
+    // The link colour shows under the address and nowhere under "see".
+    const QImage shown = editor.viewport()->grab().toImage();
+    const auto underlined = [&](int from, int to) {
+        const QRect line = editor.cursorRect(QTextCursor(editor.document()));
+        for (int x = pointAt(from).x(); x < pointAt(to).x(); ++x) {
+            for (int y = line.top(); y <= line.bottom() + 3; ++y) {
+                if (shown.pixelColor(x, y) == QColor(255, 0, 255))
+                    return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(underlined(int(text.indexOf(u"www")), int(text.indexOf(u','))));
+    EXPECT_FALSE(underlined(0, 3));
+
+    const QByteArray saved = editor.noteBytes();
+    EXPECT_FALSE(saved.contains("field")) << saved.constData();
+    EXPECT_FALSE(saved.contains("HYPERLINK")) << saved.constData();
+    EXPECT_TRUE(saved.contains("see www.example.org, mail anna@example.org now")) << saved.constData();
 }
 
 struct LinkCase
