@@ -16,7 +16,7 @@ public:
     virtual void runCommand(commands::CommandId id) = 0;
 };
 
-enum class MessageIcon { None, Error, Warning, Question };
+enum class MessageIcon { None, Error, Warning, Question, Information };
 
 // The message boxes of the plug-in host. They have no owner window and return when the user
 // has answered.
