@@ -33,6 +33,27 @@ namespace tabulet::ui {
 
 namespace {
 
+// Marks the plug-ins' view of the editor as between notes while a note is read.
+class NoteLoading
+{
+public:
+    explicit NoteLoading(plugins::PluginHost *host) : m_host(host)
+    {
+        if (m_host)
+            m_host->setNoteLoading(true);
+    }
+    ~NoteLoading()
+    {
+        if (m_host)
+            m_host->setNoteLoading(false);
+    }
+    NoteLoading(const NoteLoading &) = delete;
+    NoteLoading &operator=(const NoteLoading &) = delete;
+
+private:
+    plugins::PluginHost *m_host;
+};
+
 // A note with more characters than this in a row without white space wraps anywhere: finding a
 // word's edge in such a line costs time that grows with the square of its length, and the line
 // breaks anywhere in the end all the same. Only the layout changes, never the note's text.
@@ -294,9 +315,14 @@ QByteArray NoteEditor::noteBytes() const
 
 bool NoteEditor::loadNoteFile(const QString &notePath)
 {
+    const NoteLoading loading(m_plugins);
     // A plug-in may have the note read from elsewhere, and decode its bytes.
     const QString path = m_plugins ? m_plugins->raisePreLoad(notePath) : notePath;
     const bool decoded = m_plugins && m_plugins->hasCallbacks(plugins::PluginEvent::LoadBuffer);
+    // Plug-ins may read the bytes of the note last read in any later callback.
+    const bool bytesWanted = m_plugins && m_plugins->table().size() > 0;
+    if (bytesWanted)
+        m_plugins->fileBuffers().loadBuffer.clear();
     setShownNoteAside(path);
     const std::optional<NoteFileStamp> stamp = NoteFileStamp::of(path);
     if (!stamp) {
@@ -304,7 +330,7 @@ bool NoteEditor::loadNoteFile(const QString &notePath)
         return true;
     }
     QTextDocument *kept = m_keptNotes->take(path);
-    if (kept && !decoded) {
+    if (kept && !bytesWanted) {
         showKept(kept);
     } else {
         QFile file(path);
@@ -314,6 +340,8 @@ bool NoteEditor::loadNoteFile(const QString &notePath)
             return false;
         }
         const QByteArray bytes = file.readAll();
+        if (bytesWanted)
+            m_plugins->fileBuffers().loadBuffer = bytes;
         const QByteArray shown = decoded && !bytes.isEmpty() ? m_plugins->raiseLoadBuffer(bytes) : bytes;
         // The kept layout still shows the note when the plug-ins left its bytes as they were.
         if (kept && shown == bytes) {
@@ -325,8 +353,10 @@ bool NoteEditor::loadNoteFile(const QString &notePath)
     }
     m_shownFile = path;
     m_shownStamp = stamp;
-    if (m_plugins && stamp->size > 0)
+    if (m_plugins && stamp->size > 0) {
+        m_plugins->setNoteLoading(false);
         m_plugins->raiseEvent(plugins::PluginEvent::PostLoad);
+    }
     return true;
 }
 
@@ -455,13 +485,16 @@ void NoteEditor::keyPressEvent(QKeyEvent *event)
         emit noteChanged();
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
         // Ctrl+Tab belongs to the tab switching; in the text it does nothing.
-        if (!event->modifiers().testFlag(Qt::ControlModifier))
+        if (!event->modifiers().testFlag(Qt::ControlModifier)) {
             indentSelection(event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier));
+            emit characterTyped();
+        }
         event->accept();
         return;
     }
     QTextEdit::keyPressEvent(event);
-    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+    static constexpr int kEditingKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Delete};
+    if ((!event->text().isEmpty() && event->text().at(0).isPrint()) || std::ranges::count(kEditingKeys, event->key()))
         emit characterTyped();
 }
 

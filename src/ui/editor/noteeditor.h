@@ -67,7 +67,7 @@ signals:
     // The note changed: typing, paste, cut, drag and drop, undo, redo or a format change; also
     // every key press that is not a pure movement or modifier key.
     void noteChanged();
-    // A character was typed and the editor has taken it in.
+    // A character, Enter, Backspace, Delete or Tab was typed and the editor has taken it in.
     void characterTyped();
 
 protected:

@@ -164,6 +164,28 @@ TEST_F(NoteEditorTest, tabWithoutSelection_typesATab_ctrlTabTypesNothing)
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("a\tb"));
 }
 
+// Plug-ins hear of every key that types into the text, and of no movement.
+TEST_F(NoteEditorTest, keysThatTypeIntoTheText_areTold)
+{
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int told;
+    } cases[] = {
+        {Qt::Key_A, {}, 1},         {Qt::Key_Return, {}, 1},          {Qt::Key_Enter, Qt::KeypadModifier, 1},
+        {Qt::Key_Backspace, {}, 1}, {Qt::Key_Delete, {}, 1},          {Qt::Key_Tab, {}, 1},
+        {Qt::Key_Left, {}, 0},      {Qt::Key_Tab, Qt::ControlModifier, 0}, {Qt::Key_Shift, Qt::ShiftModifier, 0},
+    };
+    editor.setPlainText(QStringLiteral("abc\ndef"));
+    for (const auto &c : cases) {
+        select(3, 3);
+        QSignalSpy typed(&editor, &NoteEditor::characterTyped);
+        QTest::keyClick(&editor, c.key, c.modifiers);
+        EXPECT_EQ(typed.count(), c.told) << QKeySequence(c.key).toString().toStdString();
+    }
+}
+
 TEST_F(NoteEditorTest, clickOnALink_asksToOpenItAndLeavesTheSelection)
 {
     editor.showNoteBytes("{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"https://example.org/\"}"

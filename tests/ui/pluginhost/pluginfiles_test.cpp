@@ -3,6 +3,7 @@
 #include "printers.h"
 #include "settings/settings.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/pluginhost/plugineditorbridge.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +114,27 @@ TEST_F(PluginFiles, pluginsMayReadAnotherFileOrOtherBytes)
     QFile onDisk(note);
     ASSERT_TRUE(onDisk.open(QIODevice::ReadOnly));
     EXPECT_EQ(onDisk.readAll(), QByteArray("{\\rtf1 own text\\par}"));
+}
+
+// Without a load-buffer callback the plug-ins still read the bytes of the note last read, a
+// note kept laid out included; while a note is read, no current line is told.
+TEST_F(PluginFiles, loadBufferIsKeptWithoutItsCallback_andNoLineIsCurrentWhileLoading)
+{
+    start("tb.registerPreLoad('lineBefore') tb.registerPostLoad('afterLoad')\n"
+          "function lineBefore() local ok, t = tb.getCurrentLine() note(tostring(ok) .. '[' .. t .. ']') end\n"
+          "function afterLoad() local ok, t = tb.getCurrentLine() "
+          "note(tb.getLoadBuffer() .. ' ' .. tostring(ok) .. '[' .. t .. ']') end");
+    ui::PluginEditorBridge bridge(editor);
+    host.setEditor(&bridge);
+    const QString first = write(QStringLiteral("tab00001.rtf"), "{\\rtf1 first\\par}");
+    const QString second = write(QStringLiteral("tab00002.rtf"), "{\\rtf1 second\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    events();
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    EXPECT_EQ(events(), QStringLiteral("false[] {\\rtf1 second\\par} true[second]"));
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(events(), QStringLiteral("false[] {\\rtf1 first\\par} true[first]"));
+    host.setEditor(nullptr);
 }
 
 } // namespace
