@@ -59,9 +59,9 @@ public:
     void unloadPlugins();
 
     // Calls a script's global function without arguments or results, watched; reports a
-    // failure and leaves the script's stack as it found it. The note is not marked modified
-    // here: the editor reports every change a script makes to it. False when the call failed or could
-    // not start.
+    // failure and leaves the script's stack as it found it. The note shown is marked modified
+    // first (see PluginWindow::markShownNoteModified). False when the call failed or could not
+    // start.
     bool callScriptFunction(lua_State *lua, const QByteArray &functionName);
     // Runs every callback of the kind in registration order, unless that kind is running.
     void raiseEvent(PluginEvent kind);

@@ -14,6 +14,9 @@ public:
 
     // Runs a built-in command exactly as a shortcut or a menu would.
     virtual void runCommand(commands::CommandId id) = 0;
+    // A script function was called: the note shown counts as modified, so that leaving it raises
+    // the save events plug-ins rely on, whether or not the script changed its text.
+    virtual void markShownNoteModified() = 0;
 };
 
 enum class MessageIcon { None, Error, Warning, Question, Information };

@@ -33,6 +33,12 @@ namespace tabulet::ui {
 
 namespace {
 
+bool fileHolds(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
 // Marks the plug-ins' view of the editor as between notes while a note is read.
 class NoteLoading
 {
@@ -377,7 +383,8 @@ bool NoteEditor::saveNoteFile(const QString &notePath)
     // A plug-in may have the note written elsewhere, and encode its bytes.
     const QString path = m_plugins ? m_plugins->raisePreSave(notePath) : notePath;
     const QByteArray bytes = m_plugins ? m_plugins->raiseSaveBuffer(noteBytes()) : noteBytes();
-    if (!settings::writeWholeFile(path, bytes))
+    // A file that holds these bytes already is left as it is; the events are raised all the same.
+    if (!fileHolds(path, bytes) && !settings::writeWholeFile(path, bytes))
         return false;
     m_shownFile = path;
     m_shownStamp = NoteFileStamp::of(path);

@@ -1,6 +1,7 @@
 #include "ui/window/mainwindow.h"
 
 #include "fakeprompts.h"
+#include "plugins/pluginhost.h"
 #include "settings/notefiles.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
@@ -382,6 +383,44 @@ TEST_F(MainWindowTest, sendFromTheTabMenu_offersTheClickedNote)
     });
     EXPECT_EQ(offeredTitle, QStringLiteral("A"));
     EXPECT_EQ(window->tabs().selectedTab(), 2);
+}
+
+// A plug-in called on a note hears the save events when the note is left, though nobody typed.
+TEST_F(MainWindowTest, aNoteAPluginWasCalledOn_raisesTheSaveEventsWhenLeft)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}});
+    const QString scripts = work.filePath(QStringLiteral("scripts"));
+    QDir().mkpath(scripts);
+    QFile script(scripts + QStringLiteral("/watch.lua"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("function versionInfo() tb:setPluginInfo('Watch', '1', '', '', '', '2.1.0') end\n"
+                 "saves = ''\n"
+                 "function initPlugin() tb:registerMenuEntry('Look', 'look') tb:registerPreSave('preSave') "
+                 "tb:registerPostSave('postSave') end\n"
+                 "function look() end\n"
+                 "function preSave() saves = saves .. 'pre ' end\n"
+                 "function postSave() saves = saves .. 'post ' end\n");
+    script.close();
+    context.plugins.loadPlugins({scripts}, scripts);
+    lua_State *lua = context.plugins.table().find(scripts + QStringLiteral("/watch.lua"))->state->lua();
+    const auto saves = [lua] {
+        lua_getglobal(lua, "saves");
+        const QString seen = QString::fromUtf8(lua_tostring(lua, -1)).trimmed();
+        lua_pop(lua, 1);
+        return seen;
+    };
+
+    // Starting the script called it on note A.
+    window->tabs().selectTab(1, true);
+    EXPECT_EQ(saves(), QStringLiteral("pre post"));
+    lua_pushstring(lua, "");
+    lua_setglobal(lua, "saves");
+    window->tabs().selectTab(0, true);
+    EXPECT_EQ(saves(), QString()) << "nothing was called on note B";
+    ASSERT_TRUE(context.plugins.runPluginCommandByName(QStringLiteral("Plugin: Look")));
+    window->tabs().selectTab(1, true);
+    EXPECT_EQ(saves(), QStringLiteral("pre post"));
+    context.plugins.unloadPlugins();
 }
 
 TEST_F(MainWindowTest, rename_offersTheTabTextAndAcceptsAnEmptyName)
