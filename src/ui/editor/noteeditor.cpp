@@ -4,6 +4,7 @@
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
 #include "rtf/unbrokenrun.h"
+#include "settings/notefiles.h"
 #include "settings/wholefile.h"
 #include "ui/editor/notedocumentcache.h"
 #include "ui/editor/notelinks.h"
@@ -153,23 +154,27 @@ void NoteEditor::showNoteBytes(const QByteArray &bytes)
 void NoteEditor::showNote(const QByteArray &bytes)
 {
     m_showingNote = true;
-    const rtf::RichTextDocument model = bytes.isEmpty() ? rtf::RichTextDocument() : rtf::readRtf(bytes);
+    // A new note's file names a font only because RTF needs one: the note shows in the default
+    // font, as a note without a file does, and the file stays as another copy writes it.
+    const bool blank = bytes.isEmpty() || bytes == QByteArrayView(settings::kNewNoteContent.data(),
+                                                                  qsizetype(settings::kNewNoteContent.size()));
+    const rtf::RichTextDocument model = blank ? rtf::RichTextDocument() : rtf::readRtf(bytes);
     const QTextOption::WrapMode wrap = wrapModeFor(model.plainText());
     if (isVisible() || document()->parent() == m_keptNotes) {
         // Emptying a long note's laid-out document and filling it again lays it out piece by
         // piece; a document filled apart from the editor is laid out once, when it is shown.
         auto *note = new QTextDocument(this);
         configureLikeShown(*note, wrap);
-        if (!bytes.isEmpty())
+        if (!blank)
             setRichText(*note, model);
         install(note, wrap);
     } else {
         // Not shown yet: the editor lays the note out when it first shows it. Emptied first, so
         // that a new wrap mode does not lay out the note it replaces.
-        if (wordWrapMode() != wrap || bytes.isEmpty())
+        if (wordWrapMode() != wrap || blank)
             clear();
         setWordWrapMode(wrap);
-        if (!bytes.isEmpty())
+        if (!blank)
             setRichText(*document(), model);
     }
     startAfresh();

@@ -95,6 +95,23 @@ TEST_F(NoteEditorTest, savedNote_namesTheDefaultFontForTextWithoutAFaceOfItsOwn)
     EXPECT_FALSE(saved.contains("\\fcharset0;}")) << "no font entry without a name";
 }
 
+// A new note's file shows in the default font; once typed into, the note is saved in it.
+TEST_F(NoteEditorTest, newNoteFile_showsInTheDefaultFont)
+{
+    QTextCharFormat format;
+    format.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    editor.setDefaultCharFormat(format);
+    editor.showNoteBytes(QByteArray(settings::kNewNoteContent.data(), qsizetype(settings::kNewNoteContent.size())));
+    editor.insertPlainText(QStringLiteral("typed"));
+    QTextCursor typed(editor.document());
+    typed.setPosition(2);
+    EXPECT_EQ(typed.charFormat().font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(typed.charFormat().font().pointSize(), 14);
+    const QByteArray saved = editor.noteBytes();
+    EXPECT_TRUE(saved.contains("DejaVu Serif;")) << saved.toStdString();
+    EXPECT_FALSE(saved.contains("Arial")) << saved.toStdString();
+}
+
 // Each note shown keeps what the window set for unformatted text and the tab stops.
 TEST_F(NoteEditorTest, showingANote_keepsTheDefaultFontAndTabStops)
 {
