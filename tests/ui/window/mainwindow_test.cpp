@@ -19,6 +19,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -421,6 +423,23 @@ TEST_F(MainWindowTest, aNoteAPluginWasCalledOn_raisesTheSaveEventsWhenLeft)
     window->tabs().selectTab(1, true);
     EXPECT_EQ(saves(), QStringLiteral("pre post"));
     context.plugins.unloadPlugins();
+}
+
+// Activating a hidden note in the document list shows it again, selected.
+TEST_F(MainWindowTest, documentList_activatingAHiddenNote_showsAndSelectsIt)
+{
+    open({{"A", true, "a"}, {"Hidden", false, "secret"}, {"B", true, "b"}});
+    QTimer::singleShot(0, window.get(), [] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto *notes = dialog->findChild<QTreeWidget *>(QStringLiteral("notes"));
+        notes->setCurrentItem(notes->topLevelItem(1));
+        dialog->findChild<QPushButton *>(QStringLiteral("activate"))->click();
+    });
+    window->runCommand(CommandId::ViewDocumentList);
+    EXPECT_EQ(tabTexts(), QStringList({"A", "Hidden", "B"}));
+    EXPECT_EQ(window->tabs().selectedTab(), 1);
+    EXPECT_EQ(shownText(), QStringLiteral("secret"));
 }
 
 TEST_F(MainWindowTest, rename_offersTheTabTextAndAcceptsAnEmptyName)
