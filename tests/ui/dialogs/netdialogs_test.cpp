@@ -36,14 +36,21 @@ bool waitUntil(const std::function<bool()> &condition)
     return condition();
 }
 
+// A note file in the folder; its path, empty when it could not be written.
+QString writeNote(const QTemporaryDir &folder)
+{
+    const QString notePath = folder.filePath(QStringLiteral("tab00001.rtf"));
+    QFile file(notePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write("{\\rtf1 hello}") < 0)
+        return {};
+    return notePath;
+}
+
 TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
 {
     QTemporaryDir folder;
-    const QString notePath = folder.filePath(QStringLiteral("tab00001.rtf"));
-    QFile file(notePath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1 hello}");
-    file.close();
+    const QString notePath = writeNote(folder);
+    ASSERT_FALSE(notePath.isEmpty());
 
     net::ListenerThread listener(QHostAddress(QHostAddress::LocalHost), 0, folder.path());
     quint16 port = 0;
@@ -87,11 +94,8 @@ TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
 TEST(SendFileDialog, refusedConnection_isToldInOneBox)
 {
     QTemporaryDir folder;
-    const QString notePath = folder.filePath(QStringLiteral("tab00001.rtf"));
-    QFile file(notePath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1 hello}");
-    file.close();
+    const QString notePath = writeNote(folder);
+    ASSERT_FALSE(notePath.isEmpty());
     // A port that was free a moment ago: nobody listens there.
     QTcpServer probe;
     ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
