@@ -218,11 +218,15 @@ TEST_P(ShippedWordCount, tellsItsCountsWithPlurals)
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, ShippedWordCount,
-    ::testing::Values(WordCountLanguage{"english", "en_GB.UTF-8", "Word count",
+    ::testing::Values(WordCountLanguage{"english",
+                                        "en_GB.UTF-8",
+                                        "Word count",
                                         {{"one", "Note: 1 word, 3 characters, 1 line"},
                                          {"two words\nand\n", "Note: 3 words, 14 characters, 2 lines"},
                                          {"", "Note: 0 words, 0 characters, 0 lines"}}},
-                      WordCountLanguage{"german", "de_DE.UTF-8", "Wortz\u00e4hlung",
+                      WordCountLanguage{"german",
+                                        "de_DE.UTF-8",
+                                        "Wortz\u00e4hlung",
                                         {{"ein", "Notiz: 1 Wort, 3 Zeichen, 1 Zeile"},
                                          {"zwei W\u00f6rter\nx", "Notiz: 3 W\u00f6rter, 13 Zeichen, 2 Zeilen"}}}),
     caseName<WordCountLanguage>);

@@ -190,9 +190,15 @@ TEST_F(NoteEditorTest, keysThatTypeIntoTheText_areTold)
         Qt::KeyboardModifiers modifiers;
         int told;
     } cases[] = {
-        {Qt::Key_A, {}, 1},         {Qt::Key_Return, {}, 1},          {Qt::Key_Enter, Qt::KeypadModifier, 1},
-        {Qt::Key_Backspace, {}, 1}, {Qt::Key_Delete, {}, 1},          {Qt::Key_Tab, {}, 1},
-        {Qt::Key_Left, {}, 0},      {Qt::Key_Tab, Qt::ControlModifier, 0}, {Qt::Key_Shift, Qt::ShiftModifier, 0},
+        {Qt::Key_A, {}, 1},
+        {Qt::Key_Return, {}, 1},
+        {Qt::Key_Enter, Qt::KeypadModifier, 1},
+        {Qt::Key_Backspace, {}, 1},
+        {Qt::Key_Delete, {}, 1},
+        {Qt::Key_Tab, {}, 1},
+        {Qt::Key_Left, {}, 0},
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+        {Qt::Key_Shift, Qt::ShiftModifier, 0},
     };
     editor.setPlainText(QStringLiteral("abc\ndef"));
     for (const auto &c : cases) {
