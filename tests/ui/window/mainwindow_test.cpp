@@ -198,6 +198,16 @@ TEST_F(MainWindowTest, pastedText_isSavedWhenTheTabIsLeft)
     EXPECT_EQ(shownText(), QStringLiteral("kept pasted"));
 }
 
+TEST_F(MainWindowTest, typedText_isSavedWhenTheWindowLosesTheFocus)
+{
+    open({{"A", true, "a"}});
+    type(QStringLiteral(" typed"));
+    ASSERT_FALSE(window->isActiveWindow());
+    QEvent deactivated(QEvent::ActivationChange);
+    QApplication::sendEvent(window.get(), &deactivated);
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("a typed"));
+}
+
 TEST_F(MainWindowTest, unchangedNote_isNotWritten)
 {
     open({{"A", true, "as it was"}, {"B"}});
