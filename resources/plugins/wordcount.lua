@@ -1,6 +1,7 @@
 -- Word count: how many words, characters and lines the selection holds, or the whole note
 -- when nothing is selected. A small example of a Tabulet plug-in: it describes itself in
--- versionInfo(), adds one menu entry in initPlugin() and reads the note with tb.getText().
+-- versionInfo(), adds one menu entry in initPlugin(), reads the note with tb.getText() and
+-- shows its result with tb.tell().
 
 -- Menu texts follow the user's language: German when LANG says so, English otherwise.
 local german = string.sub(os.getenv("LANG") or "", 1, 2) == "de"
@@ -9,13 +10,19 @@ local texts = german and {
     entry = "Wörter zählen",
     selection = "Auswahl",
     note = "Notiz",
-    report = "%s: %d Wörter, %d Zeichen, %d Zeilen",
+    report = "%s: %s, %s, %s",
+    words = {"Wort", "Wörter"},
+    characters = {"Zeichen", "Zeichen"},
+    lines = {"Zeile", "Zeilen"},
 } or {
     name = "Word count",
     entry = "Count words",
     selection = "Selection",
     note = "Note",
-    report = "%s: %d words, %d characters, %d lines",
+    report = "%s: %s, %s, %s",
+    words = {"word", "words"},
+    characters = {"character", "characters"},
+    lines = {"line", "lines"},
 }
 
 -- Called first: the plug-in tells who it is. The last argument is the lowest Tabulet version
@@ -28,6 +35,11 @@ end
 -- Called once the plug-in is accepted: register what it offers.
 function initPlugin()
     tb:registerMenuEntry(texts.entry, "countWords")
+end
+
+-- "1 word", "2 words": both languages use the singular for one alone.
+local function counted(number, forms)
+    return string.format("%d %s", number, number == 1 and forms[1] or forms[2])
 end
 
 -- The menu entry. Positions count characters; tb.getText() returns UTF-8 text in which each
@@ -56,5 +68,6 @@ function countWords()
             lines = lines - 1
         end
     end
-    tb:alert(string.format(texts.report, what, words, characters, lines))
+    tb:tell(string.format(texts.report, what, counted(words, texts.words),
+        counted(characters, texts.characters), counted(lines, texts.lines)))
 end

@@ -200,8 +200,9 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 19> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 21> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
+    {"ENTER_HOTKEY_FOR"_L1, "s"_L1},          // what the shortcut is for: a command or a plug-in
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
     {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},      // path of the export
     {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1},  // path of the note file
@@ -220,9 +221,11 @@ const std::array<FormattedTextKey, 19> kFormattedTextKeys = {{
     {"QUIT_UNSAVED"_L1, "s"_L1},              // path of the note file
     {"THEME_MOREPROBLEMS"_L1, "d"_L1},        // problems of a theme not listed in its message
     {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
+    {"VERSION_FROMPACKAGES"_L1, "s"_L1},      // the version running
 }};
 
-const std::array<QLatin1StringView, 35> kOwnTextKeys = {
+const std::array<QLatin1StringView, 37> kOwnTextKeys = {
+    QLatin1StringView("ENTER_HOTKEY_FOR"),
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_DATAFOLDERINUSE"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),
@@ -258,6 +261,7 @@ const std::array<QLatin1StringView, 35> kOwnTextKeys = {
     QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
     QLatin1StringView("QUIT_UNSAVED"),
     QLatin1StringView("THEME_MOREPROBLEMS"),
+    QLatin1StringView("VERSION_FROMPACKAGES"),
 };
 
 bool isTextKey(QStringView key)

@@ -17,10 +17,10 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // manager's add and delete buttons, the note received incomplete, the global hotkey's problems,
 // what could not be written (a full disk), the question before running the plug-ins of another
 // data folder, the options' messages for a number they cannot take, the listening address and its
-// warning, a theme's further problems, a note given back by its journal, and "LOCALE", the
-// language's code for Qt's own texts ("de").
+// warning, a theme's further problems, a note given back by its journal, what a shortcut is for,
+// where updates come from, and "LOCALE", the language's code for Qt's own texts ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 35> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 37> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -33,6 +33,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 19> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 21> kFormattedTextKeys;
 
 } // namespace tabulet::lang

@@ -183,6 +183,15 @@ int confirm(lua_State *lua)
     return 1;
 }
 
+// A result for the user: an information box captioned with the plug-in's name.
+int tell(lua_State *lua)
+{
+    const Arguments args(lua);
+    const Plugin *plugin = args.host().table().recordOf(lua);
+    args.host().showMessage(plugin ? plugin->displayName() : QString(), messageText(args), MessageIcon::Information);
+    return 0;
+}
+
 int debug(lua_State *lua)
 {
     const Arguments args(lua);

@@ -175,7 +175,7 @@ int getCurrentLine(lua_State *lua)
 {
     const Arguments args(lua);
     const PluginEditor &editor = args.host().editor();
-    if (editor.textLength() == 0)
+    if (editor.textLength() == 0 || args.host().noteLoading())
         return pushLine(args, std::nullopt);
     return pushLine(args, lineText(editor, editor.lineFromPosition(editor.selection().start)));
 }

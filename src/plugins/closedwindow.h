@@ -30,6 +30,7 @@ class ClosedWindow final : public PluginWindow
 {
 public:
     void runCommand(commands::CommandId) override {}
+    void markShownNoteModified() override {}
 };
 
 } // namespace tabulet::plugins

@@ -20,6 +20,7 @@ int registerPostSave(lua_State *lua);
 int registerTimer(lua_State *lua);
 int alert(lua_State *lua);
 int confirm(lua_State *lua);
+int tell(lua_State *lua);
 int debug(lua_State *lua);
 int getLastPressedKey(lua_State *lua);
 int getLastPressedVKey(lua_State *lua);

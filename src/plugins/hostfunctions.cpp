@@ -4,7 +4,7 @@
 
 namespace tabulet::plugins {
 
-const std::array<HostFunction, 49> kHostFunctions{{
+const std::array<HostFunction, 50> kHostFunctions{{
     {"setPluginInfo", api::setPluginInfo, 6},
     {"setPluginDescription", api::setPluginDescription, 1},
     {"setPluginMenuContext", api::setPluginMenuContext, 1},
@@ -54,6 +54,8 @@ const std::array<HostFunction, 49> kHostFunctions{{
     {"cut", api::cut, 0},
     {"paste", api::paste, 0},
     {"callMenuCommand", api::callMenuCommand, 1},
+    // Ours, after those every plug-in knows.
+    {"tell", api::tell, 1},
 }};
 
 namespace {

@@ -213,6 +213,7 @@ bool PluginHost::callScriptFunction(lua_State *lua, const QByteArray &functionNa
     }
     const int top = lua_gettop(lua);
     QByteArray name = functionName;
+    window().markShownNoteModified();
     const bool ran = watchedCall(lua, callGlobal, &name);
     if (!ran)
         reportCallFailure(functionName, errorText(lua));

@@ -59,9 +59,9 @@ public:
     void unloadPlugins();
 
     // Calls a script's global function without arguments or results, watched; reports a
-    // failure and leaves the script's stack as it found it. The note is not marked modified
-    // here: the editor reports every change a script makes to it. False when the call failed or could
-    // not start.
+    // failure and leaves the script's stack as it found it. The note shown is marked modified
+    // first (see PluginWindow::markShownNoteModified). False when the call failed or could not
+    // start.
     bool callScriptFunction(lua_State *lua, const QByteArray &functionName);
     // Runs every callback of the kind in registration order, unless that kind is running.
     void raiseEvent(PluginEvent kind);
@@ -74,6 +74,10 @@ public:
     QString raisePreSave(const QString &path);
     QByteArray raiseSaveBuffer(const QByteArray &bytes);
     FileBuffers &fileBuffers() { return m_buffers; }
+    // While a note is read, from its pre-load event until it is shown, the text shown is the
+    // note left: the current line is then no note's.
+    void setNoteLoading(bool loading) { m_noteLoading = loading; }
+    bool noteLoading() const { return m_noteLoading; }
     // The keyboard's record of the last key; not owned. Without one, scripts read zeros.
     void setLastKeyRecord(const LastKey *record) { m_lastKey = record; }
     LastKey lastKey() const { return m_lastKey ? *m_lastKey : LastKey{}; }
@@ -109,6 +113,7 @@ private:
     CallbackRegistry m_callbacks;
     std::array<bool, kPluginEventCount> m_running{};
     FileBuffers m_buffers;
+    bool m_noteLoading = false;
     const LastKey *m_lastKey = nullptr;
     CallWatch m_watch;
     DebugOutput m_debug;

@@ -14,9 +14,12 @@ public:
 
     // Runs a built-in command exactly as a shortcut or a menu would.
     virtual void runCommand(commands::CommandId id) = 0;
+    // A script function was called: the note shown counts as modified, so that leaving it raises
+    // the save events plug-ins rely on, whether or not the script changed its text.
+    virtual void markShownNoteModified() = 0;
 };
 
-enum class MessageIcon { None, Error, Warning, Question };
+enum class MessageIcon { None, Error, Warning, Question, Information };
 
 // The message boxes of the plug-in host. They have no owner window and return when the user
 // has answered.

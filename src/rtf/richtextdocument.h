@@ -24,6 +24,9 @@ struct Colour
 
 enum class VerticalPosition { Normal, Superscript, Subscript };
 
+// The most a run is raised or lowered, in half-points (a thousand points).
+inline constexpr int kMaxOffsetHalfPoints = 2000;
+
 struct CharacterFormat
 {
     bool bold = false;
@@ -31,6 +34,7 @@ struct CharacterFormat
     bool underline = false;
     bool strikeOut = false;
     VerticalPosition verticalPosition = VerticalPosition::Normal;
+    int offsetHalfPoints = 0; // raised (above 0) or lowered (below 0) from the baseline: \up, \dn
     bool allCapitals = false;
     bool smallCapitals = false;
     QString fontFace;                 // empty: the reader's default font had no name

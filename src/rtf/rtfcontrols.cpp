@@ -325,11 +325,12 @@ bool RtfParser::applyCharacterControl(ControlWord word, bool hasParameter, int p
         character.verticalPosition = VerticalPosition::Normal;
         break;
     case ControlWord::up:
-        character.verticalPosition = on ? VerticalPosition::Superscript : VerticalPosition::Normal;
+    case ControlWord::dn: {
+        // In half-points, 6 when not given; bounded so that no size is absurd or overflows.
+        const int amount = std::clamp(hasParameter ? parameter : 6, -kMaxOffsetHalfPoints, kMaxOffsetHalfPoints);
+        character.offsetHalfPoints = word == ControlWord::up ? amount : -amount;
         break;
-    case ControlWord::dn:
-        character.verticalPosition = on ? VerticalPosition::Subscript : VerticalPosition::Normal;
-        break;
+    }
     case ControlWord::caps:
         character.allCapitals = on;
         break;

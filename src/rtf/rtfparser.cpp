@@ -482,6 +482,7 @@ const CharacterFormat &RtfParser::characterFormat()
     format.underline = character.underline;
     format.strikeOut = character.strikeOut;
     format.verticalPosition = character.verticalPosition;
+    format.offsetHalfPoints = character.offsetHalfPoints;
     format.allCapitals = character.allCapitals;
     format.smallCapitals = character.smallCapitals;
     const auto font = m_fonts.find(character.font < 0 ? m_defaultFont : character.font);

@@ -47,6 +47,7 @@ private:
         bool underline = false;
         bool strikeOut = false;
         VerticalPosition verticalPosition = VerticalPosition::Normal;
+        int offsetHalfPoints = 0;
         bool allCapitals = false;
         bool smallCapitals = false;
         int font = -1; // -1: the default font (\deff)

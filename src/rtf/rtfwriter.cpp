@@ -469,6 +469,12 @@ void Writer::changeFormat(const CharacterFormat &to)
             word("nosupersub");
         }
     }
+    if (from.offsetHalfPoints != to.offsetHalfPoints) {
+        if (to.offsetHalfPoints < 0)
+            word("dn", -to.offsetHalfPoints);
+        else
+            word("up", to.offsetHalfPoints);
+    }
     if (from.allCapitals != to.allCapitals)
         word(to.allCapitals ? "caps" : "caps0");
     if (from.smallCapitals != to.smallCapitals)

@@ -79,9 +79,9 @@ e2e_screenshot "$E2E_WORK/about.png"
 close_with "^Über Tabulet$" Return
 xdotool windowactivate --sync "$window"
 xdotool key F4
-e2e_wait_window "^Fehler$" >/dev/null
+e2e_wait_window "^Nach neuer Version suchen$" >/dev/null
 e2e_screenshot "$E2E_WORK/version-check.png"
-close_with "^Fehler$" Return
+close_with "^Nach neuer Version suchen$" Return
 # F1 in German: the German help page.
 rm -f "$E2E_WORK/opened"
 xdotool windowactivate --sync "$window"

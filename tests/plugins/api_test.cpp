@@ -136,12 +136,13 @@ using ApiHost = PluginFixture;
 
 TEST_F(ApiHost, tableHoldsTheFunctionsInRegistrationOrder)
 {
-    ASSERT_EQ(kHostFunctions.size(), 49u);
+    ASSERT_EQ(kHostFunctions.size(), 50u);
     EXPECT_STREQ(kHostFunctions.front().name, "setPluginInfo");
     EXPECT_STREQ(kHostFunctions[35].name, "xor");
-    EXPECT_STREQ(kHostFunctions.back().name, "callMenuCommand");
+    EXPECT_STREQ(kHostFunctions[48].name, "callMenuCommand");
+    EXPECT_STREQ(kHostFunctions.back().name, "tell") << "our own function comes after the numbered ones";
     ASSERT_TRUE(run("n = 0 for k, v in pairs(tb) do n = n + 1 end"));
-    EXPECT_EQ(global("n"), QStringLiteral("49"));
+    EXPECT_EQ(global("n"), QStringLiteral("50"));
 }
 
 TEST_F(ApiHost, characterFormatFlagsAreNumbersAndTrueCountsAsOff)
@@ -174,6 +175,61 @@ TEST_F(ApiHost, messagesShowAtMost64KiBOfAHugeText)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text.size(), 64 * 1024 + 1);
 }
+
+// The shipped word count tells its result in an information box named after it, with the
+// singular for one in both languages.
+struct WordCountCase
+{
+    const char *content;
+    const char *told;
+};
+
+struct WordCountLanguage
+{
+    const char *name;
+    const char *lang;
+    const char *caption;
+    std::vector<WordCountCase> cases;
+};
+
+class ShippedWordCount : public PluginFixture, public ::testing::WithParamInterface<WordCountLanguage>
+{
+};
+
+TEST_P(ShippedWordCount, tellsItsCountsWithPlurals)
+{
+    QFile shipped(QStringLiteral(TABULET_SOURCE_DIR "/resources/plugins/wordcount.lua"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray language = qgetenv("LANG");
+    qputenv("LANG", GetParam().lang);
+    const QString path = writeScript(QStringLiteral("wordcount.lua"), shipped.readAll());
+    load();
+    qputenv("LANG", language);
+    for (const WordCountCase &c : GetParam().cases) {
+        dialogs.shown.clear();
+        editor.content = QString::fromUtf8(c.content);
+        ASSERT_TRUE(host.callScriptFunction(stateOf(path), "countWords"));
+        ASSERT_EQ(dialogs.shown.size(), 1u) << c.content;
+        EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8(c.told));
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
+        EXPECT_EQ(dialogs.shown[0].caption, QString::fromUtf8(GetParam().caption));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ShippedWordCount,
+    ::testing::Values(WordCountLanguage{"english",
+                                        "en_GB.UTF-8",
+                                        "Word count",
+                                        {{"one", "Note: 1 word, 3 characters, 1 line"},
+                                         {"two words\nand\n", "Note: 3 words, 14 characters, 2 lines"},
+                                         {"", "Note: 0 words, 0 characters, 0 lines"}}},
+                      WordCountLanguage{"german",
+                                        "de_DE.UTF-8",
+                                        "Wortz\u00e4hlung",
+                                        {{"ein", "Notiz: 1 Wort, 3 Zeichen, 1 Zeile"},
+                                         {"zwei W\u00f6rter\nx", "Notiz: 3 W\u00f6rter, 13 Zeichen, 2 Zeilen"}}}),
+    caseName<WordCountLanguage>);
 
 TEST_F(ApiHost, lastKeyIsReadFromTheKeyboardsRecord)
 {

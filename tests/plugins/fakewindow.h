@@ -75,8 +75,11 @@ public:
             onCommand(id);
     }
 
+    void markShownNoteModified() override { ++notesMarkedModified; }
+
     std::vector<commands::CommandId> commandsRun;
     std::function<void(commands::CommandId)> onCommand;
+    int notesMarkedModified = 0;
 };
 
 struct ShownMessage

@@ -149,13 +149,14 @@ void expectSampleBeginning(const RichTextDocument &document, std::size_t from)
                                       texts.begin() + static_cast<std::ptrdiff_t>(from + kSampleTexts.size())),
               kSampleTexts);
     EXPECT_EQ(runWithText(document, "link here")->format.linkTarget, u"https://example.org/path?q=1"_qs);
-    EXPECT_EQ(runWithText(document, "2")->format.verticalPosition, VerticalPosition::Superscript);
 }
 
 TEST(CorpusLibreOffice, sample_textListsAndFormats)
 {
     const RichTextDocument document = readRtf(dataFile("libreoffice-sample.rtf"));
     expectSampleBeginning(document, 0);
+    // LibreOffice raises a superscript by an amount of its own (\\up8), which the note keeps.
+    EXPECT_EQ(runWithText(document, "2")->format.offsetHalfPoints, 8);
     EXPECT_EQ(paragraphWithText(document, "Centred paragraph")->format.alignment, Alignment::Centre);
     EXPECT_EQ(paragraphWithText(document, "Justified paragraph")->format.alignment, Alignment::Justified);
     EXPECT_EQ(runWithText(document, "red text")->format.textColour, (Colour{255, 0, 0}));
@@ -181,6 +182,7 @@ TEST(CorpusAbiWord, sample_textAndFormats)
 {
     const RichTextDocument document = readRtf(dataFile("abiword-sample.rtf"));
     expectSampleBeginning(document, 0);
+    EXPECT_EQ(runWithText(document, "2")->format.verticalPosition, VerticalPosition::Superscript);
     EXPECT_EQ(paragraphWithText(document, "Right paragraph")->format.alignment, Alignment::Right);
     EXPECT_EQ(runWithText(document, "red text")->format.textColour, (Colour{255, 0, 0}));
     EXPECT_EQ(runWithText(document, "twenty points")->format.sizeHalfPoints, 40);

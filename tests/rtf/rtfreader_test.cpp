@@ -81,9 +81,26 @@ INSTANTIATE_TEST_SUITE_P(Controls, RtfReaderCharacter,
                                                        [](auto &f) {
                                                            return f.verticalPosition == VerticalPosition::Superscript;
                                                        }},
-                                         CharacterCase{"subscriptByLowering", "\\dn6 x",
+                                         CharacterCase{"loweredByDn", "\\dn6 x",
                                                        [](auto &f) {
-                                                           return f.verticalPosition == VerticalPosition::Subscript;
+                                                           return f.offsetHalfPoints == -6 &&
+                                                                  f.verticalPosition == VerticalPosition::Normal;
+                                                       }},
+                                         CharacterCase{"raisedByUp", "\\up4 x",
+                                                       [](auto &f) {
+                                                           return f.offsetHalfPoints == 4;
+                                                       }},
+                                         CharacterCase{"upWithoutAmountIsSix", "\\up x",
+                                                       [](auto &f) {
+                                                           return f.offsetHalfPoints == 6;
+                                                       }},
+                                         CharacterCase{"hugeOffsetBounded", "\\dn999999 x",
+                                                       [](auto &f) {
+                                                           return f.offsetHalfPoints == -kMaxOffsetHalfPoints;
+                                                       }},
+                                         CharacterCase{"offsetEndsWithPlain", "\\up4\\plain x",
+                                                       [](auto &f) {
+                                                           return f.offsetHalfPoints == 0;
                                                        }},
                                          CharacterCase{"noSuperSub", "\\sub\\nosupersub x",
                                                        [](auto &f) {

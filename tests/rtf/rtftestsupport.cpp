@@ -108,6 +108,7 @@ CharacterFormat randomCharacterFormat(std::mt19937 &generator, bool mayLink)
     format.strikeOut = chance(generator, 10);
     format.verticalPosition = pick(generator, std::array{VerticalPosition::Normal, VerticalPosition::Normal,
                                                          VerticalPosition::Superscript, VerticalPosition::Subscript});
+    format.offsetHalfPoints = chance(generator, 15) ? between(generator, -20, 20) : 0;
     format.allCapitals = chance(generator, 10);
     format.smallCapitals = chance(generator, 10);
     format.fontFace = pick(generator, faces);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/enterhotkeydialog.h"
 
+#include "lang/formattext.h"
 #include "lang/texttable.h"
 #include "ui/dialogs/myhotkeyctrl.h"
 
@@ -10,10 +11,11 @@
 
 namespace tabulet::ui {
 
-EnterHotkeyDialog::EnterHotkeyDialog(int key, commands::Modifiers modifiers, commands::CommandTable table,
-                                     lang::TextTable &texts, const commands::KeyNames &keyNames,
-                                     QWidget *parent)
-    : QDialog(parent), m_table(std::move(table)), m_field(new MyHotKeyCtrl(keyNames, this)), m_conflict(new QLabel(this))
+EnterHotkeyDialog::EnterHotkeyDialog(const QString &boundTo, int key, commands::Modifiers modifiers,
+                                     commands::CommandTable table, lang::TextTable &texts,
+                                     const commands::KeyNames &keyNames, QWidget *parent)
+    : QDialog(parent), m_table(std::move(table)), m_field(new MyHotKeyCtrl(keyNames, this)),
+      m_conflict(new QLabel(this))
 {
     setWindowTitle(texts.text(QStringLiteral("ENTER_HOTKEY")));
     m_field->setHotKey(key, modifiers);
@@ -21,13 +23,16 @@ EnterHotkeyDialog::EnterHotkeyDialog(int key, commands::Modifiers modifiers, com
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(texts.text(QStringLiteral("IDOK")));
     buttons->button(QDialogButtonBox::Cancel)->setText(texts.text(QStringLiteral("IDCANCEL")));
-    // The field takes Return and Escape for itself; the buttons are clicked or reached with Tab.
+    // The field takes Return for itself; the buttons are clicked or reached with Tab.
     buttons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_field, &MyHotKeyCtrl::changed, this, &EnterHotkeyDialog::showConflict);
 
+    auto *boundToLine = new QLabel(lang::formatText(texts.text(QStringLiteral("ENTER_HOTKEY_FOR")), {boundTo}), this);
+    boundToLine->setObjectName(QStringLiteral("boundTo"));
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(boundToLine);
     layout->addWidget(m_field);
     layout->addWidget(m_conflict);
     layout->addWidget(buttons);

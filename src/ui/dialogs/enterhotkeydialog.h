@@ -14,15 +14,16 @@ namespace tabulet::ui {
 
 class MyHotKeyCtrl;
 
-// Asks for a shortcut: the shortcut field, a line naming the command that already uses the
-// combination (which does not block OK), OK and Cancel.
+// Asks for a shortcut: what it is for, the shortcut field, a line naming the command that
+// already uses the combination (which does not block OK), OK and Cancel. Escape cancels.
 class EnterHotkeyDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    // table: a copy of the command table to look for conflicts in (the options dialog passes
-    // the one it edits); texts and keyNames must outlive the dialog.
-    EnterHotkeyDialog(int key, commands::Modifiers modifiers, commands::CommandTable table,
+    // boundTo: what the shortcut is for, as the user sees it (a command, a plug-in). table: a
+    // copy of the command table to look for conflicts in (the options dialog passes the one it
+    // edits); texts and keyNames must outlive the dialog.
+    EnterHotkeyDialog(const QString &boundTo, int key, commands::Modifiers modifiers, commands::CommandTable table,
                       lang::TextTable &texts, const commands::KeyNames &keyNames, QWidget *parent = nullptr);
 
     // The field's key and modifiers (what OK hands back).

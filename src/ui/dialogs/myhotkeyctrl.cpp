@@ -107,18 +107,34 @@ commands::Modifiers MyHotKeyCtrl::countedModifiers(commands::Modifiers held) con
     return counted;
 }
 
-// Every key is the control's: Tab and the dialog's Return and Escape too.
+// Escape alone cancels the dialog and Tab alone moves on; with Ctrl or Alt they are shortcuts.
+static bool leavesTheField(const QKeyEvent &event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab ||
+           (event.key() == Qt::Key_Escape && !(event.modifiers() & Qt::ShiftModifier));
+}
+
+// Every other key is the control's: the dialog's Return too.
 bool MyHotKeyCtrl::event(QEvent *event)
 {
+    const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (!isKey)
+        return QWidget::event(event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (leavesTheField(*key)) {
+        if (key->key() != Qt::Key_Escape)
+            return QWidget::event(event);
+        event->ignore();
+        return false;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        keyPressEvent(static_cast<QKeyEvent *>(event));
-        return true;
-    }
-    return QWidget::event(event);
+    keyPressEvent(static_cast<QKeyEvent *>(event));
+    return true;
 }
 
 void MyHotKeyCtrl::keyPressEvent(QKeyEvent *event)

@@ -136,10 +136,10 @@ void SendFileDialog::sendingEnded(const net::SendResult &result)
     m_worker = nullptr;
     m_result = result;
     if (!result.sent()) {
-        const QString caption = QStringLiteral("Error");
-        if (!result.connectError.isEmpty())
-            QMessageBox(QMessageBox::Critical, caption, result.connectError, QMessageBox::Ok, this).exec();
-        QMessageBox(QMessageBox::Critical, caption, QStringLiteral("failed sending file"), QMessageBox::Ok, this).exec();
+        // One box: why the connection failed, when that is known, and that nothing was sent.
+        QMessageBox(QMessageBox::Critical, QStringLiteral("Error"),
+                    result.connectError + QStringLiteral("failed sending file"), QMessageBox::Ok, this)
+            .exec();
     }
     QDialog::reject();
 }

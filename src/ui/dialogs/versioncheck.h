@@ -17,9 +17,9 @@ struct VersionCheckMessage
     QString text;
 };
 
-// The check for a newer version. No address to ask is configured in this build, so the site
-// counts as unreachable: a check the user asked for says so with "ERRORREACHINGHOST"; a quiet
-// check (at start) only ever speaks of a newer version, so it tells nothing.
-std::optional<VersionCheckMessage> checkForNewVersion(lang::TextTable &texts, bool quiet);
+// The check for a newer version. This program comes with the system's packages and is updated
+// with them, so nothing is asked over the network: a check the user asked for names the version
+// running and says where updates come from; a quiet check (at start) tells nothing.
+std::optional<VersionCheckMessage> checkForNewVersion(lang::TextTable &texts, bool quiet, const QString &version);
 
 } // namespace tabulet::ui

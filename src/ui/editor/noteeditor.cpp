@@ -4,8 +4,10 @@
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
 #include "rtf/unbrokenrun.h"
+#include "settings/notefiles.h"
 #include "settings/wholefile.h"
 #include "ui/editor/notedocumentcache.h"
+#include "ui/editor/notelinks.h"
 #include "ui/editor/richtextbridge.h"
 #include "ui/editor/textformats.h"
 
@@ -14,6 +16,8 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -29,6 +33,33 @@
 namespace tabulet::ui {
 
 namespace {
+
+bool fileHolds(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
+// Marks the plug-ins' view of the editor as between notes while a note is read.
+class NoteLoading
+{
+public:
+    explicit NoteLoading(plugins::PluginHost *host) : m_host(host)
+    {
+        if (m_host)
+            m_host->setNoteLoading(true);
+    }
+    ~NoteLoading()
+    {
+        if (m_host)
+            m_host->setNoteLoading(false);
+    }
+    NoteLoading(const NoteLoading &) = delete;
+    NoteLoading &operator=(const NoteLoading &) = delete;
+
+private:
+    plugins::PluginHost *m_host;
+};
 
 // A note with more characters than this in a row without white space wraps anywhere: finding a
 // word's edge in such a line costs time that grows with the square of its length, and the line
@@ -152,23 +183,27 @@ void NoteEditor::showNoteBytes(const QByteArray &bytes)
 void NoteEditor::showNote(const QByteArray &bytes)
 {
     m_showingNote = true;
-    const rtf::RichTextDocument model = bytes.isEmpty() ? rtf::RichTextDocument() : rtf::readRtf(bytes);
+    // A new note's file names a font only because RTF needs one: the note shows in the default
+    // font, as a note without a file does, and the file stays as another copy writes it.
+    const bool blank = bytes.isEmpty() || bytes == QByteArrayView(settings::kNewNoteContent.data(),
+                                                                  qsizetype(settings::kNewNoteContent.size()));
+    const rtf::RichTextDocument model = blank ? rtf::RichTextDocument() : rtf::readRtf(bytes);
     const QTextOption::WrapMode wrap = wrapModeFor(model.plainText());
     if (isVisible() || document()->parent() == m_keptNotes) {
         // Emptying a long note's laid-out document and filling it again lays it out piece by
         // piece; a document filled apart from the editor is laid out once, when it is shown.
         auto *note = new QTextDocument(this);
         configureLikeShown(*note, wrap);
-        if (!bytes.isEmpty())
+        if (!blank)
             setRichText(*note, model);
         install(note, wrap);
     } else {
         // Not shown yet: the editor lays the note out when it first shows it. Emptied first, so
         // that a new wrap mode does not lay out the note it replaces.
-        if (wordWrapMode() != wrap || bytes.isEmpty())
+        if (wordWrapMode() != wrap || blank)
             clear();
         setWordWrapMode(wrap);
-        if (!bytes.isEmpty())
+        if (!blank)
             setRichText(*document(), model);
     }
     startAfresh();
@@ -320,9 +355,14 @@ QByteArray NoteEditor::noteBytes() const
 
 bool NoteEditor::loadNoteFile(const QString &notePath)
 {
+    const NoteLoading loading(m_plugins);
     // A plug-in may have the note read from elsewhere, and decode its bytes.
     const QString path = m_plugins ? m_plugins->raisePreLoad(notePath) : notePath;
     const bool decoded = m_plugins && m_plugins->hasCallbacks(plugins::PluginEvent::LoadBuffer);
+    // Plug-ins may read the bytes of the note last read in any later callback.
+    const bool bytesWanted = m_plugins && m_plugins->table().size() > 0;
+    if (bytesWanted)
+        m_plugins->fileBuffers().loadBuffer.clear();
     setShownNoteAside(path);
     const std::optional<NoteFileStamp> stamp = NoteFileStamp::of(path);
     if (!stamp) {
@@ -330,7 +370,7 @@ bool NoteEditor::loadNoteFile(const QString &notePath)
         return true;
     }
     QTextDocument *kept = m_keptNotes->take(path);
-    if (kept && !decoded) {
+    if (kept && !bytesWanted) {
         showKept(kept);
     } else {
         QFile file(path);
@@ -340,6 +380,8 @@ bool NoteEditor::loadNoteFile(const QString &notePath)
             return false;
         }
         const QByteArray bytes = file.readAll();
+        if (bytesWanted)
+            m_plugins->fileBuffers().loadBuffer = bytes;
         const QByteArray shown = decoded && !bytes.isEmpty() ? m_plugins->raiseLoadBuffer(bytes) : bytes;
         // The kept layout still shows the note when the plug-ins left its bytes as they were.
         if (kept && shown == bytes) {
@@ -351,8 +393,10 @@ bool NoteEditor::loadNoteFile(const QString &notePath)
     }
     m_shownFile = path;
     m_shownStamp = stamp;
-    if (m_plugins && stamp->size > 0)
+    if (m_plugins && stamp->size > 0) {
+        m_plugins->setNoteLoading(false);
         m_plugins->raiseEvent(plugins::PluginEvent::PostLoad);
+    }
     return true;
 }
 
@@ -373,7 +417,8 @@ bool NoteEditor::saveNoteFile(const QString &notePath)
     // A plug-in may have the note written elsewhere, and encode its bytes.
     const QString path = m_plugins ? m_plugins->raisePreSave(notePath) : notePath;
     const QByteArray bytes = m_plugins ? m_plugins->raiseSaveBuffer(noteBytes()) : noteBytes();
-    if (!settings::writeWholeFile(path, bytes))
+    // A file that holds these bytes already is left as it is; the events are raised all the same.
+    if (!fileHolds(path, bytes) && !settings::writeWholeFile(path, bytes))
         return false;
     m_shownFile = path;
     m_shownStamp = NoteFileStamp::of(path);
@@ -440,7 +485,7 @@ QUrl NoteEditor::openableLink(const QString &target)
 void NoteEditor::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
-        const QUrl link = openableLink(anchorAt(event->position().toPoint()));
+        const QUrl link = openableLink(linkTargetAt(*this, event->position().toPoint()));
         if (link.isValid()) {
             m_pressedOnLink = true;
             event->accept();
@@ -461,9 +506,16 @@ void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
     QTextEdit::mouseReleaseEvent(event);
 }
 
+void NoteEditor::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    underlineWrittenLinks(*this, painter, event->rect());
+}
+
 void NoteEditor::mouseMoveEvent(QMouseEvent *event)
 {
-    const bool overLink = openableLink(anchorAt(event->position().toPoint())).isValid();
+    const bool overLink = openableLink(linkTargetAt(*this, event->position().toPoint())).isValid();
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
     QTextEdit::mouseMoveEvent(event);
 }
@@ -474,13 +526,16 @@ void NoteEditor::keyPressEvent(QKeyEvent *event)
         emit noteChanged();
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
         // Ctrl+Tab belongs to the tab switching; in the text it does nothing.
-        if (!event->modifiers().testFlag(Qt::ControlModifier))
+        if (!event->modifiers().testFlag(Qt::ControlModifier)) {
             indentSelection(event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier));
+            emit characterTyped();
+        }
         event->accept();
         return;
     }
     QTextEdit::keyPressEvent(event);
-    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+    static constexpr int kEditingKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Delete};
+    if ((!event->text().isEmpty() && event->text().at(0).isPrint()) || std::ranges::count(kEditingKeys, event->key()))
         emit characterTyped();
 }
 

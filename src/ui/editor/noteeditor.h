@@ -67,14 +67,14 @@ public:
     static QUrl openableLink(const QString &target);
 
 signals:
-    // A click on a link that may be opened.
+    // A click on a link that may be opened: a link field, or an address written in the text.
     void linkActivated(const QUrl &url);
     // The note changed: typing, paste, cut, drag and drop, undo, redo or a format change; also
     // every key press that is not a pure movement or modifier key.
     void noteChanged();
     // The note's text changed, as its journal keeps it; before noteChanged.
     void noteEdited(const settings::JournalEdit &edit);
-    // A character was typed and the editor has taken it in.
+    // A character, Enter, Backspace, Delete or Tab was typed and the editor has taken it in.
     void characterTyped();
 
 protected:
@@ -82,6 +82,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -135,6 +135,13 @@ int toTwips(qreal pixels)
     return static_cast<int>(std::clamp(twips, -1.0e9, 1.0e9));
 }
 
+void setOffset(QTextCharFormat &format, int offsetHalfPoints, int sizeHalfPoints)
+{
+    format.setProperty(propertyId(BridgeProperty::OffsetHalfPoints), offsetHalfPoints);
+    // Qt raises text by a share of its font's height.
+    format.setBaselineOffset(sizeHalfPoints > 0 ? 100.0 * offsetHalfPoints / sizeHalfPoints : 0.0);
+}
+
 QTextCharFormat toCharFormat(const rtf::CharacterFormat &format)
 {
     QTextCharFormat result;
@@ -149,6 +156,8 @@ QTextCharFormat toCharFormat(const rtf::CharacterFormat &format)
         result.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     else if (format.verticalPosition == rtf::VerticalPosition::Subscript)
         result.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (format.offsetHalfPoints != 0)
+        setOffset(result, format.offsetHalfPoints, format.sizeHalfPoints);
     if (format.allCapitals) {
         result.setFontCapitalization(QFont::AllUppercase);
         if (format.smallCapitals)
@@ -189,6 +198,7 @@ rtf::CharacterFormat toCharacterFormat(const QTextCharFormat &format, const QFon
     result.italic = format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : defaultFont.italic();
     result.underline = format.fontUnderline();
     result.strikeOut = format.fontStrikeOut();
+    result.offsetHalfPoints = format.intProperty(propertyId(BridgeProperty::OffsetHalfPoints));
     switch (format.verticalAlignment()) {
     case QTextCharFormat::AlignSuperScript:
         result.verticalPosition = rtf::VerticalPosition::Superscript;

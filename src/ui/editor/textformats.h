@@ -24,6 +24,7 @@ enum class BridgeProperty : int {
     PictureType,                                         // on an image format: rtf::PictureType
     PicturePixelWidth,                                   // the image's own size
     PicturePixelHeight,
+    OffsetHalfPoints, // the model's raised or lowered offset, shown as the baseline offset
 };
 
 constexpr int propertyId(BridgeProperty property)
@@ -39,6 +40,8 @@ inline qreal toPixels(int twips)
 // Whole twips, bounded so that a huge pixel length cannot overflow.
 int toTwips(qreal pixels);
 
+// Raises (above 0) or lowers the text by an offset in half-points, for text of that size.
+void setOffset(QTextCharFormat &format, int offsetHalfPoints, int sizeHalfPoints);
 QTextCharFormat toCharFormat(const rtf::CharacterFormat &format);
 
 // Reads a character format. Where the document leaves size, weight or slant unset, the default

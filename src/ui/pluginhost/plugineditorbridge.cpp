@@ -150,7 +150,7 @@ plugins::CharacterFormat PluginEditorBridge::characterFormat(plugins::TextRange 
         agree(result.face, first, model.fontFace.isEmpty() ? defaultFont.family() : model.fontFace);
         agree(result.height, first, model.sizeHalfPoints * 10);
         agree(result.weight, first, model.bold ? 700 : 400);
-        agree(result.offset, first, 0);
+        agree(result.offset, first, model.offsetHalfPoints * 10);
         agree(colour, first, valueOf(model.textColour));
         agree(background, first, valueOf(model.fillColour));
         first = false;
@@ -184,6 +184,12 @@ void PluginEditorBridge::setCharacterFormat(plugins::TextRange range, const plug
         const plugins::CharacterFormat now = characterFormat(range);
         change.merge(capitalsFormat(format.allCaps.value_or(now.allCaps.value_or(false)),
                                     format.smallCaps.value_or(now.smallCaps.value_or(false))));
+    }
+    if (format.offset) {
+        const plugins::CharacterFormat now = characterFormat(range);
+        const int sizeHalfPoints = format.height.value_or(now.height.value_or(240)) / 10;
+        setOffset(change, std::clamp(*format.offset / 10, -rtf::kMaxOffsetHalfPoints, rtf::kMaxOffsetHalfPoints),
+                  sizeHalfPoints);
     }
     if (format.face)
         change.setFontFamilies({*format.face});

@@ -16,6 +16,8 @@ QMessageBox::Icon toIcon(plugins::MessageIcon icon)
         return QMessageBox::Warning;
     case plugins::MessageIcon::Question:
         return QMessageBox::Question;
+    case plugins::MessageIcon::Information:
+        return QMessageBox::Information;
     case plugins::MessageIcon::None:
         break;
     }

@@ -149,7 +149,8 @@ private:
     void offerWaitingNote();
     void importReceivedNote(const QString &receivedFile, const QString &title);
     void discardWaitingNote();
-    void sendSelectedNote();
+    // Sends the note the tab menu is open on, else the selected one.
+    void sendTargetNote();
 
     // The plug-ins (mainwindowplugins.cpp): the window's part wired up, the scripts started
     // once the configuration is read, and everything released when the window goes.

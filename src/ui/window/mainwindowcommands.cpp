@@ -142,9 +142,9 @@ void MainWindow::runCommand(CommandId id)
         showTipOfTheDay(m_context, this);
         break;
     case CommandId::CheckForNewVersion:
-        if (const auto message = checkForNewVersion(m_context.texts, false)) {
+        if (const auto message = checkForNewVersion(m_context.texts, false, QApplication::applicationVersion())) {
             const FlagCleared checking(m_acceptsIncoming);
-            m_prompts->tell(message->caption, message->text, WindowPrompts::Icon::Warning);
+            m_prompts->tell(message->caption, message->text, WindowPrompts::Icon::Information);
         }
         break;
     default:
@@ -166,7 +166,7 @@ void MainWindow::runMenuItem(int id)
     else if (id == kResetPositionItem)
         resetPosition(*this);
     else if (id == kSendNoteItem)
-        sendSelectedNote();
+        sendTargetNote();
 }
 
 void MainWindow::runFormatCommand(CommandId id)

@@ -74,9 +74,9 @@ void MainWindow::discardWaitingNote()
     QMetaObject::invokeMethod(m_context.noteListener->listener(), &net::NoteListener::resume);
 }
 
-void MainWindow::sendSelectedNote()
+void MainWindow::sendTargetNote()
 {
-    const settings::Note *note = m_tabs->selectedNote();
+    const settings::Note *note = m_tabs->noteOfTab(m_tabs->targetTab());
     if (!note)
         return;
     // What goes out is the file: it must hold what the user sees.

@@ -49,9 +49,14 @@ void MainWindow::showDocumentList()
         return;
     const settings::Note *shown = m_tabs->selectedNote();
     const int shownSerial = shown ? shown->serial : -1;
-    if (!(dialog.notes() == m_context.notes)) {
+    settings::NoteList notes = dialog.notes();
+    // A hidden note activated is shown again: it needs a tab to be selected.
+    if (const int activated = notes.indexOfSerial(dialog.activatedSerial());
+        outcome == WindowListDialog::Activate && activated >= 0)
+        notes[activated].visible = true;
+    if (!(notes == m_context.notes)) {
         // Order and visibility reach the configuration file at the next save point.
-        m_context.notes = dialog.notes();
+        m_context.notes = std::move(notes);
         m_tabs->rebuildTabs();
         m_tabs->applyDefaultCharFormat();
         m_tabs->loadTab();

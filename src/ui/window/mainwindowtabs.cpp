@@ -162,6 +162,12 @@ void NoteTabs::markModified()
     }
 }
 
+void NoteTabs::markModifiedByPlugin()
+{
+    if (settings::Note *note = selectedNote())
+        note->modified = true;
+}
+
 bool NoteTabs::rebuildTabs()
 {
     const bool repaired = settings::ensureOneNote(m_context.notes);

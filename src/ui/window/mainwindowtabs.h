@@ -54,6 +54,9 @@ public:
     // shownNoteKept, when it could not be written: it then stays shown with its text.
     bool leaveShownNote();
     void markModified();
+    // Marks the shown note modified for a plug-in call: it is saved when left or at the next
+    // save, but the idle save does not wait for it as for typing.
+    void markModifiedByPlugin();
     // True while a note is read or written. Plug-ins' file callbacks run then; whatever would
     // change the notes or the shown note waits for workDone.
     bool isBusy() const { return m_busy > 0; }

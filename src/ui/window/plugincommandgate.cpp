@@ -20,6 +20,11 @@ void PluginCommandGate::runCommand(commands::CommandId id)
     m_target.runCommand(id);
 }
 
+void PluginCommandGate::markShownNoteModified()
+{
+    m_tabs.markModifiedByPlugin();
+}
+
 void PluginCommandGate::runWaiting()
 {
     while (!m_waiting.empty() && !m_tabs.isBusy()) {

@@ -20,6 +20,7 @@ public:
     PluginCommandGate(commands::CommandTarget &target, NoteTabs &tabs, QObject *parent = nullptr);
 
     void runCommand(commands::CommandId id) override;
+    void markShownNoteModified() override;
 
 private:
     void runWaiting();

@@ -290,7 +290,7 @@ class DialogCommands : public ::testing::Test
 protected:
     void open(const char *showTipsOnStartup = "0")
     {
-        context.texts.loadLanguageText("ERRORREACHINGHOST: unreachable\nDIALOG_ERROR: Error\nIDC_ABOUT: &About...\n"
+        context.texts.loadLanguageText("VERSION_FROMPACKAGES: This is %s, from packages\nIDC_ABOUT: &About...\n"
                                        "TRANSLATION: <i>by us</i>\nIDOK: OK\nID_TIPOFTHEDAY: Tip of the Day\n");
         QFile configuration(QDir(context.folders.dataFolder).filePath(QStringLiteral("tbu_config.xml")));
         ASSERT_TRUE(configuration.open(QIODevice::WriteOnly));
@@ -317,14 +317,15 @@ protected:
     FakePrompts::Log log;
 };
 
-TEST_F(DialogCommands, checkForNewVersion_reportsTheSiteUnreachable)
+TEST_F(DialogCommands, checkForNewVersion_namesTheVersionAndThePackages)
 {
+    QApplication::setApplicationVersion(QStringLiteral("2.1.0"));
     open();
     window->runCommand(CommandId::CheckForNewVersion);
-    EXPECT_EQ(log.told, QStringList({QStringLiteral("unreachable")}));
+    EXPECT_EQ(log.told, QStringList({QStringLiteral("This is 2.1.0, from packages")}));
     EXPECT_TRUE(window->acceptsIncoming());
     // At start the check is quiet: nothing to tell without a newer version.
-    EXPECT_FALSE(checkForNewVersion(context.texts, true));
+    EXPECT_FALSE(checkForNewVersion(context.texts, true, QStringLiteral("2.1.0")));
 }
 
 TEST_F(DialogCommands, showHelp_withoutTheShippedPage_namesTheMissingFile)

@@ -4,8 +4,10 @@
 #include "ui/dialogs/myhotkeyctrl.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -119,15 +121,18 @@ TEST(EnterHotkeyDialog, conflict_namesTheFirstCommandOnlyForAModifiedKey_andDoes
 {
     LayoutNames names;
     lang::TextTable texts;
-    texts.loadLanguageText("ENTER_HOTKEY: Enter Shortcut\nIDOK: OK\nIDCANCEL: Cancel\n");
-    ui::EnterHotkeyDialog dialog(commands::vk::F3, {}, commands::CommandTable(), texts, names);
+    texts.loadLanguageText("ENTER_HOTKEY: Enter Shortcut\nENTER_HOTKEY_FOR: Shortcut for: %s\nIDOK: OK\n"
+                           "IDCANCEL: Cancel\n");
+    ui::EnterHotkeyDialog dialog(QStringLiteral("showOptions"), commands::vk::F3, {}, commands::CommandTable(), texts,
+                                 names);
     EXPECT_EQ(dialog.windowTitle(), "Enter Shortcut");
+    EXPECT_EQ(dialog.findChild<QLabel *>(QStringLiteral("boundTo"))->text(), "Shortcut for: showOptions");
     EXPECT_EQ(dialog.conflictText(), "") << "F3 alone is searchNext's, but never shown as a conflict";
     dialog.show();
     QTest::keyClick(&dialog.field(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(dialog.conflictText(), "Shortcut is used: makeSelectionBold");
-    // Return and Escape are keys for the field, not the dialog's buttons.
-    QTest::keyClick(&dialog.field(), Qt::Key_Escape);
+    // Return is a key for the field, not the dialog's OK.
+    QTest::keyClick(&dialog.field(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.conflictText(), "");
     QTest::keyClick(&dialog.field(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
@@ -135,4 +140,30 @@ TEST(EnterHotkeyDialog, conflict_namesTheFirstCommandOnlyForAModifiedKey_andDoes
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.key(), 'B');
     EXPECT_EQ(dialog.modifiers(), Modifier::Ctrl | Modifier::Shift);
+}
+
+// Escape and Tab alone are the dialog's: Escape cancels, Tab moves to the buttons. With Ctrl
+// they are shortcuts like any other.
+TEST(EnterHotkeyDialog, escapeCancels_tabMovesOn_withCtrlBothAreShortcuts)
+{
+    LayoutNames names;
+    lang::TextTable texts;
+    ui::EnterHotkeyDialog dialog(QStringLiteral("showOptions"), 'B', Modifier::Ctrl, commands::CommandTable(), texts,
+                                 names);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.field().setFocus();
+    QTest::keyClick(&dialog.field(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(dialog.key(), commands::vk::Tab);
+    QTest::keyClick(&dialog.field(), Qt::Key_Escape, Qt::ControlModifier);
+    EXPECT_EQ(dialog.key(), 0x1B);
+    EXPECT_TRUE(dialog.isVisible());
+
+    QTest::keyClick(&dialog.field(), Qt::Key_Tab);
+    EXPECT_EQ(dialog.key(), 0x1B) << "Tab alone is no shortcut";
+    EXPECT_FALSE(dialog.field().hasFocus());
+    dialog.field().setFocus();
+    QTest::keyClick(&dialog.field(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -16,10 +17,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace tabulet::ui {
 namespace {
@@ -32,14 +36,21 @@ bool waitUntil(const std::function<bool()> &condition)
     return condition();
 }
 
+// A note file in the folder; its path, empty when it could not be written.
+QString writeNote(const QTemporaryDir &folder)
+{
+    const QString notePath = folder.filePath(QStringLiteral("tab00001.rtf"));
+    QFile file(notePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write("{\\rtf1 hello}") < 0)
+        return {};
+    return notePath;
+}
+
 TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
 {
     QTemporaryDir folder;
-    const QString notePath = folder.filePath(QStringLiteral("tab00001.rtf"));
-    QFile file(notePath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1 hello}");
-    file.close();
+    const QString notePath = writeNote(folder);
+    ASSERT_FALSE(notePath.isEmpty());
 
     net::ListenerThread listener(QHostAddress(QHostAddress::LocalHost), 0, folder.path());
     quint16 port = 0;
@@ -78,6 +89,41 @@ TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
     QFile arrived(received->filePath);
     ASSERT_TRUE(arrived.open(QIODevice::ReadOnly));
     EXPECT_EQ(arrived.readAll(), QByteArray("{\\rtf1 hello}"));
+}
+
+TEST(SendFileDialog, refusedConnection_isToldInOneBox)
+{
+    QTemporaryDir folder;
+    const QString notePath = writeNote(folder);
+    ASSERT_FALSE(notePath.isEmpty());
+    // A port that was free a moment ago: nobody listens there.
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 closedPort = probe.serverPort();
+    probe.close();
+
+    lang::TextTable texts;
+    SendFileDialog dialog(texts, {notePath, QStringLiteral("Shopping"), QStringLiteral("anna")}, QString());
+    dialog.show();
+    QStringList boxes;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, &dialog, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->accept();
+        }
+    });
+    closer.start(20);
+    dialog.findChild<QComboBox *>(QStringLiteral("recipient"))
+        ->setCurrentText(QStringLiteral("127.0.0.1:%1").arg(closedPort));
+    dialog.findChild<QPushButton *>(QStringLiteral("send"))->click();
+    ASSERT_TRUE(waitUntil([&] { return !dialog.isVisible(); }));
+    QTest::qWait(200);
+
+    ASSERT_TRUE(dialog.result() && !dialog.result()->sent());
+    ASSERT_EQ(boxes.size(), 1) << boxes.join(u'|').toStdString();
+    EXPECT_TRUE(boxes.front().startsWith(QStringLiteral("The attempt to connect was rejected.")))
+        << boxes.front().toStdString();
 }
 
 TEST(ListManagerDialog, editsTheListItIsGiven)

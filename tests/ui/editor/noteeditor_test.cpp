@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QImage>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -94,6 +95,23 @@ TEST_F(NoteEditorTest, savedNote_namesTheDefaultFontForTextWithoutAFaceOfItsOwn)
     EXPECT_FALSE(saved.contains("\\fcharset0;}")) << "no font entry without a name";
 }
 
+// A new note's file shows in the default font; once typed into, the note is saved in it.
+TEST_F(NoteEditorTest, newNoteFile_showsInTheDefaultFont)
+{
+    QTextCharFormat format;
+    format.setFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    editor.setDefaultCharFormat(format);
+    editor.showNoteBytes(QByteArray(settings::kNewNoteContent.data(), qsizetype(settings::kNewNoteContent.size())));
+    editor.insertPlainText(QStringLiteral("typed"));
+    QTextCursor typed(editor.document());
+    typed.setPosition(2);
+    EXPECT_EQ(typed.charFormat().font().family(), QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(typed.charFormat().font().pointSize(), 14);
+    const QByteArray saved = editor.noteBytes();
+    EXPECT_TRUE(saved.contains("DejaVu Serif;")) << saved.toStdString();
+    EXPECT_FALSE(saved.contains("Arial")) << saved.toStdString();
+}
+
 // Each note shown keeps what the window set for unformatted text and the tab stops.
 TEST_F(NoteEditorTest, showingANote_keepsTheDefaultFontAndTabStops)
 {
@@ -163,6 +181,34 @@ TEST_F(NoteEditorTest, tabWithoutSelection_typesATab_ctrlTabTypesNothing)
     EXPECT_EQ(editor.toPlainText(), QStringLiteral("a\tb"));
 }
 
+// Plug-ins hear of every key that types into the text, and of no movement.
+TEST_F(NoteEditorTest, keysThatTypeIntoTheText_areTold)
+{
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int told;
+    } cases[] = {
+        {Qt::Key_A, {}, 1},
+        {Qt::Key_Return, {}, 1},
+        {Qt::Key_Enter, Qt::KeypadModifier, 1},
+        {Qt::Key_Backspace, {}, 1},
+        {Qt::Key_Delete, {}, 1},
+        {Qt::Key_Tab, {}, 1},
+        {Qt::Key_Left, {}, 0},
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+        {Qt::Key_Shift, Qt::ShiftModifier, 0},
+    };
+    editor.setPlainText(QStringLiteral("abc\ndef"));
+    for (const auto &c : cases) {
+        select(3, 3);
+        QSignalSpy typed(&editor, &NoteEditor::characterTyped);
+        QTest::keyClick(&editor, c.key, c.modifiers);
+        EXPECT_EQ(typed.count(), c.told) << QKeySequence(c.key).toString().toStdString();
+    }
+}
+
 TEST_F(NoteEditorTest, clickOnALink_asksToOpenItAndLeavesTheSelection)
 {
     editor.showNoteBytes("{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"https://example.org/\"}"
@@ -176,6 +222,50 @@ TEST_F(NoteEditorTest, clickOnALink_asksToOpenItAndLeavesTheSelection)
     ASSERT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.front().front().toUrl(), QUrl(QStringLiteral("https://example.org/")));
     EXPECT_EQ(editor.textCursor().position(), 0);
+}
+
+// Addresses written in the text show and open as links, and stay plain text in the saved note.
+TEST_F(NoteEditorTest, writtenAddresses_showAndOpenAsLinks_andAreSavedAsPlainText)
+{
+    QPalette colours = editor.palette();
+    colours.setColor(QPalette::Link, QColor(255, 0, 255));
+    editor.setPalette(colours);
+    const QString text = QStringLiteral("see www.example.org, mail anna@example.org now");
+    editor.insertPlainText(text);
+    editor.placeCaret(0);
+    QSignalSpy opened(&editor, &NoteEditor::linkActivated);
+    const auto pointAt = [&](int position) {
+        QTextCursor at(editor.document());
+        at.setPosition(position);
+        return editor.cursorRect(at).center() + QPoint(2, 0);
+    };
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, pointAt(int(text.indexOf(u"example"))));
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, pointAt(int(text.indexOf(u"anna"))));
+    QTest::mouseClick(editor.viewport(), Qt::LeftButton, {}, pointAt(1));
+    ASSERT_EQ(opened.count(), 2);
+    EXPECT_EQ(opened[0].front().toUrl(), QUrl(QStringLiteral("http://www.example.org")));
+    EXPECT_EQ(opened[1].front().toUrl(), QUrl(QStringLiteral("mailto:anna@example.org")));
+    EXPECT_EQ(editor.textCursor().position(), 1) << "a click beside the links places the caret";
+
+    // The link colour shows under the address and nowhere under "see".
+    const QImage shown = editor.viewport()->grab().toImage();
+    const auto underlined = [&](int from, int to) {
+        const QRect line = editor.cursorRect(QTextCursor(editor.document()));
+        for (int x = pointAt(from).x(); x < pointAt(to).x(); ++x) {
+            for (int y = line.top(); y <= line.bottom() + 3; ++y) {
+                if (shown.pixelColor(x, y) == QColor(255, 0, 255))
+                    return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(underlined(int(text.indexOf(u"www")), int(text.indexOf(u','))));
+    EXPECT_FALSE(underlined(0, 3));
+
+    const QByteArray saved = editor.noteBytes();
+    EXPECT_FALSE(saved.contains("field")) << saved.constData();
+    EXPECT_FALSE(saved.contains("HYPERLINK")) << saved.constData();
+    EXPECT_TRUE(saved.contains("see www.example.org, mail anna@example.org now")) << saved.constData();
 }
 
 struct LinkCase

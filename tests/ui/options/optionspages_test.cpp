@@ -160,6 +160,7 @@ TEST(OptionsPages, hotkey_changedThroughTheShortcutDialog)
     rig.nextShortcut = commands::Shortcut{'K', commands::Modifier::Alt | commands::Modifier::Ctrl};
     child<QPushButton>(sheet, "changeHotkey")->click();
     EXPECT_EQ(child<QLineEdit>(sheet, "hotkey")->text(), "Alt + Ctrl + K");
+    EXPECT_EQ(rig.askedFor, QStringList({"Show or hide Tabulet with", "Show or hide Tabulet with"}));
     sheet.accept();
     EXPECT_EQ(sheet.work().settings.value(QStringLiteral("activatekey")), QString::number('K'));
     EXPECT_EQ(sheet.work().settings.value(QStringLiteral("activatemod")), "AC");

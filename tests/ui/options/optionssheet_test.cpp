@@ -72,6 +72,7 @@ TEST(KeyboardPage, activatingRows_rebindsTheWorkingCopyOnly_cancelInTheDialogKee
     const int index = sheet.work().commands.indexOfCommand(firstName);
     EXPECT_EQ(sheet.work().commands.commands()[static_cast<std::size_t>(index)].shortcut.key, 'Q');
     EXPECT_EQ(sheet.work().commands.pluginBinding(QStringLiteral("Plugin: Apple"))->shortcut.key, 'P');
+    EXPECT_EQ(rig.askedFor, QStringList({firstName, firstName, "Plugin: Apple"}));
     sheet.reject();
     EXPECT_EQ(programBindings.commands()[static_cast<std::size_t>(index)].shortcut, before)
         << "the program's table is not the sheet's";

@@ -23,6 +23,8 @@ struct SheetRig
     settings::FolderSet folders;
     // What the shortcut dialog answers next (nullopt: Cancel), and each warning shown.
     std::optional<commands::Shortcut> nextShortcut;
+    // What each opening of the shortcut dialog was for.
+    QStringList askedFor;
     bool detailsChangeState = false;
     QStringList warnings;
     QList<int> pagesWhenWarned;
@@ -32,13 +34,16 @@ struct SheetRig
     SheetRig()
     {
         texts.loadLanguageText("OPTION_INTEGERRANGE: between %d and %d\nOPTION_ENTERINTEGER: integer\n"
+                               "IDC_STATIC_ACTIVATE: Show or hide Tabulet with:\n"
                                "OPTION_LISTENADDRESS: not an address: %s\n");
     }
 
     OptionsServices services()
     {
         OptionsServices answers;
-        answers.askShortcut = [this](const commands::Shortcut &, const commands::CommandTable &, QWidget *) {
+        answers.askShortcut = [this](const QString &boundTo, const commands::Shortcut &, const commands::CommandTable &,
+                                     QWidget *) {
+            askedFor.append(boundTo);
             return nextShortcut;
         };
         answers.showPluginDetails = [this](const plugins::PluginInfo &, QWidget *) { return detailsChangeState; };

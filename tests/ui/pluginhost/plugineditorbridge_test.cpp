@@ -81,6 +81,21 @@ TEST_F(EditorBridge, readingARangeLeavesTheUsersSelection)
     EXPECT_EQ(editor.textCursor().selectionEnd(), 2);
 }
 
+// The offset plug-ins set is in twips; the note keeps it in half-points as RTF's \\up and \\dn.
+TEST_F(EditorBridge, offsetRaisesOrLowersAndIsSaved)
+{
+    EXPECT_EQ(run("tb.setCharacterFormat(0, 1, {offset = 60}) tb.setCharacterFormat(3, 4, {offset = -40}) "
+                  "result = tb.getCharacterFormat(0, 1).offset .. ' ' .. tb.getCharacterFormat(3, 4).offset .. ' ' .. "
+                  "tb.getCharacterFormat(1, 2).offset"),
+              QStringLiteral("60 -40 0"));
+    const QByteArray saved = editor.noteBytes();
+    EXPECT_TRUE(saved.contains("\\up6") && saved.contains(" a\\up0 b")) << saved.constData();
+    EXPECT_TRUE(saved.contains("\\dn4 c\\up0 d")) << saved.constData();
+    editor.showNoteBytes(saved);
+    EXPECT_EQ(run("result = tb.getCharacterFormat(0, 1).offset .. ' ' .. tb.getCharacterFormat(3, 4).offset"),
+              QStringLiteral("60 -40"));
+}
+
 TEST_F(EditorBridge, characterFormatsRoundTrip)
 {
     run("tb.setCharacterFormat(0, 2, {bold = 1, italics = 1, superscript = 1, face = 'DejaVu Serif', height = 360, "

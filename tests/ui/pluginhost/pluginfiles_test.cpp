@@ -3,12 +3,15 @@
 #include "printers.h"
 #include "settings/settings.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/pluginhost/plugineditorbridge.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace tabulet;
 
@@ -113,6 +116,49 @@ TEST_F(PluginFiles, pluginsMayReadAnotherFileOrOtherBytes)
     QFile onDisk(note);
     ASSERT_TRUE(onDisk.open(QIODevice::ReadOnly));
     EXPECT_EQ(onDisk.readAll(), QByteArray("{\\rtf1 own text\\par}"));
+}
+
+// Saving bytes the file holds already leaves the file alone (a write would put a new file in its
+// place); the events come all the same.
+TEST_F(PluginFiles, savingWhatTheFileHolds_raisesTheEventsWithoutWriting)
+{
+    start("tb.registerPreSave('preSave') tb.registerPostSave('postSave')");
+    const QString note = write(QStringLiteral("tab00001.rtf"), "{\\rtf1 text\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(note));
+    ASSERT_TRUE(editor.saveNoteFile(note));
+    const auto fileId = [&note] {
+        struct stat status{};
+        return ::stat(QFile::encodeName(note).constData(), &status) == 0 ? status.st_ino : ino_t(0);
+    };
+    const ino_t written = fileId();
+    events();
+    ASSERT_TRUE(editor.saveNoteFile(note));
+    EXPECT_EQ(events(), QStringLiteral("pre-save post-save"));
+    EXPECT_EQ(fileId(), written);
+    editor.insertPlainText(QStringLiteral("more "));
+    ASSERT_TRUE(editor.saveNoteFile(note));
+    EXPECT_NE(fileId(), written) << "changed bytes are written";
+}
+
+// Without a load-buffer callback the plug-ins still read the bytes of the note last read, a
+// note kept laid out included; while a note is read, no current line is told.
+TEST_F(PluginFiles, loadBufferIsKeptWithoutItsCallback_andNoLineIsCurrentWhileLoading)
+{
+    start("tb.registerPreLoad('lineBefore') tb.registerPostLoad('afterLoad')\n"
+          "function lineBefore() local ok, t = tb.getCurrentLine() note(tostring(ok) .. '[' .. t .. ']') end\n"
+          "function afterLoad() local ok, t = tb.getCurrentLine() "
+          "note(tb.getLoadBuffer() .. ' ' .. tostring(ok) .. '[' .. t .. ']') end");
+    ui::PluginEditorBridge bridge(editor);
+    host.setEditor(&bridge);
+    const QString first = write(QStringLiteral("tab00001.rtf"), "{\\rtf1 first\\par}");
+    const QString second = write(QStringLiteral("tab00002.rtf"), "{\\rtf1 second\\par}");
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    events();
+    ASSERT_TRUE(editor.loadNoteFile(second));
+    EXPECT_EQ(events(), QStringLiteral("false[] {\\rtf1 second\\par} true[second]"));
+    ASSERT_TRUE(editor.loadNoteFile(first));
+    EXPECT_EQ(events(), QStringLiteral("false[] {\\rtf1 first\\par} true[first]"));
+    host.setEditor(nullptr);
 }
 
 } // namespace

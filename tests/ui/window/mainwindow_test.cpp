@@ -1,10 +1,12 @@
 #include "ui/window/mainwindow.h"
 
 #include "fakeprompts.h"
+#include "plugins/pluginhost.h"
 #include "settings/journalwriter.h"
 #include "settings/notefiles.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/menus/menuitems.h"
 #include "ui/skin/skin.h"
 #include "ui/skin/skinnedbutton.h"
 #include "ui/window/idlesaver.h"
@@ -17,6 +19,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -192,6 +197,16 @@ TEST_F(MainWindowTest, pastedText_isSavedWhenTheTabIsLeft)
     EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("kept pasted"));
     window->runCommand(CommandId::ChangeToPrevTab);
     EXPECT_EQ(shownText(), QStringLiteral("kept pasted"));
+}
+
+TEST_F(MainWindowTest, typedText_isSavedWhenTheWindowLosesTheFocus)
+{
+    open({{"A", true, "a"}});
+    type(QStringLiteral(" typed"));
+    ASSERT_FALSE(window->isActiveWindow());
+    QEvent deactivated(QEvent::ActivationChange);
+    QApplication::sendEvent(window.get(), &deactivated);
+    EXPECT_TRUE(readFile(QStringLiteral("tab00001.rtf")).contains("a typed"));
 }
 
 TEST_F(MainWindowTest, unchangedNote_isNotWritten)
@@ -398,6 +413,79 @@ TEST_F(MainWindowTest, tabMenu_forgetsItsTabWhenItCloses)
     EXPECT_EQ(window->tabs().contextTab(), -1);
     window->runCommand(CommandId::DeleteDocument);
     EXPECT_EQ(tabTexts(), QStringList({"A", "B"}));
+}
+
+TEST_F(MainWindowTest, sendFromTheTabMenu_offersTheClickedNote)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}, {"C", true, "c"}});
+    window->tabs().selectTab(2, true);
+    QString offeredTitle;
+    fromTabMenu(0, [&] {
+        QTimer::singleShot(0, window.get(), [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            offeredTitle = dialog->findChild<QLineEdit *>(QStringLiteral("title"))->text();
+            dialog->reject();
+        });
+        window->runMenuItem(kSendNoteItem);
+    });
+    EXPECT_EQ(offeredTitle, QStringLiteral("A"));
+    EXPECT_EQ(window->tabs().selectedTab(), 2);
+}
+
+// A plug-in called on a note hears the save events when the note is left, though nobody typed.
+TEST_F(MainWindowTest, aNoteAPluginWasCalledOn_raisesTheSaveEventsWhenLeft)
+{
+    open({{"A", true, "a"}, {"B", true, "b"}});
+    const QString scripts = work.filePath(QStringLiteral("scripts"));
+    QDir().mkpath(scripts);
+    QFile script(scripts + QStringLiteral("/watch.lua"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("function versionInfo() tb:setPluginInfo('Watch', '1', '', '', '', '2.1.0') end\n"
+                 "saves = ''\n"
+                 "function initPlugin() tb:registerMenuEntry('Look', 'look') tb:registerPreSave('preSave') "
+                 "tb:registerPostSave('postSave') end\n"
+                 "function look() end\n"
+                 "function preSave() saves = saves .. 'pre ' end\n"
+                 "function postSave() saves = saves .. 'post ' end\n");
+    script.close();
+    context.plugins.loadPlugins({scripts}, scripts);
+    lua_State *lua = context.plugins.table().find(scripts + QStringLiteral("/watch.lua"))->state->lua();
+    const auto saves = [lua] {
+        lua_getglobal(lua, "saves");
+        const QString seen = QString::fromUtf8(lua_tostring(lua, -1)).trimmed();
+        lua_pop(lua, 1);
+        return seen;
+    };
+
+    // Starting the script called it on note A.
+    window->tabs().selectTab(1, true);
+    EXPECT_EQ(saves(), QStringLiteral("pre post"));
+    lua_pushstring(lua, "");
+    lua_setglobal(lua, "saves");
+    window->tabs().selectTab(0, true);
+    EXPECT_EQ(saves(), QString()) << "nothing was called on note B";
+    ASSERT_TRUE(context.plugins.runPluginCommandByName(QStringLiteral("Plugin: Look")));
+    window->tabs().selectTab(1, true);
+    EXPECT_EQ(saves(), QStringLiteral("pre post"));
+    context.plugins.unloadPlugins();
+}
+
+// Activating a hidden note in the document list shows it again, selected.
+TEST_F(MainWindowTest, documentList_activatingAHiddenNote_showsAndSelectsIt)
+{
+    open({{"A", true, "a"}, {"Hidden", false, "secret"}, {"B", true, "b"}});
+    QTimer::singleShot(0, window.get(), [] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto *notes = dialog->findChild<QTreeWidget *>(QStringLiteral("notes"));
+        notes->setCurrentItem(notes->topLevelItem(1));
+        dialog->findChild<QPushButton *>(QStringLiteral("activate"))->click();
+    });
+    window->runCommand(CommandId::ViewDocumentList);
+    EXPECT_EQ(tabTexts(), QStringList({"A", "Hidden", "B"}));
+    EXPECT_EQ(window->tabs().selectedTab(), 1);
+    EXPECT_EQ(shownText(), QStringLiteral("secret"));
 }
 
 TEST_F(MainWindowTest, rename_offersTheTabTextAndAcceptsAnEmptyName)

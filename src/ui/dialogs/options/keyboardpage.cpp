@@ -69,7 +69,8 @@ void KeyboardPage::changeShortcut(QTreeWidgetItem *row)
         name = m_pluginNames[remembered - kFirstPluginRow];
         current = m_work.commands.pluginBinding(name)->shortcut;
     }
-    const std::optional<commands::Shortcut> entered = m_services.askShortcut(current, m_work.commands, this);
+    const std::optional<commands::Shortcut> entered =
+        m_services.askShortcut(row->text(0), current, m_work.commands, this);
     if (!entered)
         return;
     m_work.commands.setBinding(name, entered->key, entered->modifiers);

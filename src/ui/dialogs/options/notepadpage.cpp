@@ -60,7 +60,9 @@ NotepadPage::NotepadPage(const OptionsWork &work, lang::TextTable &texts, const 
     auto *hotkeyRow = new QHBoxLayout;
     hotkeyRow->addWidget(m_hotkey, 1);
     hotkeyRow->addWidget(change);
-    keyboardRows->addRow(texts.text(QStringLiteral("IDC_STATIC_ACTIVATE")), hotkeyRow);
+    const QString activateLabel = texts.text(QStringLiteral("IDC_STATIC_ACTIVATE"));
+    keyboardRows->addRow(activateLabel, hotkeyRow);
+    m_activateCaption = activateLabel.endsWith(u':') ? activateLabel.chopped(1) : activateLabel;
 
     auto *page = new QVBoxLayout(this);
     page->addWidget(appearance);
@@ -89,7 +91,8 @@ void NotepadPage::pickColour()
 void NotepadPage::changeHotkey()
 {
     const commands::Shortcut current{m_key, m_modifiers};
-    if (const std::optional<commands::Shortcut> entered = m_services.askShortcut(current, m_work.commands, this)) {
+    if (const std::optional<commands::Shortcut> entered =
+            m_services.askShortcut(m_activateCaption, current, m_work.commands, this)) {
         m_key = entered->key;
         m_modifiers = entered->modifiers;
         showHotkey();

@@ -48,6 +48,8 @@ private:
     QPushButton *m_colourButton;
     FontChooser *m_font;
     QLineEdit *m_hotkey;
+    // What the shortcut dialog says the hotkey is for.
+    QString m_activateCaption;
 };
 
 } // namespace tabulet::ui

@@ -14,9 +14,10 @@ OptionsServices OptionsServices::system(lang::TextTable &texts, const commands::
                                         const QString &pluginConfigFolder)
 {
     OptionsServices services;
-    services.askShortcut = [&texts, &keyNames](const commands::Shortcut &current, const commands::CommandTable &bindings,
+    services.askShortcut = [&texts, &keyNames](const QString &boundTo, const commands::Shortcut &current,
+                                               const commands::CommandTable &bindings,
                                                QWidget *parent) -> std::optional<commands::Shortcut> {
-        EnterHotkeyDialog dialog(current.key, current.modifiers, bindings, texts, keyNames, parent);
+        EnterHotkeyDialog dialog(boundTo, current.key, current.modifiers, bindings, texts, keyNames, parent);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return commands::Shortcut{dialog.key(), dialog.modifiers()};

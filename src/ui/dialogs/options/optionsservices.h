@@ -25,8 +25,9 @@ namespace tabulet::ui {
 struct OptionsServices
 {
     StylePickers pickers = StylePickers::system();
-    // The shortcut entry dialog on a shortcut, warning against the bindings given; nullopt on Cancel.
-    std::function<std::optional<commands::Shortcut>(const commands::Shortcut &current,
+    // The shortcut entry dialog on a shortcut for what boundTo names, warning against the bindings
+    // given; nullopt on Cancel.
+    std::function<std::optional<commands::Shortcut>(const QString &boundTo, const commands::Shortcut &current,
                                                     const commands::CommandTable &bindings, QWidget *parent)>
         askShortcut;
     // The plug-in's details; true when it was closed with its enable or disable button.
