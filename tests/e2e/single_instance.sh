@@ -43,6 +43,17 @@ cmp -s "$theme" "$themes/Blue \"sky\".tabutheme" || e2e_fail "the theme was not 
 xdotool key Return
 e2e_wait_dialog_gone "$window"
 
+# A language handed over by a later start is installed by the first copy, which asks whether to
+# use it.
+language="$E2E_WORK/Klingon.tabulang"
+cp "$(dirname "$TABULET_BINARY")/languages/english.tabulang" "$language"
+second_start -language "$language"
+e2e_wait_dialog "$window" >/dev/null
+cmp -s "$language" "$XDG_DATA_HOME/Tabulet/languages/Klingon.tabulang" ||
+    e2e_fail "the language handed over was not installed in the first copy"
+xdotool key alt+n
+e2e_wait_dialog_gone "$window"
+
 # --toggle hides the window in front and shows it again.
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 e2e_wait_for 10 sh -c "[ \"\$(xdotool getactivewindow)\" = $window ]" || e2e_fail "the note window did not become active"

@@ -153,5 +153,17 @@ TEST_F(PrintingToPdf, printNote_aPageTooSmallForTheMarginsUsesTheWholeArea)
     EXPECT_EQ(pageCountOf(pdf), result.pages);
 }
 
+// A printer that cannot take the job (here: a file in a folder that is not there) is a failure the
+// window reports, with nothing counted as printed.
+TEST_F(PrintingToPdf, printNote_aPrinterThatCannotStartFails)
+{
+    printer.setOutputFileName(folder.filePath(QStringLiteral("missing/note.pdf")));
+    note.setPlainText(numberedLines(3));
+    const PrintResult result = printNote(note, printer, 0, -1);
+    EXPECT_EQ(result.outcome, PrintResult::Outcome::Failed);
+    EXPECT_EQ(result.pages, 0);
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("missing"))));
+}
+
 } // namespace
 } // namespace tabulet::ui
