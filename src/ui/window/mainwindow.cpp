@@ -313,6 +313,12 @@ void MainWindow::restorePlacement()
         window->setPosition(place.topLeft());
 }
 
+void MainWindow::setTimerPeriods(std::chrono::milliseconds archiveCheck, std::chrono::milliseconds pluginTimer)
+{
+    m_archiveTimer.setInterval(archiveCheck);
+    m_pluginTimer.setInterval(pluginTimer);
+}
+
 void MainWindow::showAndActivate()
 {
     m_hidden = false;

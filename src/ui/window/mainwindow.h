@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -84,6 +85,9 @@ public:
     // False while a dialog of the window is open: received notes wait meanwhile.
     bool acceptsIncoming() const { return m_acceptsIncoming; }
     bool restartRequested() const { return m_restartRequested; }
+    // How often the archive schedule is checked (a minute) and the plug-ins' timer event comes (a
+    // second); tests shorten them.
+    void setTimerPeriods(std::chrono::milliseconds archiveCheck, std::chrono::milliseconds pluginTimer);
 
     void relayout();
     void applyTabFont();

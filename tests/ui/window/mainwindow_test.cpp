@@ -1,5 +1,6 @@
 #include "ui/window/mainwindow.h"
 
+#include "archive/archivescan.h"
 #include "fakeprompts.h"
 #include "plugins/pluginhost.h"
 #include "settings/journalwriter.h"
@@ -770,6 +771,45 @@ INSTANTIATE_TEST_SUITE_P(Events, MainWindowPluginTest,
                                            CallbackCase{"registerPostSave", true},
                                            CallbackCase{"registerPreLoad", false},
                                            CallbackCase{"registerPostLoad", false}));
+
+// The window's two clocks: the plug-ins' timer event comes while the window is open and stops
+// with it; the archive schedule is looked at again without a restart, so an archive falls due
+// while the program runs.
+TEST_F(MainWindowTest, theWindowsTimers_raisePluginTicksAndArchiveWhenDue)
+{
+    using namespace std::chrono_literals;
+    context.folders.pluginsFolder = work.filePath(QStringLiteral("plugins"));
+    QDir().mkpath(context.folders.pluginsFolder);
+    QFile script(context.folders.pluginsFolder + QStringLiteral("/ticker.lua"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("function versionInfo() tb:setPluginInfo('Ticker', '1', '', '', '', '2.1.0') end\n"
+                 "ticks = 0\n"
+                 "function initPlugin() tb.registerTimer('tick') end\n"
+                 "function tick() ticks = ticks + 1 end\n");
+    script.close();
+    open({{"A", true, "a"}}, {{"silentautoarchive", "1"}});
+    window->setTimerPeriods(50ms, 20ms);
+    const QString archives = context.archiver.archiveFolder();
+    const qsizetype archivedAtStart = archive::archiveNames(archives).size();
+    const auto ticks = [&] {
+        lua_State *lua =
+            context.plugins.table().find(context.folders.pluginsFolder + QStringLiteral("/ticker.lua"))->state->lua();
+        lua_getglobal(lua, "ticks");
+        const int count = static_cast<int>(lua_tointeger(lua, -1));
+        lua_pop(lua, 1);
+        return count;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks() >= 3; }, 2000));
+
+    // A day later, as far as the schedule knows: the next check makes the next archive.
+    context.settings.value(QStringLiteral("lastarchiving")) = QStringLiteral("20000101_000000");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return archive::archiveNames(archives).size() == archivedAtStart + 1; }, 3000));
+
+    window->closeWithoutAsking();
+    const int closedAt = ticks();
+    QTest::qWait(100);
+    EXPECT_EQ(ticks(), closedAt);
+}
 
 } // namespace
 } // namespace tabulet::ui
