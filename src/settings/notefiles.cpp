@@ -103,8 +103,8 @@ int createNote(NoteList &notes, const QString &dataFolder, const QString &title,
         return -1;
     const QString path = noteFilePath(dataFolder, note.fileName);
     if (path.isEmpty() ||
-        !writeWholeFile(path, QByteArray::fromRawData(kNewNoteContent.data(),
-                                                      static_cast<qsizetype>(kNewNoteContent.size()))))
+        !writeWholeFile(
+            path, QByteArray::fromRawData(kNewNoteContent.data(), static_cast<qsizetype>(kNewNoteContent.size()))))
         return -1;
     return notes.append(std::move(note));
 }

@@ -46,9 +46,9 @@ void MainWindow::startPlugins()
     plugins::FolderConsent consent(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                                    QStringLiteral("/tabulet/plugin-folders"));
     const QStringList scriptFolders = plugins::scriptFolders(folders, consent, [this](const QString &folder) {
-        return m_prompts->askBeforeLoss(QString(),
-                                   lang::formatText(m_context.texts.text(QStringLiteral("PLUGINS_FROM_NOTES_FOLDER")),
-                                                    {QDir::toNativeSeparators(folder)}));
+        return m_prompts->askBeforeLoss(
+            QString(), lang::formatText(m_context.texts.text(QStringLiteral("PLUGINS_FROM_NOTES_FOLDER")),
+                                        {QDir::toNativeSeparators(folder)}));
     });
     host.loadPlugins(scriptFolders, folders.pluginConfigFolder);
 }
