@@ -270,7 +270,9 @@ bool RtfParser::applyDestination(ControlWord word)
             flushFieldInstruction();
             const QString target = hyperlinkTarget(QString::fromUtf8(m_fields.back().instruction).trimmed());
             if (!target.isEmpty()) {
-                group.linkTarget = target;
+                if (m_linkTargets.empty() || m_linkTargets.back() != target)
+                    m_linkTargets.push_back(target);
+                group.linkTarget = static_cast<int>(m_linkTargets.size() - 1);
                 formatChanged();
             }
         }
@@ -363,7 +365,9 @@ bool RtfParser::applyCharacterControl(ControlWord word, bool hasParameter, int p
 
 bool RtfParser::applyParagraphControl(ControlWord word, int parameter)
 {
-    ParagraphState &paragraph = state().paragraph;
+    if (!isParagraphControl(word))
+        return false; // leaves the paragraph state shared with the outer group
+    ParagraphState &paragraph = changeParagraphState();
     ParagraphFormat &format = paragraph.format;
     switch (word) {
     case ControlWord::pard:
@@ -448,7 +452,7 @@ bool RtfParser::applyTableControl(ControlWord word)
         finishParagraph();
         return true;
     case ControlWord::intbl:
-        state().paragraph.inTable = true;
+        changeParagraphState().inTable = true;
         return true;
     default:
         return false;
@@ -459,7 +463,7 @@ bool RtfParser::applyTextControl(ControlWord word)
 {
     switch (word) {
     case ControlWord::par:
-        if (state().paragraph.inTable) {
+        if (paragraphState().inTable) {
             // Paragraphs of one table cell stay in the row's paragraph, as lines.
             flushText();
             m_pendingCellBreak = paragraphHasContent();

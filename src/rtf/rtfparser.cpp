@@ -29,6 +29,15 @@ QString fontFace(const QByteArray &utf8)
     return face.trimmed();
 }
 
+// ASCII without NUL characters, which text drops.
+bool isPlainAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte != 0 && byte < 0x80;
+    });
+}
+
 bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -41,6 +50,8 @@ RichTextDocument RtfParser::parse()
     m_document.paragraphs.clear();
     m_states.reserve(64);
     m_states.push_back(GroupState{});
+    m_paragraphStates.reserve(64);
+    m_paragraphStates.push_back(SharedParagraphState{});
     while (m_pos < m_in.size() && !m_finished) {
         switch (m_in.at(m_pos)) {
         case '{':
@@ -76,8 +87,10 @@ void RtfParser::openGroup()
     m_skipCount = 0;
     m_ignorableNext = false;
     ++m_depth;
-    if (m_states.size() < kMaxSavedGroups)
+    if (m_states.size() < kMaxSavedGroups) {
         m_states.push_back(m_states.back());
+        ++m_paragraphStates.back().sharers;
+    }
 }
 
 void RtfParser::closeGroup()
@@ -106,6 +119,10 @@ void RtfParser::closeGroup()
     else if (closed == Destination::Picture)
         finishPicture();
     m_states.pop_back();
+    if (m_paragraphStates.back().sharers > 0)
+        --m_paragraphStates.back().sharers;
+    else
+        m_paragraphStates.pop_back();
     --m_depth;
     formatChanged();
     if (!m_fields.empty() && m_fields.back().depth > m_depth)
@@ -114,10 +131,22 @@ void RtfParser::closeGroup()
         Numbering numbering = m_pnNumbering;
         if (numbering == Numbering::None && m_pnBody)
             numbering = Numbering::Arabic;
-        state().paragraph.format.numbering = numbering;
-        state().paragraph.format.numberingStart = m_pnStart;
-        state().paragraph.listOverride = 0;
+        ParagraphState &paragraph = changeParagraphState();
+        paragraph.format.numbering = numbering;
+        paragraph.format.numberingStart = m_pnStart;
+        paragraph.listOverride = 0;
     }
+}
+
+RtfParser::ParagraphState &RtfParser::changeParagraphState()
+{
+    SharedParagraphState &shared = m_paragraphStates.back();
+    if (shared.sharers > 0) {
+        --shared.sharers;
+        ParagraphState copy = shared.state;
+        m_paragraphStates.push_back(SharedParagraphState{std::move(copy), 0});
+    }
+    return m_paragraphStates.back().state;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -320,7 +349,10 @@ void RtfParser::appendCodePageBytes(QByteArrayView bytes)
         if (page != m_pendingCodePage || m_highSurrogate != 0)
             flushText();
         m_pendingCodePage = page;
-        m_pendingBytes.append(bytes);
+        if (m_pendingBytes.isEmpty() && page == kWindows1252 && isPlainAscii(bytes))
+            appendUtf8(bytes); // reads as itself: straight into the run
+        else
+            m_pendingBytes.append(bytes);
         break;
     }
     case Destination::FontTable:
@@ -386,7 +418,7 @@ void RtfParser::flushText()
         m_pendingBytes.removeIf([](char c) { return c == '\0'; });
     if (!m_pendingBytes.isEmpty())
         m_decoder.appendUtf8(m_pendingCodePage, m_pendingBytes, runText());
-    m_pendingBytes.clear();
+    m_pendingBytes.resize(0); // keeps its capacity for the next stretch
 }
 
 void RtfParser::appendCodePoint(char32_t c)
@@ -495,7 +527,8 @@ const CharacterFormat &RtfParser::characterFormat()
     };
     format.textColour = colourAt(character.textColour);
     format.fillColour = colourAt(character.fillColour);
-    format.linkTarget = group.linkTarget;
+    if (group.linkTarget >= 0)
+        format.linkTarget = m_linkTargets[static_cast<std::size_t>(group.linkTarget)];
     m_format = std::move(format);
     m_formatDirty = false;
     return m_format;
@@ -503,7 +536,7 @@ const CharacterFormat &RtfParser::characterFormat()
 
 ParagraphFormat RtfParser::paragraphFormat()
 {
-    const ParagraphState &paragraph = state().paragraph;
+    const ParagraphState &paragraph = paragraphState();
     ParagraphFormat format = paragraph.format;
     if (paragraph.lineSpacingMultiple && paragraph.lineSpacing != 0) {
         // \slN\slmult1: N 240ths of a line.

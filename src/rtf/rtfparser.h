@@ -66,14 +66,23 @@ private:
         bool inTable = false; // \intbl
     };
 
+    // What a group changes and its closing brace restores, apart from the paragraph state. Plain
+    // values only, so that opening a group copies a few bytes.
     struct GroupState
     {
         Destination destination = Destination::Text;
         CharacterState character;
-        ParagraphState paragraph;
         int unicodeSkip = 1;                           // \uc
-        QString linkTarget;                            // set inside a hyperlink field's result
+        int linkTarget = -1;                           // index in m_linkTargets inside a hyperlink field's result
         std::optional<Destination> unicodeAlternative; // inside \upr: where its \ud text goes
+    };
+
+    // A paragraph state with the number of groups above the one that set it that still use it
+    // unchanged: a group copies it only when it changes it.
+    struct SharedParagraphState
+    {
+        ParagraphState state;
+        int sharers = 0;
     };
 
     struct Font
@@ -129,6 +138,8 @@ private:
     void finishPicture();
 
     GroupState &state() { return m_states.back(); }
+    const ParagraphState &paragraphState() const { return m_paragraphStates.back().state; }
+    ParagraphState &changeParagraphState();
     int codePage();
     const CharacterFormat &characterFormat();
     ParagraphFormat paragraphFormat();
@@ -139,6 +150,8 @@ private:
     qsizetype m_pos = 0;
 
     std::vector<GroupState> m_states;
+    std::vector<SharedParagraphState> m_paragraphStates;
+    std::vector<QString> m_linkTargets;
     int m_depth = 0; // brace depth; may exceed the saved states
     bool m_finished = false;
     int m_skipCount = 0;          // \uN fallback characters still to skip
