@@ -203,6 +203,7 @@ void RtfParser::applyControl(ControlWord word, bool hasParameter, int parameter)
         return;
     case ControlWord::deff:
         m_defaultFont = parameter;
+        forgetResolvedFormats();
         formatChanged();
         return;
     default:
@@ -235,6 +236,7 @@ bool RtfParser::applyDestination(ControlWord word)
     case ControlWord::colortbl:
         group.destination = Destination::ColourTable;
         m_colours.clear();
+        forgetResolvedFormats();
         return true;
     case ControlWord::listtable:
         group.destination = Destination::ListTable;

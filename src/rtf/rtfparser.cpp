@@ -470,14 +470,24 @@ QByteArray &RtfParser::runText()
     std::vector<Run> &runs = m_paragraph.runs;
     const bool lastIsText = !runs.empty() && !runs.back().isPicture();
     if (m_runOpen || (overBudget() && lastIsText))
-        return runs.back().text;
+        return m_runText;
     const CharacterFormat &format = characterFormat();
     if (!lastIsText || runs.back().format != format) {
+        storeRunText();
         runs.push_back(Run{format, {}, std::nullopt});
         ++m_elements;
     }
     m_runOpen = true;
-    return runs.back().text;
+    return m_runText;
+}
+
+void RtfParser::storeRunText()
+{
+    // Text is gathered in one buffer that keeps its capacity and moved into its run once.
+    if (m_runText.isEmpty())
+        return;
+    m_paragraph.runs.back().text.append(QByteArrayView(m_runText));
+    m_runText.resize(0);
 }
 
 void RtfParser::formatChanged()
@@ -505,8 +515,29 @@ void RtfParser::appendPendingSeparators()
 const CharacterFormat &RtfParser::characterFormat()
 {
     if (!m_formatDirty)
-        return m_format;
+        return m_formats[0].format;
     const GroupState &group = state();
+    const auto resolvedHere = [&group](const ResolvedFormat &resolved) {
+        return resolved.valid && resolved.linkTarget == group.linkTarget && resolved.character == group.character;
+    };
+    if (!resolvedHere(m_formats[0])) {
+        std::swap(m_formats[0], m_formats[1]);
+        if (!resolvedHere(m_formats[0]))
+            m_formats[0] = ResolvedFormat{group.character, group.linkTarget, true, resolveCharacterFormat()};
+    }
+    m_formatDirty = false;
+    return m_formats[0].format;
+}
+
+void RtfParser::forgetResolvedFormats()
+{
+    m_formats[0].valid = false;
+    m_formats[1].valid = false;
+}
+
+CharacterFormat RtfParser::resolveCharacterFormat() const
+{
+    const GroupState &group = m_states.back();
     const CharacterState &character = group.character;
     CharacterFormat format;
     format.bold = character.bold;
@@ -529,9 +560,7 @@ const CharacterFormat &RtfParser::characterFormat()
     format.fillColour = colourAt(character.fillColour);
     if (group.linkTarget >= 0)
         format.linkTarget = m_linkTargets[static_cast<std::size_t>(group.linkTarget)];
-    m_format = std::move(format);
-    m_formatDirty = false;
-    return m_format;
+    return format;
 }
 
 ParagraphFormat RtfParser::paragraphFormat()
@@ -577,6 +606,7 @@ void RtfParser::finishParagraph()
 
 void RtfParser::storeParagraph()
 {
+    storeRunText();
     m_paragraph.format = paragraphFormat();
     m_paragraph.markFormat = characterFormat();
     m_paragraph.markFormat.linkTarget.clear();
@@ -618,8 +648,10 @@ void RtfParser::flushFontName()
 void RtfParser::finishFontEntry()
 {
     flushFontName();
-    if (m_fontPending && (m_fonts.size() < 4096 || m_fonts.count(m_fontNumber) > 0))
+    if (m_fontPending && (m_fonts.size() < 4096 || m_fonts.count(m_fontNumber) > 0)) {
         m_fonts[m_fontNumber] = Font{fontFace(m_fontName), m_fontCodePage};
+        forgetResolvedFormats();
+    }
     m_fontPending = false;
     m_fontName.clear();
 }
@@ -628,6 +660,7 @@ void RtfParser::finishColourEntry()
 {
     if (m_colours.size() < 4096)
         m_colours.push_back(m_colourGiven ? std::optional<Colour>(m_colour) : std::nullopt);
+    forgetResolvedFormats();
     m_colour = Colour{};
     m_colourGiven = false;
 }
@@ -643,6 +676,7 @@ void RtfParser::finishPicture()
     m_pictureBytes += picture->data.size();
     flushText();
     appendPendingSeparators();
+    storeRunText();
     m_paragraph.runs.push_back(Run{characterFormat(), {}, std::move(picture)});
     m_runOpen = false;
     ++m_elements;

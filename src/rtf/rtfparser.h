@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <map>
 #include <optional>
 #include <vector>
@@ -53,6 +54,8 @@ private:
         int sizeHalfPoints = 24;
         int textColour = 0; // colour table index, 0 = automatic
         int fillColour = 0;
+
+        friend bool operator==(const CharacterState &, const CharacterState &) = default;
     };
 
     struct ParagraphState
@@ -83,6 +86,15 @@ private:
     {
         ParagraphState state;
         int sharers = 0;
+    };
+
+    // A character format resolved from the group state, kept with what it was resolved from.
+    struct ResolvedFormat
+    {
+        CharacterState character;
+        int linkTarget = -1;
+        bool valid = false; // false: the tables changed since, or nothing was resolved yet
+        CharacterFormat format;
     };
 
     struct Font
@@ -142,6 +154,9 @@ private:
     ParagraphState &changeParagraphState();
     int codePage();
     const CharacterFormat &characterFormat();
+    CharacterFormat resolveCharacterFormat() const;
+    void forgetResolvedFormats(); // the tables changed: resolve again when the format next changes
+    void storeRunText();
     ParagraphFormat paragraphFormat();
     bool overBudget() const;
 
@@ -170,8 +185,11 @@ private:
     char16_t m_highSurrogate = 0;
     CodePageDecoder m_decoder;
 
-    CharacterFormat m_format;
+    // The current format and the one before it: closing a group mostly returns to the format
+    // that was current before it opened.
+    std::array<ResolvedFormat, 2> m_formats;
     bool m_formatDirty = true;
+    QByteArray m_runText;   // text of the paragraph's last run not yet stored in it
     bool m_runOpen = false; // the paragraph's last run has the current format
 
     int m_documentCodePage = kWindows1252;
