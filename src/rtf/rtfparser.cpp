@@ -38,6 +38,13 @@ bool isPlainAscii(QByteArrayView bytes)
     });
 }
 
+constexpr auto kEndsText = [] {
+    std::array<bool, 256> ends{};
+    for (const char c : {'{', '}', '\\', '\r', '\n'})
+        ends[static_cast<unsigned char>(c)] = true;
+    return ends;
+}();
+
 bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -279,12 +286,9 @@ void RtfParser::readText()
 {
     const qsizetype start = m_pos;
     // A stretch of plain bytes up to the next brace, backslash or line end.
-    while (m_pos < m_in.size()) {
-        const char c = m_in.at(m_pos);
-        if (c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n')
-            break;
+    const char *const bytes = m_in.constData();
+    while (m_pos < m_in.size() && !kEndsText[static_cast<unsigned char>(bytes[m_pos])])
         ++m_pos;
-    }
     m_ignorableNext = false;
     if (m_excessSkipDepth > 0)
         return;
