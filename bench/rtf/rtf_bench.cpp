@@ -1,5 +1,6 @@
-// Reading, writing, loading and laying out a 5 MB note of mixed formatting, and reading it beside
-// `unrtf --text`. Prints figures only.
+// Reading, writing, loading and laying out a 5 MB note of mixed formatting, reading it beside one
+// tokenizing pass over the same bytes, and tabulet-rtfconv beside `unrtf --text`, program against
+// program. Prints figures only.
 #include "notegenerator.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
@@ -13,8 +14,8 @@
 #include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextLayout>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <benchmark/benchmark.h>
 
@@ -39,6 +40,51 @@ const tabulet::rtf::RichTextDocument &noteModel()
     return model;
 }
 
+// The floor for reading: one pass that finds every group, control word with its parameter and
+// stretch of text, and keeps nothing.
+std::size_t tokenize(const QByteArray &bytes)
+{
+    std::size_t tokens = 0;
+    const char *at = bytes.constData();
+    const char *const end = at + bytes.size();
+    const auto isLetter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    };
+    while (at < end) {
+        ++tokens;
+        if (*at == '{' || *at == '}') {
+            ++at;
+        } else if (*at == '\\') {
+            ++at;
+            if (at < end && !isLetter(*at)) {
+                ++at;
+                continue;
+            }
+            while (at < end && isLetter(*at))
+                ++at;
+            if (at < end && *at == '-')
+                ++at;
+            while (at < end && *at >= '0' && *at <= '9')
+                ++at;
+            if (at < end && *at == ' ')
+                ++at;
+        } else {
+            while (at < end && *at != '{' && *at != '}' && *at != '\\')
+                ++at;
+        }
+    }
+    return tokens;
+}
+
+void tokenizeRtf(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tokenize(note()));
+    state.SetBytesProcessed(state.iterations() * note().size());
+}
+BENCHMARK(tokenizeRtf)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly();
+
+// Includes freeing the model read, as every reader of a note pays it once.
 void readRtf(benchmark::State &state)
 {
     for (auto _ : state)
@@ -102,7 +148,17 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Reading into the model and `unrtf --text` on the same file, taken in turns.
+bool runsToCompletion(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Reading into the model, `tabulet-rtfconv --to text` and `unrtf --text` on the same file, taken
+// in turns. The programs' times include starting them and writing the text (to /dev/null).
 void compareWithUnrtf()
 {
     const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
@@ -115,8 +171,11 @@ void compareWithUnrtf()
         std::puts("cannot write the note for unrtf");
         return;
     }
+    // TABULET_RTFCONV names another build of the converter, to set two builds side by side.
+    const QString converterPath = qEnvironmentVariable("TABULET_RTFCONV", QStringLiteral(TABULET_RTFCONV_PATH));
     constexpr int kRounds = 5;
     std::vector<double> ours;
+    std::vector<double> converter;
     std::vector<double> theirs;
     for (int round = 0; round < kRounds; ++round) {
         // Both sides read the file, as a user's conversion would.
@@ -130,22 +189,27 @@ void compareWithUnrtf()
         benchmark::DoNotOptimize(tabulet::rtf::readRtf(input.readAll()));
         ours.push_back(timer.nsecsElapsed() / 1e6);
 
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(QProcess::nullDevice());
         timer.restart();
-        process.start(unrtf, {QStringLiteral("--text"), file.fileName()});
-        if (!process.waitForFinished(120000) || process.exitCode() != 0) {
+        if (!runsToCompletion(converterPath, {QStringLiteral("--to"), QStringLiteral("text"), file.fileName()})) {
+            std::puts("tabulet-rtfconv did not convert the note");
+            return;
+        }
+        converter.push_back(timer.nsecsElapsed() / 1e6);
+
+        timer.restart();
+        if (!runsToCompletion(unrtf, {QStringLiteral("--text"), file.fileName()})) {
             std::puts("unrtf did not convert the note");
             return;
         }
         theirs.push_back(timer.nsecsElapsed() / 1e6);
     }
     const double oursMedian = median(ours);
+    const double converterMedian = median(converter);
     const double theirsMedian = median(theirs);
-    std::printf("\n%.1f MB note, median of %d rounds: reading the file into the model %.1f ms, unrtf --text %.1f ms: "
-                "%.1fx as fast\n",
-                note().size() / 1048576.0, kRounds, oursMedian, theirsMedian, theirsMedian / oursMedian);
+    std::printf("\n%.1f MB note, median of %d rounds: reading the file into the model %.1f ms, "
+                "tabulet-rtfconv --to text %.1f ms, unrtf --text %.1f ms: rtfconv %.1fx as fast as unrtf\n",
+                note().size() / 1048576.0, kRounds, oursMedian, converterMedian, theirsMedian,
+                theirsMedian / converterMedian);
 }
 
 void describeNote()

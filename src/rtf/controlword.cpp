@@ -1,6 +1,5 @@
 #include "rtf/controlword.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -28,27 +27,41 @@ constexpr auto kEntries = [] {
         TABULET_RTF_CONTROL_WORDS(TABULET_RTF_ENTRY)
 #undef TABULET_RTF_ENTRY
     };
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.name < b.name; });
     return entries;
 }();
 
-// For each first letter, the range of kEntries whose names start with it.
-constexpr auto kFirstLetter = [] {
-    std::array<std::pair<std::uint16_t, std::uint16_t>, 26> ranges{};
+// An open-addressing table of the names, so that a lookup hashes the name once and compares
+// it with one entry, rarely two, without allocating.
+constexpr std::size_t kTableSize = 1024; // a power of two, over four times the number of words
+
+constexpr std::uint32_t hashOf(std::string_view name)
+{
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const char c : name)
+        hash = (hash ^ static_cast<std::uint8_t>(c)) * 16777619u;
+    return hash;
+}
+
+constexpr auto kTable = [] {
+    std::array<std::int16_t, kTableSize> indices{};
+    indices.fill(-1);
     for (std::size_t i = 0; i < kEntries.size(); ++i) {
-        auto &range = ranges[static_cast<std::size_t>(kEntries[i].name.front() - 'a')];
-        if (range.first == range.second)
-            range.first = static_cast<std::uint16_t>(i);
-        range.second = static_cast<std::uint16_t>(i + 1);
+        std::size_t at = hashOf(kEntries[i].name) & (kTableSize - 1);
+        while (indices[at] >= 0)
+            at = (at + 1) & (kTableSize - 1);
+        indices[at] = static_cast<std::int16_t>(i);
     }
-    return ranges;
+    return indices;
 }();
+
+static_assert(kEntries.size() * 4 < kTableSize);
 
 enum Kind : std::uint8_t {
     ReadAfterIgnorable = 1,
     ReadDestination = 2,
     SkippedDestination = 4,
     Underline = 8,
+    ParagraphControl = 16,
 };
 
 // What kind of word each control word is, by its enumerator.
@@ -72,6 +85,8 @@ constexpr auto kKinds = [] {
           revtbl,       revtim,     rsidtbl,      shprslt,    sn,       stylesheet, subject,
           tc,           template_,  themedata,    title,      txe,      userprops,  wgrffmtfilter,
           xe,           xmlnstbl});
+    mark(ParagraphControl,
+         {pard, ql, qc, qr, qj, qd, li, lin, ri, rin, fi, sb, sa, sl, slmult, tqr, tqc, tqdec, tx, tb, ls, ilvl});
     mark(Underline, {ul, uld, uldash, uldashd, uldashdd, uldb, ulhair, ulhwave, ulldash, ulth, ulthd, ulthdash,
                      ulthdashd, ulthdashdd, ulthldash, ululdbwave, ulw, ulwave});
     return kinds;
@@ -86,16 +101,12 @@ constexpr bool is(ControlWord word, Kind kind)
 
 ControlWord controlWordOf(QByteArrayView name)
 {
-    if (name.isEmpty() || name.front() < 'a' || name.front() > 'z')
-        return ControlWord::Unknown; // every word we know is lower case
     const std::string_view key(name.data(), static_cast<std::size_t>(name.size()));
-    const auto &range = kFirstLetter[static_cast<std::size_t>(name.front() - 'a')];
-    const auto begin = kEntries.begin() + range.first;
-    const auto end = kEntries.begin() + range.second;
-    const auto found =
-        std::lower_bound(begin, end, key, [](const Entry &entry, std::string_view k) { return entry.name < k; });
-    if (found != end && found->name == key)
-        return found->word;
+    for (std::size_t at = hashOf(key) & (kTableSize - 1); kTable[at] >= 0; at = (at + 1) & (kTableSize - 1)) {
+        const Entry &entry = kEntries[static_cast<std::size_t>(kTable[at])];
+        if (entry.name == key)
+            return entry.word;
+    }
     return ControlWord::Unknown;
 }
 
@@ -112,6 +123,11 @@ bool isReadDestination(ControlWord word)
 bool isSkippedDestination(ControlWord word)
 {
     return is(word, SkippedDestination);
+}
+
+bool isParagraphControl(ControlWord word)
+{
+    return is(word, ParagraphControl);
 }
 
 bool isUnderline(ControlWord word)

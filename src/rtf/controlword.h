@@ -63,6 +63,9 @@ bool isReadDestination(ControlWord word);
 // Destinations whose groups are skipped with all they hold.
 bool isSkippedDestination(ControlWord word);
 
+// Controls that change the paragraph format (\pard, alignment, indents, spacing, tabs, lists).
+bool isParagraphControl(ControlWord word);
+
 // Underline controls: every \ul... word but \ulnone turns underline on.
 bool isUnderline(ControlWord word);
 

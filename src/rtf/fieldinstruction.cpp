@@ -22,6 +22,7 @@ Argument readArgument(const QString &text, qsizetype &pos)
     while (pos < text.size() && text.at(pos).isSpace())
         ++pos;
     QString argument;
+    argument.reserve(text.size() - pos);
     if (pos < text.size() && text.at(pos) == QLatin1Char('"')) {
         ++pos;
         while (pos < text.size() && text.at(pos) != QLatin1Char('"')) {

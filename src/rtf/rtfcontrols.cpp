@@ -203,6 +203,7 @@ void RtfParser::applyControl(ControlWord word, bool hasParameter, int parameter)
         return;
     case ControlWord::deff:
         m_defaultFont = parameter;
+        forgetResolvedFormats();
         formatChanged();
         return;
     default:
@@ -235,6 +236,7 @@ bool RtfParser::applyDestination(ControlWord word)
     case ControlWord::colortbl:
         group.destination = Destination::ColourTable;
         m_colours.clear();
+        forgetResolvedFormats();
         return true;
     case ControlWord::listtable:
         group.destination = Destination::ListTable;
@@ -270,7 +272,9 @@ bool RtfParser::applyDestination(ControlWord word)
             flushFieldInstruction();
             const QString target = hyperlinkTarget(QString::fromUtf8(m_fields.back().instruction).trimmed());
             if (!target.isEmpty()) {
-                group.linkTarget = target;
+                if (m_linkTargets.empty() || m_linkTargets.back() != target)
+                    m_linkTargets.push_back(target);
+                group.linkTarget = static_cast<int>(m_linkTargets.size() - 1);
                 formatChanged();
             }
         }
@@ -364,7 +368,9 @@ bool RtfParser::applyCharacterControl(ControlWord word, bool hasParameter, int p
 
 bool RtfParser::applyParagraphControl(ControlWord word, int parameter)
 {
-    ParagraphState &paragraph = state().paragraph;
+    if (!isParagraphControl(word))
+        return false; // leaves the paragraph state shared with the outer group
+    ParagraphState &paragraph = changeParagraphState();
     ParagraphFormat &format = paragraph.format;
     switch (word) {
     case ControlWord::pard:
@@ -449,7 +455,7 @@ bool RtfParser::applyTableControl(ControlWord word)
         finishParagraph();
         return true;
     case ControlWord::intbl:
-        state().paragraph.inTable = true;
+        changeParagraphState().inTable = true;
         return true;
     default:
         return false;
@@ -460,7 +466,7 @@ bool RtfParser::applyTextControl(ControlWord word)
 {
     switch (word) {
     case ControlWord::par:
-        if (state().paragraph.inTable) {
+        if (paragraphState().inTable) {
             // Paragraphs of one table cell stay in the row's paragraph, as lines.
             flushText();
             m_pendingCellBreak = paragraphHasContent();

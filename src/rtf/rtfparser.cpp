@@ -29,6 +29,22 @@ QString fontFace(const QByteArray &utf8)
     return face.trimmed();
 }
 
+// ASCII without NUL characters, which text drops.
+bool isPlainAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte != 0 && byte < 0x80;
+    });
+}
+
+constexpr auto kEndsText = [] {
+    std::array<bool, 256> ends{};
+    for (const char c : {'{', '}', '\\', '\r', '\n'})
+        ends[static_cast<unsigned char>(c)] = true;
+    return ends;
+}();
+
 bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -41,6 +57,8 @@ RichTextDocument RtfParser::parse()
     m_document.paragraphs.clear();
     m_states.reserve(64);
     m_states.push_back(GroupState{});
+    m_paragraphStates.reserve(64);
+    m_paragraphStates.push_back(SharedParagraphState{});
     while (m_pos < m_in.size() && !m_finished) {
         switch (m_in.at(m_pos)) {
         case '{':
@@ -76,8 +94,10 @@ void RtfParser::openGroup()
     m_skipCount = 0;
     m_ignorableNext = false;
     ++m_depth;
-    if (m_states.size() < kMaxSavedGroups)
+    if (m_states.size() < kMaxSavedGroups) {
         m_states.push_back(m_states.back());
+        ++m_paragraphStates.back().sharers;
+    }
 }
 
 void RtfParser::closeGroup()
@@ -106,6 +126,10 @@ void RtfParser::closeGroup()
     else if (closed == Destination::Picture)
         finishPicture();
     m_states.pop_back();
+    if (m_paragraphStates.back().sharers > 0)
+        --m_paragraphStates.back().sharers;
+    else
+        m_paragraphStates.pop_back();
     --m_depth;
     formatChanged();
     if (!m_fields.empty() && m_fields.back().depth > m_depth)
@@ -114,10 +138,22 @@ void RtfParser::closeGroup()
         Numbering numbering = m_pnNumbering;
         if (numbering == Numbering::None && m_pnBody)
             numbering = Numbering::Arabic;
-        state().paragraph.format.numbering = numbering;
-        state().paragraph.format.numberingStart = m_pnStart;
-        state().paragraph.listOverride = 0;
+        ParagraphState &paragraph = changeParagraphState();
+        paragraph.format.numbering = numbering;
+        paragraph.format.numberingStart = m_pnStart;
+        paragraph.listOverride = 0;
     }
+}
+
+RtfParser::ParagraphState &RtfParser::changeParagraphState()
+{
+    SharedParagraphState &shared = m_paragraphStates.back();
+    if (shared.sharers > 0) {
+        --shared.sharers;
+        ParagraphState copy = shared.state;
+        m_paragraphStates.push_back(SharedParagraphState{std::move(copy), 0});
+    }
+    return m_paragraphStates.back().state;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -250,12 +286,9 @@ void RtfParser::readText()
 {
     const qsizetype start = m_pos;
     // A stretch of plain bytes up to the next brace, backslash or line end.
-    while (m_pos < m_in.size()) {
-        const char c = m_in.at(m_pos);
-        if (c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n')
-            break;
+    const char *const bytes = m_in.constData();
+    while (m_pos < m_in.size() && !kEndsText[static_cast<unsigned char>(bytes[m_pos])])
         ++m_pos;
-    }
     m_ignorableNext = false;
     if (m_excessSkipDepth > 0)
         return;
@@ -320,7 +353,10 @@ void RtfParser::appendCodePageBytes(QByteArrayView bytes)
         if (page != m_pendingCodePage || m_highSurrogate != 0)
             flushText();
         m_pendingCodePage = page;
-        m_pendingBytes.append(bytes);
+        if (m_pendingBytes.isEmpty() && page == kWindows1252 && isPlainAscii(bytes))
+            appendUtf8(bytes); // reads as itself: straight into the run
+        else
+            m_pendingBytes.append(bytes);
         break;
     }
     case Destination::FontTable:
@@ -386,7 +422,7 @@ void RtfParser::flushText()
         m_pendingBytes.removeIf([](char c) { return c == '\0'; });
     if (!m_pendingBytes.isEmpty())
         m_decoder.appendUtf8(m_pendingCodePage, m_pendingBytes, runText());
-    m_pendingBytes.clear();
+    m_pendingBytes.resize(0); // keeps its capacity for the next stretch
 }
 
 void RtfParser::appendCodePoint(char32_t c)
@@ -438,14 +474,24 @@ QByteArray &RtfParser::runText()
     std::vector<Run> &runs = m_paragraph.runs;
     const bool lastIsText = !runs.empty() && !runs.back().isPicture();
     if (m_runOpen || (overBudget() && lastIsText))
-        return runs.back().text;
+        return m_runText;
     const CharacterFormat &format = characterFormat();
     if (!lastIsText || runs.back().format != format) {
+        storeRunText();
         runs.push_back(Run{format, {}, std::nullopt});
         ++m_elements;
     }
     m_runOpen = true;
-    return runs.back().text;
+    return m_runText;
+}
+
+void RtfParser::storeRunText()
+{
+    // Text is gathered in one buffer that keeps its capacity and moved into its run once.
+    if (m_runText.isEmpty())
+        return;
+    m_paragraph.runs.back().text.append(QByteArrayView(m_runText));
+    m_runText.resize(0);
 }
 
 void RtfParser::formatChanged()
@@ -473,8 +519,29 @@ void RtfParser::appendPendingSeparators()
 const CharacterFormat &RtfParser::characterFormat()
 {
     if (!m_formatDirty)
-        return m_format;
+        return m_formats[0].format;
     const GroupState &group = state();
+    const auto resolvedHere = [&group](const ResolvedFormat &resolved) {
+        return resolved.valid && resolved.linkTarget == group.linkTarget && resolved.character == group.character;
+    };
+    if (!resolvedHere(m_formats[0])) {
+        std::swap(m_formats[0], m_formats[1]);
+        if (!resolvedHere(m_formats[0]))
+            m_formats[0] = ResolvedFormat{group.character, group.linkTarget, true, resolveCharacterFormat()};
+    }
+    m_formatDirty = false;
+    return m_formats[0].format;
+}
+
+void RtfParser::forgetResolvedFormats()
+{
+    m_formats[0].valid = false;
+    m_formats[1].valid = false;
+}
+
+CharacterFormat RtfParser::resolveCharacterFormat() const
+{
+    const GroupState &group = m_states.back();
     const CharacterState &character = group.character;
     CharacterFormat format;
     format.bold = character.bold;
@@ -496,15 +563,14 @@ const CharacterFormat &RtfParser::characterFormat()
     };
     format.textColour = colourAt(character.textColour);
     format.fillColour = colourAt(character.fillColour);
-    format.linkTarget = group.linkTarget;
-    m_format = std::move(format);
-    m_formatDirty = false;
-    return m_format;
+    if (group.linkTarget >= 0)
+        format.linkTarget = m_linkTargets[static_cast<std::size_t>(group.linkTarget)];
+    return format;
 }
 
 ParagraphFormat RtfParser::paragraphFormat()
 {
-    const ParagraphState &paragraph = state().paragraph;
+    const ParagraphState &paragraph = paragraphState();
     ParagraphFormat format = paragraph.format;
     if (paragraph.lineSpacingMultiple && paragraph.lineSpacing != 0) {
         // \slN\slmult1: N 240ths of a line.
@@ -545,6 +611,7 @@ void RtfParser::finishParagraph()
 
 void RtfParser::storeParagraph()
 {
+    storeRunText();
     m_paragraph.format = paragraphFormat();
     m_paragraph.markFormat = characterFormat();
     m_paragraph.markFormat.linkTarget.clear();
@@ -586,8 +653,10 @@ void RtfParser::flushFontName()
 void RtfParser::finishFontEntry()
 {
     flushFontName();
-    if (m_fontPending && (m_fonts.size() < 4096 || m_fonts.count(m_fontNumber) > 0))
+    if (m_fontPending && (m_fonts.size() < 4096 || m_fonts.count(m_fontNumber) > 0)) {
         m_fonts[m_fontNumber] = Font{fontFace(m_fontName), m_fontCodePage};
+        forgetResolvedFormats();
+    }
     m_fontPending = false;
     m_fontName.clear();
 }
@@ -596,6 +665,7 @@ void RtfParser::finishColourEntry()
 {
     if (m_colours.size() < 4096)
         m_colours.push_back(m_colourGiven ? std::optional<Colour>(m_colour) : std::nullopt);
+    forgetResolvedFormats();
     m_colour = Colour{};
     m_colourGiven = false;
 }
@@ -611,6 +681,7 @@ void RtfParser::finishPicture()
     m_pictureBytes += picture->data.size();
     flushText();
     appendPendingSeparators();
+    storeRunText();
     m_paragraph.runs.push_back(Run{characterFormat(), {}, std::move(picture)});
     m_runOpen = false;
     ++m_elements;

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <map>
 #include <optional>
 #include <vector>
@@ -54,6 +55,8 @@ private:
         int sizeHalfPoints = 24;
         int textColour = 0; // colour table index, 0 = automatic
         int fillColour = 0;
+
+        friend bool operator==(const CharacterState &, const CharacterState &) = default;
     };
 
     struct ParagraphState
@@ -67,14 +70,32 @@ private:
         bool inTable = false; // \intbl
     };
 
+    // What a group changes and its closing brace restores, apart from the paragraph state. Plain
+    // values only, so that opening a group copies a few bytes.
     struct GroupState
     {
         Destination destination = Destination::Text;
         CharacterState character;
-        ParagraphState paragraph;
         int unicodeSkip = 1;                           // \uc
-        QString linkTarget;                            // set inside a hyperlink field's result
+        int linkTarget = -1;                           // index in m_linkTargets inside a hyperlink field's result
         std::optional<Destination> unicodeAlternative; // inside \upr: where its \ud text goes
+    };
+
+    // A paragraph state with the number of groups above the one that set it that still use it
+    // unchanged: a group copies it only when it changes it.
+    struct SharedParagraphState
+    {
+        ParagraphState state;
+        int sharers = 0;
+    };
+
+    // A character format resolved from the group state, kept with what it was resolved from.
+    struct ResolvedFormat
+    {
+        CharacterState character;
+        int linkTarget = -1;
+        bool valid = false; // false: the tables changed since, or nothing was resolved yet
+        CharacterFormat format;
     };
 
     struct Font
@@ -130,8 +151,13 @@ private:
     void finishPicture();
 
     GroupState &state() { return m_states.back(); }
+    const ParagraphState &paragraphState() const { return m_paragraphStates.back().state; }
+    ParagraphState &changeParagraphState();
     int codePage();
     const CharacterFormat &characterFormat();
+    CharacterFormat resolveCharacterFormat() const;
+    void forgetResolvedFormats(); // the tables changed: resolve again when the format next changes
+    void storeRunText();
     ParagraphFormat paragraphFormat();
     bool overBudget() const;
 
@@ -140,6 +166,8 @@ private:
     qsizetype m_pos = 0;
 
     std::vector<GroupState> m_states;
+    std::vector<SharedParagraphState> m_paragraphStates;
+    std::vector<QString> m_linkTargets;
     int m_depth = 0; // brace depth; may exceed the saved states
     bool m_finished = false;
     int m_skipCount = 0;          // \uN fallback characters still to skip
@@ -158,8 +186,11 @@ private:
     char16_t m_highSurrogate = 0;
     CodePageDecoder m_decoder;
 
-    CharacterFormat m_format;
+    // The current format and the one before it: closing a group mostly returns to the format
+    // that was current before it opened.
+    std::array<ResolvedFormat, 2> m_formats;
     bool m_formatDirty = true;
+    QByteArray m_runText;   // text of the paragraph's last run not yet stored in it
     bool m_runOpen = false; // the paragraph's last run has the current format
 
     int m_documentCodePage = kWindows1252;

@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     const tabulet::rtf::RichTextDocument document = tabulet::rtf::readRtf(input);
     QByteArray output;
     if (target == "text")
-        output = tabulet::rtfconv::toPlainText(document).toUtf8();
+        output = tabulet::rtfconv::toPlainTextUtf8(document);
     else if (target == "html")
         output = tabulet::rtfconv::toHtml(document).toUtf8();
     else
