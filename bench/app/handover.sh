@@ -21,18 +21,21 @@ bench_start_display
 XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes" >/dev/null 2>&1 &
 running=$!
 # Once the running copy listens, a first handover warms the later start.
-until grep -q '@CE3D4A8A' /proc/net/unix; do sleep 0.1; done
+bench_wait_listening "$running" || { echo "the running copy ended before it listened" >&2; exit 1; }
 XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes"
 XDG_RUNTIME_DIR="$work/run-full" "$build/bench/app/bench_mapwait" 0.5 "$build/tabulet" -homedir "$work/notes" >/dev/null
 
 for ((i = 0; i < runs; i++)); do
     XDG_RUNTIME_DIR="$work/run-full" "$build/bench/app/bench_mapwait" 0.3 "$build/tabulet" -homedir "$work/notes" |
         cut -d' ' -f1 >>"$work/full.ms"
-    start=$(date +%s%N)
+    # Timed by the shell itself: no process but the later start runs between the two readings.
+    start=$EPOCHREALTIME
     XDG_RUNTIME_DIR="$work/run-handover" "$build/tabulet" -homedir "$work/notes"
-    echo "$((($(date +%s%N) - start) / 1000))" | awk '{print $1 / 1000}' >>"$work/handover.ms"
+    end=$EPOCHREALTIME
+    echo "$start $end" >>"$work/handover.times"
     sleep 0.3
 done
+awk '{print ($2 - $1) * 1000}' "$work/handover.times" >"$work/handover.ms"
 f_ms=$(median <"$work/full.ms")
 h_ms=$(median <"$work/handover.ms")
 echo "runs: $runs each, alternating"

@@ -33,7 +33,10 @@ measure() { # time|memory SETTLE_SECONDS
         home=$(mktemp -d -p "$work")
         HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
             timeout 30 "$build/bench/app/bench_mapwait" "$2" xpad >>"$work/xpad.$kind" 2>/dev/null || true
-        pkill -x xpad || true
+        # Only the xpad started here (it may have left a copy of its own behind), by its home.
+        for pid in $(pgrep -x xpad); do
+            if grep -qzx "HOME=$home" "/proc/$pid/environ" 2>/dev/null; then kill "$pid"; fi
+        done
     fi
 }
 for ((i = 0; i < runs; i++)); do
