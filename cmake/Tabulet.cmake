@@ -1,4 +1,4 @@
-# Shared build helpers: warnings, sanitizers, test, fuzzer and benchmark registration.
+# Shared build helpers: warnings, sanitizers, test, fuzzer and benchmark registration, the drawn icon.
 
 set(TABULET_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
     -Woverloaded-virtual -Wnull-dereference)
@@ -65,4 +65,17 @@ function(tabulet_benchmark name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
+
+# tabulet_draw_icon(<png> <size>)
+# The program's icon drawn from the scalable one into <png>, size × size pixels, at build time.
+function(tabulet_draw_icon png size)
+    find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+    set(source ${PROJECT_SOURCE_DIR}/resources/desktop/org.tabulet.Tabulet.svg)
+    get_filename_component(folder ${png} DIRECTORY)
+    add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND ${RSVG_CONVERT} --width ${size} --height ${size} --output ${png} ${source}
+        DEPENDS ${source}
+        VERBATIM)
 endfunction()
