@@ -31,8 +31,9 @@ close_with() { # window-name key
     xdotool key "$2"
     wait_gone "$1"
 }
+# The configuration is written just after a dialog closes: give it a moment.
 option_is() { # key value
-    grep -q "<option key=\"$1\" val=\"$2\"/>" "$config"
+    e2e_wait_for 10 grep -q "<option key=\"$1\" val=\"$2\"/>" "$config"
 }
 
 # First start: the first tip, shown over the window.
