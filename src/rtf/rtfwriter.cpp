@@ -25,7 +25,7 @@ bool continuesList(const ParagraphFormat &previous, const ParagraphFormat &forma
 class Writer final
 {
 public:
-    explicit Writer(const RichTextDocument &document) : m_document(document) {}
+    explicit Writer(const ParagraphSource &source) : m_source(source) {}
 
     QByteArray write();
 
@@ -38,19 +38,19 @@ private:
     void writeListTables();
     void writeParagraphFormat(const ParagraphFormat &format, int list);
     void writeNumberLabel(const ParagraphFormat &format, int number);
-    void writeRuns(const std::vector<Run> &runs);
-    void writeField(const QString &target, const std::vector<Run> &runs, std::size_t from, std::size_t to);
-    void writeRun(const Run &run);
+    void writeRuns(std::span<const RunView> runs);
+    void writeField(const QString &target, std::span<const RunView> runs);
+    void writeRun(const RunView &run);
     void writePicture(const Picture &picture);
     void changeFormat(const CharacterFormat &to);
 
     void word(const char *controlWord);
     void word(const char *controlWord, int parameter);
-    void text(const QByteArray &utf8);
-    void text(const QString &text) { this->text(text.toUtf8()); }
+    void text(QByteArrayView utf8);
+    void text(QStringView utf16);
     void character(char32_t c);
 
-    const RichTextDocument &m_document;
+    const ParagraphSource &m_source;
     QByteArray m_out;
     bool m_afterWord = false; // a control word was written last: text needs a delimiter
     std::vector<QString> m_fonts;
@@ -61,21 +61,22 @@ private:
     std::vector<int> m_listOfParagraph;
     std::vector<Colour> m_colours;
     CharacterFormat m_current;
+    qsizetype m_expectedSize = 1024; // the output's size give or take its control words
 };
 
 QByteArray Writer::write()
 {
     collectTables();
-    m_out.reserve(1024);
+    m_out.reserve(m_expectedSize);
     writeHeader();
     m_current = CharacterFormat{};
     m_current.fontFace = m_fonts.front();
 
     const ParagraphFormat *previous = nullptr;
     int number = 0;
-    for (std::size_t i = 0; i < m_document.paragraphs.size(); ++i) {
-        const Paragraph &paragraph = m_document.paragraphs[i];
-        const ParagraphFormat &format = paragraph.format;
+    std::size_t i = 0;
+    m_source.visit([&](const ParagraphView &paragraph) {
+        const ParagraphFormat &format = *paragraph.format;
         if (!previous || *previous != format)
             writeParagraphFormat(format, m_listOfParagraph[i]);
         if (format.numbering != Numbering::None) {
@@ -83,14 +84,13 @@ QByteArray Writer::write()
             writeNumberLabel(format, number);
         }
         writeRuns(paragraph.runs);
-        CharacterFormat mark = paragraph.markFormat;
-        mark.linkTarget.clear();
-        changeFormat(mark);
+        changeFormat(*paragraph.markFormat);
         word("par");
         m_out += "\r\n";
         m_afterWord = false;
         previous = &format;
-    }
+        ++i;
+    });
     m_out += '}';
     return m_out;
 }
@@ -105,24 +105,32 @@ void Writer::collectTables()
         if (colour && std::find(m_colours.begin(), m_colours.end(), *colour) == m_colours.end())
             m_colours.push_back(*colour);
     };
+    const CharacterFormat *added = nullptr;
     const auto addFormat = [&](const CharacterFormat &format) {
+        if (added && (added == &format || *added == format))
+            return;
+        added = &format;
         addFont(format.fontFace);
         addColour(format.textColour);
         addColour(format.fillColour);
     };
     bool bullets = false;
     const ParagraphFormat *previous = nullptr;
-    for (const Paragraph &paragraph : m_document.paragraphs) {
-        for (const Run &run : paragraph.runs)
-            addFormat(run.format);
-        addFormat(paragraph.markFormat);
-        const ParagraphFormat &format = paragraph.format;
+    m_source.visit([&](const ParagraphView &paragraph) {
+        for (const RunView &run : paragraph.runs) {
+            addFormat(*run.format);
+            m_expectedSize +=
+                run.utf8.size() + run.utf16.size() + (run.picture ? 2 * run.picture->data.size() + 128 : 16);
+        }
+        addFormat(*paragraph.markFormat);
+        m_expectedSize += 16;
+        const ParagraphFormat &format = *paragraph.format;
         bullets = bullets || format.numbering == Numbering::Bullet;
         if (format.numbering != Numbering::None && !(previous && continuesList(*previous, format)))
             m_lists.push_back(format);
         m_listOfParagraph.push_back(format.numbering == Numbering::None ? 0 : static_cast<int>(m_lists.size()));
         previous = &format;
-    }
+    });
     if (m_fonts.empty())
         m_fonts.push_back(QStringLiteral("Arial"));
     if (bullets) {
@@ -387,47 +395,47 @@ void Writer::writeNumberLabel(const ParagraphFormat &format, int number)
     m_afterWord = false;
 }
 
-void Writer::writeRuns(const std::vector<Run> &runs)
+void Writer::writeRuns(std::span<const RunView> runs)
 {
     std::size_t i = 0;
     while (i < runs.size()) {
-        const QString &target = runs[i].format.linkTarget;
+        const QString &target = runs[i].format->linkTarget;
         if (target.isEmpty()) {
             writeRun(runs[i++]);
             continue;
         }
         std::size_t end = i + 1;
-        while (end < runs.size() && runs[end].format.linkTarget == target)
+        while (end < runs.size() && runs[end].format->linkTarget == target)
             ++end;
-        writeField(target, runs, i, end);
+        writeField(target, runs.subspan(i, end - i));
         i = end;
     }
 }
 
-void Writer::writeField(const QString &target, const std::vector<Run> &runs, std::size_t from, std::size_t to)
+void Writer::writeField(const QString &target, std::span<const RunView> runs)
 {
     m_out += R"({\field{\*\fldinst{)";
     m_afterWord = false;
-    text(hyperlinkInstruction(target));
+    text(QStringView(hyperlinkInstruction(target)));
     m_out += "}}{\\fldrslt{";
     m_afterWord = false;
     const CharacterFormat outside = m_current;
-    for (std::size_t i = from; i < to; ++i)
-        writeRun(runs[i]);
+    for (const RunView &run : runs)
+        writeRun(run);
     m_out += "}}}";
     m_afterWord = false;
     m_current = outside;
 }
 
-void Writer::writeRun(const Run &run)
+void Writer::writeRun(const RunView &run)
 {
-    CharacterFormat format = run.format;
-    format.linkTarget = m_current.linkTarget;
-    changeFormat(format);
+    changeFormat(*run.format);
     if (run.picture)
         writePicture(*run.picture);
+    else if (!run.utf16.isEmpty())
+        text(run.utf16);
     else
-        text(run.text);
+        text(run.utf8);
 }
 
 void Writer::writePicture(const Picture &picture)
@@ -505,7 +513,7 @@ void Writer::word(const char *controlWord, int parameter)
     m_out.append(digits.data(), end - digits.data());
 }
 
-void Writer::text(const QByteArray &utf8)
+void Writer::text(QByteArrayView utf8)
 {
     const auto *bytes = reinterpret_cast<const unsigned char *>(utf8.constData());
     const qsizetype size = utf8.size();
@@ -540,6 +548,41 @@ void Writer::text(const QByteArray &utf8)
         }
         character(c);
         pos += length;
+    }
+}
+
+void Writer::text(QStringView utf16)
+{
+    const qsizetype size = utf16.size();
+    qsizetype pos = 0;
+    while (pos < size) {
+        const char16_t unit = utf16[pos].unicode();
+        if (unit >= 0x20 && unit < 0x80 && unit != '\\' && unit != '{' && unit != '}') {
+            if (m_afterWord) {
+                m_out += ' ';
+                m_afterWord = false;
+            }
+            qsizetype end = pos + 1;
+            while (end < size) {
+                const char16_t next = utf16[end].unicode();
+                if (next < 0x20 || next >= 0x80 || next == '\\' || next == '{' || next == '}')
+                    break;
+                ++end;
+            }
+            for (; pos < end; ++pos)
+                m_out += static_cast<char>(utf16[pos].unicode());
+            continue;
+        }
+        // A surrogate without its other half is written "?", as Qt's UTF-8 has it.
+        char32_t c = unit;
+        if (QChar::isHighSurrogate(unit) && pos + 1 < size && QChar::isLowSurrogate(utf16[pos + 1].unicode())) {
+            c = QChar::surrogateToUcs4(unit, utf16[pos + 1].unicode());
+            ++pos;
+        } else if (QChar::isSurrogate(unit)) {
+            c = '?';
+        }
+        character(c);
+        ++pos;
     }
 }
 
@@ -592,11 +635,37 @@ void Writer::character(char32_t c)
     m_afterWord = false;
 }
 
+// The model's paragraphs, each run's text in UTF-8.
+class ModelParagraphs final : public ParagraphSource
+{
+public:
+    explicit ModelParagraphs(const RichTextDocument &document) : m_document(document) {}
+
+    void visit(const std::function<void(const ParagraphView &)> &visitor) const override
+    {
+        std::vector<RunView> runs;
+        for (const Paragraph &paragraph : m_document.paragraphs) {
+            runs.clear();
+            for (const Run &run : paragraph.runs)
+                runs.push_back({&run.format, run.text, {}, run.picture ? &*run.picture : nullptr});
+            visitor({&paragraph.format, &paragraph.markFormat, runs});
+        }
+    }
+
+private:
+    const RichTextDocument &m_document;
+};
+
 } // namespace
 
 QByteArray writeRtf(const RichTextDocument &document)
 {
-    return Writer(document).write();
+    return writeRtf(ModelParagraphs(document));
+}
+
+QByteArray writeRtf(const ParagraphSource &source)
+{
+    return Writer(source).write();
 }
 
 } // namespace tabulet::rtf

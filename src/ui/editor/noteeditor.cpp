@@ -338,19 +338,7 @@ void NoteEditor::setShownNoteAside(const QString &nextPath)
 
 QByteArray NoteEditor::noteBytes() const
 {
-    // Text without a face of its own shows in the note's default font; the file names that font,
-    // so that other programs show the note as it looked here.
-    rtf::RichTextDocument note = richText(*document());
-    const QString defaultFace = document()->defaultFont().family();
-    for (rtf::Paragraph &paragraph : note.paragraphs) {
-        if (paragraph.markFormat.fontFace.isEmpty())
-            paragraph.markFormat.fontFace = defaultFace;
-        for (rtf::Run &run : paragraph.runs) {
-            if (run.format.fontFace.isEmpty())
-                run.format.fontFace = defaultFace;
-        }
-    }
-    return rtf::writeRtf(note);
+    return documentRtf(*document());
 }
 
 bool NoteEditor::loadNoteFile(const QString &notePath)

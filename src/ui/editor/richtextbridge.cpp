@@ -3,12 +3,16 @@
 #include "ui/editor/documentpictures.h"
 #include "ui/editor/textformats.h"
 
-#include <QHash>
+#include "rtf/rtfwriter.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
 
+#include <deque>
+#include <map>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -118,60 +122,89 @@ private:
     std::size_t m_nextSlot = 0;
 };
 
-class Reader final
+// What text without a face of its own says of its face.
+enum class Faceless {
+    NamesNone,
+    NamesTheDefaultFont, // as a file does, so that other programs show the text as it looked here
+};
+
+// The document's blocks and fragments as the RTF writer reads them, without building the model.
+class DocumentParagraphs final : public rtf::ParagraphSource
 {
 public:
-    explicit Reader(const QTextDocument &document) : m_document(document), m_defaultFont(document.defaultFont()) {}
-
-    rtf::RichTextDocument read()
+    DocumentParagraphs(const QTextDocument &document, Faceless faceless)
+        : m_document(document), m_defaultFont(document.defaultFont()), m_formats(document.allFormats()),
+          m_text(document.toRawText()), m_faceless(faceless)
     {
-        rtf::RichTextDocument result;
-        result.paragraphs.clear();
-        result.paragraphs.reserve(static_cast<std::size_t>(m_document.blockCount()));
-        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next())
-            result.paragraphs.push_back(paragraph(block));
-        return result;
+    }
+
+    void visit(const std::function<void(const rtf::ParagraphView &)> &visitor) const override
+    {
+        std::vector<rtf::RunView> runs;
+        std::deque<rtf::Picture> pictures;
+        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+            runs.clear();
+            pictures.clear();
+            // Fragments follow each other: counting their lengths finds each one's text without
+            // looking its position up.
+            int position = block.position();
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QTextCharFormat charFormat = m_formats.at(fragment.charFormatIndex()).toCharFormat();
+                const rtf::CharacterFormat &format = characterFormat(fragment.charFormatIndex(), charFormat);
+                const QStringView text = QStringView(m_text).mid(position, fragment.length());
+                position += fragment.length();
+                if (!charFormat.isImageFormat()) {
+                    runs.push_back({&format, {}, text, nullptr});
+                    continue;
+                }
+                // Equal neighbouring images share one fragment: one character each.
+                for (qsizetype i = 0; i < text.size(); ++i) {
+                    if (text[i] != QChar::ObjectReplacementCharacter) {
+                        runs.push_back({&format, {}, text.mid(i, 1), nullptr});
+                    } else if (std::optional<rtf::Picture> picture =
+                                   pictureOf(m_document, charFormat.toImageFormat())) {
+                        pictures.push_back(std::move(*picture));
+                        runs.push_back({&format, {}, {}, &pictures.back()});
+                    }
+                }
+            }
+            visitor({&paragraphFormat(block), &characterFormat(block.charFormatIndex(), block.charFormat()), runs});
+        }
     }
 
 private:
-    rtf::Paragraph paragraph(const QTextBlock &block)
+    // Formats are converted once per format of the document, not once per fragment or block.
+    const rtf::CharacterFormat &characterFormat(int index, const QTextCharFormat &charFormat) const
     {
-        rtf::Paragraph result;
-        result.format = toParagraphFormat(block.blockFormat(), block.textList());
-        result.markFormat = toCharacterFormat(block.charFormat(), m_defaultFont);
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const rtf::CharacterFormat &format = characterFormat(fragment);
-            const QTextCharFormat charFormat = fragment.charFormat();
-            if (!charFormat.isImageFormat()) {
-                rtf::appendText(result, fragment.text().toUtf8(), format);
-                continue;
-            }
-            // Equal neighbouring images share one fragment: one character each.
-            const QString text = fragment.text();
-            for (const QChar c : text) {
-                if (c != QChar::ObjectReplacementCharacter) {
-                    rtf::appendText(result, QString(c).toUtf8(), format);
-                } else if (std::optional<rtf::Picture> picture = pictureOf(m_document, charFormat.toImageFormat())) {
-                    result.runs.push_back(rtf::Run{format, {}, std::move(picture)});
-                }
-            }
+        auto found = m_characterFormats.find(index);
+        if (found == m_characterFormats.end()) {
+            rtf::CharacterFormat format = toCharacterFormat(charFormat, m_defaultFont);
+            if (format.fontFace.isEmpty() && m_faceless == Faceless::NamesTheDefaultFont)
+                format.fontFace = m_defaultFont.family();
+            found = m_characterFormats.emplace(index, std::move(format)).first;
         }
-        return result;
+        return found->second;
     }
 
-    const rtf::CharacterFormat &characterFormat(const QTextFragment &fragment)
+    const rtf::ParagraphFormat &paragraphFormat(const QTextBlock &block) const
     {
-        const int index = fragment.charFormatIndex();
-        auto found = m_formats.constFind(index);
-        if (found == m_formats.constEnd())
-            found = m_formats.insert(index, toCharacterFormat(fragment.charFormat(), m_defaultFont));
-        return *found;
+        const QTextList *list = block.textList();
+        const std::pair<int, const QTextList *> key{block.blockFormatIndex(), list};
+        auto found = m_paragraphFormats.find(key);
+        if (found == m_paragraphFormats.end())
+            found = m_paragraphFormats.emplace(key, toParagraphFormat(block.blockFormat(), list)).first;
+        return found->second;
     }
 
     const QTextDocument &m_document;
     const QFont m_defaultFont;
-    QHash<int, rtf::CharacterFormat> m_formats;
+    const QList<QTextFormat> m_formats;
+    const QString m_text; // the document's characters, a fragment's at its position
+    const Faceless m_faceless;
+    // Node-based, so that the formats stay where they are while the writer holds them.
+    mutable std::unordered_map<int, rtf::CharacterFormat> m_characterFormats;
+    mutable std::map<std::pair<int, const QTextList *>, rtf::ParagraphFormat> m_paragraphFormats;
 };
 
 } // namespace
@@ -200,7 +233,26 @@ void insertRichText(QTextCursor &cursor, const rtf::RichTextDocument &richText)
 
 rtf::RichTextDocument richText(const QTextDocument &document)
 {
-    return Reader(document).read();
+    rtf::RichTextDocument result;
+    result.paragraphs.clear();
+    result.paragraphs.reserve(static_cast<std::size_t>(document.blockCount()));
+    DocumentParagraphs(document, Faceless::NamesNone).visit([&result](const rtf::ParagraphView &view) {
+        rtf::Paragraph &paragraph = result.paragraphs.emplace_back();
+        paragraph.format = *view.format;
+        paragraph.markFormat = *view.markFormat;
+        for (const rtf::RunView &run : view.runs) {
+            if (run.picture)
+                paragraph.runs.push_back(rtf::Run{*run.format, {}, *run.picture});
+            else
+                rtf::appendText(paragraph, run.utf16.toUtf8(), *run.format);
+        }
+    });
+    return result;
+}
+
+QByteArray documentRtf(const QTextDocument &document)
+{
+    return rtf::writeRtf(DocumentParagraphs(document, Faceless::NamesTheDefaultFont));
 }
 
 } // namespace tabulet::ui

@@ -22,4 +22,9 @@ void insertRichText(QTextCursor &cursor, const rtf::RichTextDocument &richText);
 // unset, its default font decides.
 rtf::RichTextDocument richText(const QTextDocument &document);
 
+// The document written as a note file, without building the model: as its model would be written
+// with the default font's face named for text that has none of its own, so that other programs
+// show the note as it looked here.
+QByteArray documentRtf(const QTextDocument &document);
+
 } // namespace tabulet::ui

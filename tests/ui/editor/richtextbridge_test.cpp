@@ -3,6 +3,7 @@
 #include "ui/editor/richtextbridge.h"
 
 #include "modelprinter.h"
+#include "rtf/rtfwriter.h"
 #include "rtftestsupport.h"
 
 #include <QBuffer>
@@ -451,6 +452,65 @@ TEST(RichTextBridge, insertJoinsTheCursorParagraphAsOneUndoStep)
 
     document.undo();
     EXPECT_EQ(document.toPlainText(), QStringLiteral("before formatted after"));
+}
+
+// What a note file held when it was written from the model: the default font's face named where
+// text has none of its own.
+QByteArray throughModel(const QTextDocument &document)
+{
+    RichTextDocument model = ui::richText(document);
+    const QString face = document.defaultFont().family();
+    const auto nameFace = [&face](CharacterFormat &format) {
+        if (format.fontFace.isEmpty())
+            format.fontFace = face;
+    };
+    for (Paragraph &paragraph : model.paragraphs) {
+        nameFace(paragraph.markFormat);
+        for (rtf::Run &run : paragraph.runs)
+            nameFace(run.format);
+    }
+    return rtf::writeRtf(model);
+}
+
+TEST(DocumentRtf, isWhatItsModelWritesByteForByte)
+{
+    CharacterFormat linked = arial9();
+    linked.linkTarget = QStringLiteral("https://example.org/a{b}");
+    CharacterFormat faceless = arial9();
+    faceless.fontFace.clear();
+    std::vector<RichTextDocument> models{mixedDocument(), oneRun(linked), oneRun(faceless),
+                                         listDocument({{rtf::Numbering::Arabic, 3},
+                                                       {rtf::Numbering::Arabic, 3},
+                                                       {rtf::Numbering::Bullet, 1},
+                                                       {rtf::Numbering::None, 1},
+                                                       {rtf::Numbering::LowerRoman, 1}})};
+    std::mt19937 generator(11);
+    for (int i = 0; i < 20; ++i)
+        models.push_back(rtf::test::randomDocument(generator));
+
+    for (const RichTextDocument &model : models) {
+        QTextDocument document;
+        document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+        ui::setRichText(document, model);
+        ASSERT_EQ(ui::documentRtf(document).toStdString(), throughModel(document).toStdString());
+    }
+}
+
+TEST(DocumentRtf, typedTextIsWrittenAsItsModelWouldBe)
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+    QTextCursor cursor(&document);
+    // Escaped characters, a tab, a line break, characters outside Windows-1252 and outside the
+    // basic plane, and a surrogate without its other half (pasted from a damaged source).
+    cursor.insertText(QStringLiteral("a{b}c\\d\te\u2028f \u00e9\u4e2d\U0001F600 ") + QChar(0xD800) +
+                      QStringLiteral("g"));
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("bold"), bold);
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("second"));
+    EXPECT_EQ(ui::documentRtf(document).toStdString(), throughModel(document).toStdString());
 }
 
 } // namespace
