@@ -1,5 +1,6 @@
 // Builds the shipped help page: the page written by hand with the shortcut table of the command
-// table filled in, so that the table always shows the program's own default shortcuts.
+// table filled in, so that the table always shows the program's own default shortcuts, named as
+// the desktop names them in the page's language (Qt's own translation of "Ctrl", "Shift", …).
 //
 //   makehelppage PAGE LANGUAGEFILE OUTPUT
 #include "commands/commandtable.h"
@@ -9,7 +10,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QSaveFile>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -30,6 +33,10 @@ int main(int argc, char *argv[])
                      qPrintable(arguments[2]));
         return 1;
     }
+    QTranslator keyNamesTranslation;
+    if (keyNamesTranslation.load(QStringLiteral("qtbase_") + texts.text(QStringLiteral("LOCALE")),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&keyNamesTranslation);
     const commands::CommandTable commands;
     const platform::QtKeyNames keyNames;
     const QString filled =

@@ -18,9 +18,6 @@ enum class Modifier {
 Q_DECLARE_FLAGS(Modifiers, Modifier)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Modifiers)
 
-// The three modifiers in display order (Alt, Ctrl, Shift).
-inline constexpr Modifier kModifierOrder[] = {Modifier::Alt, Modifier::Ctrl, Modifier::Shift};
-
 // Bits as stored (Alt 1, Ctrl 2, Shift 4); other bits are dropped.
 Modifiers modifiersOfBits(int bits);
 

@@ -1,10 +1,11 @@
 #include "commands/shortcuttext.h"
 
-#include <QStringList>
-
 namespace tabulet::commands {
 
 namespace {
+
+// The order of the desktop's own shortcut texts.
+constexpr Modifier kShortcutOrder[] = {Modifier::Ctrl, Modifier::Alt, Modifier::Shift};
 
 QString capitalised(const QString &name)
 {
@@ -13,18 +14,22 @@ QString capitalised(const QString &name)
 
 } // namespace
 
+QString modifiersText(Modifiers modifiers, const KeyNames &keyNames)
+{
+    QString text;
+    for (const Modifier modifier : kShortcutOrder) {
+        if (modifiers.testFlag(modifier))
+            text += capitalised(keyNames.modifierName(modifier)) + QLatin1Char('+');
+    }
+    return text;
+}
+
 QString shortcutText(int key, Modifiers modifiers, const KeyNames &keyNames)
 {
     if (key == 0)
         return {};
-    QStringList parts;
-    for (const Modifier modifier : kModifierOrder) {
-        if (modifiers.testFlag(modifier))
-            parts += capitalised(keyNames.modifierName(modifier));
-    }
     const QString name = keyNames.keyName(key);
-    parts += name.isEmpty() ? QString::number(key) : name;
-    return parts.join(QStringLiteral(" + "));
+    return modifiersText(modifiers, keyNames) + (name.isEmpty() ? QString::number(key) : name);
 }
 
 } // namespace tabulet::commands

@@ -209,7 +209,7 @@ const std::array<FormattedTextKey, 21> kFormattedTextKeys = {{
     {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},        // path of the note file
     {"ERROR_NOTENOTCREATED"_L1, "s"_L1},      // the data folder
     {"ERROR_NOTENOTSAVED"_L1, "s"_L1},        // path of the note file
-    {"HOTKEY_TAKEN"_L1, "s"_L1},              // the combination ("Ctrl + Shift + /")
+    {"HOTKEY_TAKEN"_L1, "s"_L1},              // the combination ("Ctrl+Shift+/")
     {"HOTKEY_UNREADABLE"_L1, "ss"_L1},        // the options "activatekey" and "activatemod" as stored
     {"ID_TRAY_TOOLTIP"_L1, "s"_L1},           // title of the current note
     {"LANGUAGE_USE"_L1, "s"_L1},              // name of the installed language file

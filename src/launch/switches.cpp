@@ -69,7 +69,9 @@ const char *usageText()
            "  --help            show this text and exit\n"
            "  --version         show the version and exit\n"
            "\n"
-           "One copy runs per user: a second start hands its switches to the running copy and ends.\n"
+           "The window comes up from its tray icon, with the hotkey Ctrl+Shift+/ (set in Options)\n"
+           "or with tabulet --toggle.\n"
+           "One copy runs per user and session: a later start hands its switches to the running copy and ends.\n"
            "Notes and settings live in $XDG_DATA_HOME/Tabulet (default ~/.local/share/Tabulet).\n";
 }
 

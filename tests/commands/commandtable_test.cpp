@@ -316,7 +316,7 @@ TEST_F(CommandTableTest, menuCaption_appendsTheShortcutAfterAHash)
     const FakeKeyNames names;
 
     EXPECT_EQ(table.menuCaption(texts, names, QStringLiteral("IDC_PRINT"), QStringLiteral("print")),
-              QStringLiteral("Print#Ctrl + P"));
+              QStringLiteral("Print#Ctrl+P"));
     EXPECT_EQ(table.menuCaption(texts, names, QStringLiteral("IDC_PRINT"), QString()), QStringLiteral("Print"));
     EXPECT_EQ(table.menuCaption(texts, names, QStringLiteral("IDC_PRINT"), QStringLiteral("noSuchCommand")),
               QStringLiteral("Print"));

@@ -8,12 +8,15 @@ using namespace tabulet::commands;
 
 namespace {
 
-TEST(ShortcutText, modifiersComeAltCtrlShiftAndAreCapitalised)
+// As the desktop writes shortcuts: Ctrl, Alt, Shift, joined by "+" without spaces.
+TEST(ShortcutText, modifiersComeCtrlAltShiftAndAreCapitalised)
 {
     const FakeKeyNames names;
-    EXPECT_EQ(shortcutText('B', Modifier::Ctrl | Modifier::Shift, names), QStringLiteral("Ctrl + Shift + B"));
+    EXPECT_EQ(shortcutText('B', Modifier::Ctrl | Modifier::Shift, names), QStringLiteral("Ctrl+Shift+B"));
     EXPECT_EQ(shortcutText(vk::F3, Modifier::Shift | Modifier::Alt | Modifier::Ctrl, names),
-              QStringLiteral("Alt + Ctrl + Shift + F3"));
+              QStringLiteral("Ctrl+Alt+Shift+F3"));
+    EXPECT_EQ(modifiersText(Modifier::Shift | Modifier::Alt, names), QStringLiteral("Alt+Shift+"));
+    EXPECT_EQ(modifiersText({}, names), QString());
 }
 
 TEST(ShortcutText, keyAloneIsJustItsName)
@@ -23,7 +26,7 @@ TEST(ShortcutText, keyAloneIsJustItsName)
 
 TEST(ShortcutText, keyWithoutNameShowsItsCode)
 {
-    EXPECT_EQ(shortcutText(0x88, Modifier::Ctrl, FakeKeyNames()), QStringLiteral("Ctrl + 136"));
+    EXPECT_EQ(shortcutText(0x88, Modifier::Ctrl, FakeKeyNames()), QStringLiteral("Ctrl+136"));
 }
 
 TEST(ShortcutText, noKeyGivesEmptyText)

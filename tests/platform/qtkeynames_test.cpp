@@ -23,5 +23,5 @@ TEST(QtKeyNames, giveTheShortcutTextOfBold)
 {
     const platform::QtKeyNames names;
     EXPECT_EQ(commands::shortcutText(0x42, commands::Modifier::Ctrl | commands::Modifier::Shift, names),
-              "Ctrl + Shift + B");
+              "Ctrl+Shift+B");
 }

@@ -53,7 +53,7 @@ TEST_F(Events, menuGroupsEntriesByLabelInByteOrder)
     commands.setBinding(QStringLiteral("Plugin: T2a"), 'K', tabulet::commands::Modifier::Ctrl);
     EXPECT_EQ(
         describe(pluginMenu(host.callbacks(), commands, PlainKeyNames())),
-        QStringLiteral("A plug-in with a nam: L# / Alpha: A1# / Tools: T1a#, T2a#Ctrl + K / Zeta: Z1# / later: A2#"));
+        QStringLiteral("A plug-in with a nam: L# / Alpha: A1# / Tools: T1a#, T2a#Ctrl+K / Zeta: Z1# / later: A2#"));
 }
 
 TEST_F(Events, menuEntriesRunByIdOrByTheirBindingName)

@@ -1,4 +1,6 @@
 // rtfconv as a user runs it: the conversion on standard output, or a message and a failing exit.
+#include "launch/version.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -82,6 +84,9 @@ TEST(Rtfconv, wrongArgumentsShowUsage)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("usage: rtfconv --to text|html|rtf FILE\n"));
     EXPECT_TRUE(help.err.isEmpty());
+    const Result version = rtfconv({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "rtfconv " + QByteArray(tabulet::launch::kVersion) + '\n');
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // rtfconv --to text|html|rtf FILE: converts a note (RTF, or plain text) to standard output.
 // Installed as tabulet-rtfconv; its messages name it as it was called.
+#include "launch/version.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
 #include "rtfconv/htmlconversion.h"
@@ -44,9 +45,17 @@ int help()
                             "  --to text   the text as UTF-8, one line per paragraph\n"
                             "  --to html   an HTML page with the note's formatting, links and pictures\n"
                             "  --to rtf    the note written again as Tabulet writes notes\n"
+                            "  --version   show the version and exit\n"
                             "\n"
                             "Exit status: 0 converted, 1 FILE unreadable, 2 wrong arguments, 3 output not written.\n";
     std::fputs(text.constData(), stdout);
+    return 0;
+}
+
+// As "tabulet --version" prints it, with this program's name.
+int version()
+{
+    std::printf("%s %s\n", programName.constData(), tabulet::launch::kVersion);
     return 0;
 }
 
@@ -58,6 +67,8 @@ int main(int argc, char **argv)
         programName = QFileInfo(QFile::decodeName(argv[0])).fileName().toLocal8Bit();
     if (argc == 2 && (QByteArray(argv[1]) == "--help" || QByteArray(argv[1]) == "-h"))
         return help();
+    if (argc == 2 && QByteArray(argv[1]) == "--version")
+        return version();
     if (argc != 4 || QByteArray(argv[1]) != "--to")
         return usage();
     const QByteArray target(argv[2]);

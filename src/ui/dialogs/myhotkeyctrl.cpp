@@ -1,5 +1,6 @@
 #include "ui/dialogs/myhotkeyctrl.h"
 
+#include "commands/shortcuttext.h"
 #include "commands/virtualkeys.h"
 
 #include <QKeyEvent>
@@ -10,12 +11,6 @@ namespace tabulet::ui {
 namespace {
 
 constexpr int kInset = 3;
-
-// "CTRL" and "page down" are shown as "Ctrl" and "Page down".
-QString capitalised(const QString &name)
-{
-    return name.left(1).toUpper() + name.mid(1).toLower();
-}
 
 // The modifier a key press or release of a modifier key itself is about, else None.
 commands::Modifier modifierOfKey(int qtKey)
@@ -68,23 +63,17 @@ QString MyHotKeyCtrl::text() const
 {
     if (m_key == 0 && !m_modifiers)
         return QStringLiteral("None");
-    QString text;
-    for (const commands::Modifier modifier :
-         {commands::Modifier::Ctrl, commands::Modifier::Alt, commands::Modifier::Shift}) {
-        if (m_modifiers.testFlag(modifier))
-            text += capitalised(m_keyNames.modifierName(modifier)) + QStringLiteral(" + ");
-    }
-    if (m_key != 0) {
-        const QString name = m_keyNames.keyName(m_key);
-        text += name.isEmpty() ? QString::number(m_key) : capitalised(name);
-    }
-    return text;
+    return m_key == 0 ? commands::modifiersText(m_modifiers, m_keyNames)
+                      : commands::shortcutText(m_key, m_modifiers, m_keyNames);
 }
 
 QSize MyHotKeyCtrl::sizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(QStringLiteral("Ctrl + Alt + Shift + Page down")) + 2 * kInset + 4,
-            fontMetrics().height() + 2 * kInset + 4};
+    // Room for a long shortcut in the names of the keyboard's layout.
+    const QString longest = commands::shortcutText(
+        commands::vk::PageDown, commands::Modifier::Ctrl | commands::Modifier::Alt | commands::Modifier::Shift,
+        m_keyNames);
+    return {fontMetrics().horizontalAdvance(longest) + 2 * kInset + 4, fontMetrics().height() + 2 * kInset + 4};
 }
 
 commands::Modifiers MyHotKeyCtrl::countedModifiers(commands::Modifiers held) const

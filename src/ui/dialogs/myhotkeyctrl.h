@@ -8,7 +8,7 @@
 namespace tabulet::ui {
 
 // The field in which the user presses the keys of a shortcut. It takes every key but Escape and
-// Tab alone (Return included) and shows what was pressed: "Ctrl + Shift + B", "Ctrl + " while only a
+// Tab alone (Return included) and shows what was pressed: "Ctrl+Shift+B", "Ctrl+" while only a
 // modifier is held, "None" when empty.
 class MyHotKeyCtrl final : public QWidget
 {

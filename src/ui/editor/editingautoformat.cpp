@@ -22,7 +22,8 @@ struct ListMarker
 };
 
 constexpr std::array kListMarkers{
-    ListMarker{". ", rtf::Numbering::Bullet},       ListMarker{"1. ", rtf::Numbering::Arabic},
+    ListMarker{". ", rtf::Numbering::Bullet},       ListMarker{"- ", rtf::Numbering::Bullet},
+    ListMarker{"* ", rtf::Numbering::Bullet},       ListMarker{"1. ", rtf::Numbering::Arabic},
     ListMarker{"a. ", rtf::Numbering::LowerLetter}, ListMarker{"A. ", rtf::Numbering::UpperLetter},
     ListMarker{"i. ", rtf::Numbering::LowerRoman},  ListMarker{"I. ", rtf::Numbering::UpperRoman},
 };

@@ -9,8 +9,9 @@ class QTextEdit;
 namespace tabulet::ui {
 
 // Formats while the user types, on every move of the caret while `enabled` says so: "+-" before
-// the caret becomes "±"; a paragraph without numbering that holds only ". ", "1. ", "a. ", "A. ",
-// "i. " or "I. " before the caret becomes a bulleted or numbered one and the marker goes. Each is
+// the caret becomes "±"; a paragraph without numbering that holds only "- ", "* ", ". " (bullets),
+// "1. ", "a. ", "A. ", "i. " or "I. " (numbers) before the caret becomes a bulleted or numbered one
+// and the marker goes. Each is
 // one undoable step, and an undo is not formatted again (the marker it brings back stays).
 class AutoFormatter final : public QObject
 {

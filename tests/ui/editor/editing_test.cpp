@@ -192,6 +192,8 @@ TEST_P(ListMarkerCase, typedAtTheStartOfAnEmptyParagraph_becomesTheList)
 
 INSTANTIATE_TEST_SUITE_P(Markers, ListMarkerCase,
                          ::testing::Values(MarkerCase{". ", QTextListFormat::ListDisc},
+                                           MarkerCase{"- ", QTextListFormat::ListDisc},
+                                           MarkerCase{"* ", QTextListFormat::ListDisc},
                                            MarkerCase{"1. ", QTextListFormat::ListDecimal},
                                            MarkerCase{"a. ", QTextListFormat::ListLowerAlpha},
                                            MarkerCase{"A. ", QTextListFormat::ListUpperAlpha},

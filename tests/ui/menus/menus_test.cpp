@@ -175,7 +175,7 @@ TEST_F(MenusTest, editorMenu_holdsItsItemsAndNestedSubmenus)
 TEST_F(MenusTest, items_showTheTranslatedLabelAndTheShortcutInItsOwnColumn)
 {
     const auto menu = menus->buildMenu(MenuKind::Tab);
-    EXPECT_EQ(findItem(*menu, 133)->text(), QStringLiteral("Neuer Tab\tCtrl + N"));
+    EXPECT_EQ(findItem(*menu, 133)->text(), QStringLiteral("Neuer Tab\tCtrl+N"));
     // No command is captioned "ID__RENAMETAB": the label alone.
     EXPECT_EQ(findItem(*menu, kRenameTabItem)->text(), QStringLiteral("Umbenennen"));
 }
@@ -184,7 +184,7 @@ TEST_F(MenusTest, items_showTheShortcutAsCurrentlyBound)
 {
     context->commands.setBinding(QStringLiteral("makeSelectionBold"), 'F', commands::Modifier::Alt);
     const auto menu = menus->buildMenu(MenuKind::Editor);
-    EXPECT_EQ(findItem(*menu, 146)->text(), QStringLiteral("Fett\tAlt + F"));
+    EXPECT_EQ(findItem(*menu, 146)->text(), QStringLiteral("Fett\tAlt+F"));
     context->commands.setBinding(QStringLiteral("makeSelectionBold"), 0, {});
     EXPECT_EQ(findItem(*menus->buildMenu(MenuKind::Editor), 146)->text(), QStringLiteral("Fett\t"));
 }
@@ -194,7 +194,7 @@ TEST_F(MenusTest, trayMenu_isTranslatedAfreshWhenItOpens)
     QMenu *tray = menus->trayMenu();
     context->texts.loadLanguageText("IDC_EXIT: Beenden\n");
     emit tray->aboutToShow();
-    EXPECT_EQ(findItem(*tray, 1009)->text(), QStringLiteral("Beenden\tCtrl + Q"));
+    EXPECT_EQ(findItem(*tray, 1009)->text(), QStringLiteral("Beenden\tCtrl+Q"));
     EXPECT_EQ(menus->trayMenu(), tray);
 }
 
@@ -358,7 +358,7 @@ TEST_F(MenusTest, menuStyle_laysItemsOutToTheStripLabelAndShortcutGeometry)
     const QRect item = menu->actionGeometry(const_cast<QAction *>(newTab));
     EXPECT_GE(item.height(), MenuStyle::kMinimumItemHeight);
     EXPECT_GE(item.width(), metrics.horizontalAdvance(QStringLiteral("Neuer Tab")) +
-                                metrics.horizontalAdvance(QStringLiteral("Ctrl + N")) + MenuStyle::kExtraWidth);
+                                metrics.horizontalAdvance(QStringLiteral("Ctrl+N")) + MenuStyle::kExtraWidth);
     const QAction *separator = menu->actions()[2];
     ASSERT_TRUE(separator->isSeparator());
     EXPECT_EQ(menu->actionGeometry(const_cast<QAction *>(separator)).height(), MenuStyle::kMinimumItemHeight / 2);

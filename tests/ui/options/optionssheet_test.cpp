@@ -41,7 +41,7 @@ TEST(KeyboardPage, listsListedCommandsByName_thenPluginBindingsSortedFrom1000)
     EXPECT_EQ(apple->text(0), "Plugin: Apple");
     EXPECT_EQ(apple->text(1), "");
     EXPECT_EQ(apple->data(0, Qt::UserRole).toInt(), KeyboardPage::kFirstPluginRow);
-    EXPECT_EQ(zebra->text(1), "Alt + Z");
+    EXPECT_EQ(zebra->text(1), "Alt+Z");
     EXPECT_EQ(zebra->data(0, Qt::UserRole).toInt(), KeyboardPage::kFirstPluginRow + 1);
 }
 
@@ -64,7 +64,7 @@ TEST(KeyboardPage, activatingRows_rebindsTheWorkingCopyOnly_cancelInTheDialogKee
     sheet.show();
     list.setCurrentItem(first);
     QTest::keyClick(&list, Qt::Key_Return);
-    EXPECT_EQ(first->text(1), "Ctrl + Shift + Q");
+    EXPECT_EQ(first->text(1), "Ctrl+Shift+Q");
     EXPECT_TRUE(sheet.isVisible()) << "Return opened the row; it did not also press OK";
     rig.nextShortcut = commands::Shortcut{'P', Modifier::Ctrl};
     emit list.itemActivated(list.topLevelItem(list.topLevelItemCount() - 2), 0);

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"noModifiers", "123", "", GrabResult::Grabbed, 123, {}, ""},
         OptionCase{"keyZeroIsNone", "0", "SC", GrabResult::Grabbed, 0, {}, ""},
         OptionCase{"takenByAnother", "191", "SC", GrabResult::Taken, 191, Modifier::Ctrl | Modifier::Shift,
-                   "Ctrl + Shift + / is taken"},
+                   "Ctrl+Shift+/ is taken"},
         OptionCase{"keyUnknown", "999", "SC", GrabResult::UnknownKey, 999, Modifier::Ctrl | Modifier::Shift,
                    "key 999 with SC is no hotkey"},
         OptionCase{"keyNotANumber", "slash", "SC", GrabResult::Grabbed, 0, {}, "key slash with SC is no hotkey"},
