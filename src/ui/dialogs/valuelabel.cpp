@@ -1,5 +1,9 @@
 #include "ui/dialogs/valuelabel.h"
 
+#include <QFontMetricsF>
+
+#include <cmath>
+
 namespace tabulet::ui {
 namespace {
 
@@ -20,8 +24,9 @@ ValueLabel::ValueLabel(const QString &value, QWidget *parent) : QLabel(parent), 
 QSize ValueLabel::sizeHint() const
 {
     const QMargins margins = contentsMargins();
-    return {fontMetrics().horizontalAdvance(m_value) + 2 * margin() + margins.left() + margins.right(),
-            QLabel::sizeHint().height()};
+    // Rounded up and a pixel more: the eliding measures in fractions of a pixel.
+    const int width = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(m_value))) + 1;
+    return {width + 2 * margin() + margins.left() + margins.right(), QLabel::sizeHint().height()};
 }
 
 QSize ValueLabel::minimumSizeHint() const
