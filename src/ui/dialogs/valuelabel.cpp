@@ -15,7 +15,8 @@ constexpr int kMinimumCharacters = 12;
 ValueLabel::ValueLabel(const QString &value, QWidget *parent) : QLabel(parent), m_value(value)
 {
     setTextFormat(Qt::PlainText);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable with the mouse only: Tab passes over it to the dialog's controls.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     // Whole until it is laid out and knows its room.
     setText(m_value);

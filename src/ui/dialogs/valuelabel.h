@@ -5,7 +5,7 @@
 namespace tabulet::ui {
 
 // A value shown beside its name in a form, read-only and looking it: no input frame, plain text
-// (never markup, whatever a file or a peer sent), selectable with the mouse and the keyboard. A
+// (never markup, whatever a file or a peer sent), selectable with the mouse. A
 // value wider than its room is cut in the middle, where a path tells least
 // ("/home/anna/…/plugins/dates.lua"), and then shows itself whole in its tool tip.
 class ValueLabel final : public QLabel
