@@ -124,6 +124,7 @@ ShownFacts shownFacts(QWidget &dialog)
         const auto *value = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::FieldRole)->widget());
         shown.lines.append(name->text() + QLatin1Char(' ') + value->text());
         shown.valueLefts.append(value->mapTo(&dialog, QPoint()).x());
+        EXPECT_FALSE(value->focusPolicy() & Qt::TabFocus) << "Tab passes over a value to the controls";
     }
     return shown;
 }
