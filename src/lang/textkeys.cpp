@@ -224,7 +224,13 @@ const std::array<FormattedTextKey, 21> kFormattedTextKeys = {{
     {"VERSION_FROMPACKAGES"_L1, "s"_L1},      // the version running
 }};
 
-const std::array<QLatin1StringView, 37> kOwnTextKeys = {
+const std::array<QLatin1StringView, 43> kOwnTextKeys = {
+    QLatin1StringView("DOCLIST_DOWN"),
+    QLatin1StringView("DOCLIST_FOUNDTEXT"),
+    QLatin1StringView("DOCLIST_SEARCH"),
+    QLatin1StringView("DOCLIST_SHOWHIDDEN"),
+    QLatin1StringView("DOCLIST_SHOWVISIBLE"),
+    QLatin1StringView("DOCLIST_UP"),
     QLatin1StringView("ENTER_HOTKEY_FOR"),
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_DATAFOLDERINUSE"),

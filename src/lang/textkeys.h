@@ -20,7 +20,7 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // warning, a theme's further problems, a note given back by its journal, what a shortcut is for,
 // where updates come from, and "LOCALE", the language's code for Qt's own texts ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 37> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 43> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);

@@ -11,6 +11,9 @@ source "$(dirname "$0")/menus_lib.sh"
 # the ink width of the first item's label and the menu's height.
 editor_menu() { # name
     local menu
+    # Copy, the first item, acts on a selection: without one it would be greyed.
+    xdotool type --delay 20 "note"
+    xdotool key ctrl+a
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove $((X + 100)) $((Y + 70)) click 3
     menus_wait_open 1

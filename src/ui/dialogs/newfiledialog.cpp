@@ -2,6 +2,7 @@
 
 #include "lang/formattext.h"
 #include "lang/texttable.h"
+#include "ui/dialogs/valuelabel.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -27,9 +28,8 @@ NewFileDialog::NewFileDialog(lang::TextTable &texts, const Offer &offer, QWidget
         layout->addWidget(incomplete);
     }
     auto *fields = new QFormLayout;
-    auto *sender = new QLineEdit(offer.sender, this);
+    auto *sender = new ValueLabel(offer.sender, this);
     sender->setObjectName(QStringLiteral("sender"));
-    sender->setReadOnly(true);
     m_title = new QLineEdit(offer.title, this);
     m_title->setObjectName(QStringLiteral("title"));
     m_title->setMinimumWidth(260);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/notestylecontrols.h"
 
 #include "lang/texttable.h"
+#include "settings/preset.h"
 #include "ui/editor/editingstyles.h"
 
 #include <QCheckBox>
@@ -8,6 +9,7 @@
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -19,6 +21,9 @@ constexpr int kMaxFaceLength = 31;
 constexpr int kSwatchWidth = 40;
 constexpr int kSwatchHeight = 14;
 const QColor kDisabledColour(0xA0, 0xA0, 0xA0);
+// The tab colour's band on a preset's swatch, as a part of its height.
+constexpr int kBandDivisor = 4;
+const QColor kSwatchEdgeColour(0x80, 0x80, 0x80);
 
 QColor toQColor(settings::Colour colour)
 {
@@ -51,6 +56,25 @@ QFont toQFont(const settings::FontRecord &font)
     shown.setBold(font.bold);
     shown.setItalic(font.italic);
     return shown;
+}
+
+QPixmap presetSwatch(const settings::Preset &preset, const QSize &size, const QColor &plain, const QColor &ink)
+{
+    QPixmap swatch(size);
+    swatch.fill(preset.hasBackground ? toQColor(preset.background) : plain);
+    QPainter painter(&swatch);
+    const QRect whole(QPoint(0, 0), size);
+    const int band = preset.hasTabColour ? size.height() / kBandDivisor : 0;
+    if (band > 0)
+        painter.fillRect(QRect(0, 0, size.width(), band), toQColor(preset.tabColour));
+    QFont font = preset.hasFont ? toQFont(preset.font) : painter.font();
+    font.setPixelSize(std::max(1, (size.height() - band) * 2 / 3));
+    painter.setFont(font);
+    painter.setPen(preset.hasTextColour ? toQColor(preset.textColour) : ink);
+    painter.drawText(whole.adjusted(0, band, 0, 0), Qt::AlignCenter, QStringLiteral("Ab"));
+    painter.setPen(kSwatchEdgeColour);
+    painter.drawRect(whole.adjusted(0, 0, -1, -1));
+    return swatch;
 }
 
 settings::FontRecord toFontRecord(const QFont &font)

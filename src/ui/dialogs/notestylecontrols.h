@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +18,9 @@ class QPushButton;
 
 namespace tabulet::lang {
 class TextTable;
+}
+namespace tabulet::settings {
+struct Preset;
 }
 
 namespace tabulet::ui {
@@ -46,6 +50,11 @@ struct StylePickers
 };
 
 QFont toQFont(const settings::FontRecord &font);
+
+// A small picture of a preset's colours, shown beside its name: its background (`plain` where it
+// sets none), a band along the top in its tab colour when it sets one, and "Ab" in its text
+// colour (`ink` where it sets none) and its font's face.
+QPixmap presetSwatch(const settings::Preset &preset, const QSize &size, const QColor &plain, const QColor &ink);
 settings::FontRecord toFontRecord(const QFont &font);
 
 // The check boxes with their colour buttons and the own-font check box with its sample and

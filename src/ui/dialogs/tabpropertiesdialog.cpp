@@ -5,13 +5,15 @@
 #include "settings/notefiles.h"
 #include "ui/dialogs/listmanagerdialog.h"
 #include "ui/dialogs/presetpropertiesdialog.h"
+#include "ui/dialogs/valuelabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QIcon>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -21,7 +23,8 @@ namespace {
 
 // Long preset names must not widen the dialog past the screen.
 constexpr int kPresetListWidthInCharacters = 24;
-constexpr int kFactsHeight = 80;
+// Each preset's name follows a picture of its colours.
+constexpr QSize kSwatchSize(32, 16);
 
 QStringList presetNames(const settings::PresetList &presets)
 {
@@ -52,19 +55,19 @@ settings::PresetList keptPresets(const settings::PresetList &working, const QStr
 
 } // namespace
 
-QString TabPropertiesDialog::fileFactsText(lang::TextTable &texts, const QString &path, const QString &fileName)
+QList<TabPropertiesDialog::FileFact> TabPropertiesDialog::fileFacts(lang::TextTable &texts, const QString &path,
+                                                                    const QString &fileName)
 {
     const QFileInfo file(path);
     if (path.isEmpty() || !file.isFile() || !file.isReadable())
         return {};
-    const auto line = [&](const char *key, const QString &value) {
-        return QStringLiteral("<b>%1:</b>&nbsp;&nbsp;&nbsp;%2<br>")
-            .arg(texts.text(QLatin1String(key)).toHtmlEscaped(), value.toHtmlEscaped());
+    const auto fact = [&](const char *key, const QString &value) {
+        return FileFact{texts.text(QLatin1String(key)) + QLatin1Char(':'), value};
     };
-    return line("PROP_FILENAME", fileName) + line("PROP_FILESIZE", lang::sizeText(file.size())) +
-           line("PROP_CREATED",
-                lang::dateTimeText(file.birthTime().isValid() ? file.birthTime() : file.metadataChangeTime())) +
-           line("PROP_MODIFIED", lang::dateTimeText(file.lastModified()));
+    return {fact("PROP_FILENAME", fileName), fact("PROP_FILESIZE", lang::sizeText(file.size())),
+            fact("PROP_CREATED",
+                 lang::dateTimeText(file.birthTime().isValid() ? file.birthTime() : file.metadataChangeTime())),
+            fact("PROP_MODIFIED", lang::dateTimeText(file.lastModified()))};
 }
 
 TabPropertiesDialog::TabPropertiesDialog(lang::TextTable &texts, const settings::Note &note,
@@ -75,18 +78,21 @@ TabPropertiesDialog::TabPropertiesDialog(lang::TextTable &texts, const settings:
     setObjectName(QStringLiteral("tabPropertiesDialog"));
     setWindowTitle(texts.text(QStringLiteral("ID_NOTE_PROPERTIES")));
 
-    auto *facts = new QTextEdit(this);
+    // The file's facts, names and values each in a column of their own.
+    auto *facts = new QWidget(this);
     facts->setObjectName(QStringLiteral("fileFacts"));
-    facts->setReadOnly(true);
-    facts->setFocusPolicy(Qt::NoFocus);
-    facts->setFixedHeight(kFactsHeight);
-    facts->setHtml(fileFactsText(texts, settings::noteFilePath(dataFolder, note.fileName), note.fileName));
+    auto *factRows = new QFormLayout(facts);
+    factRows->setContentsMargins({});
+    for (const FileFact &fact : fileFacts(texts, settings::noteFilePath(dataFolder, note.fileName), note.fileName))
+        factRows->addRow(fact.name, new ValueLabel(fact.value, facts));
+    facts->setVisible(factRows->rowCount() > 0);
 
     m_usePreset = new QCheckBox(texts.text(QStringLiteral("IDC_NOTE_USE_PRESET")), this);
     m_usePreset->setObjectName(QStringLiteral("usePreset"));
     m_usePreset->setChecked(note.usePreset);
     m_preset = new QComboBox(this);
     m_preset->setObjectName(QStringLiteral("preset"));
+    m_preset->setIconSize(kSwatchSize);
     m_preset->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_preset->setMinimumContentsLength(kPresetListWidthInCharacters);
     auto *manage = new QPushButton(texts.text(QStringLiteral("ID_MANAGE_PRESETS")), this);
@@ -130,7 +136,10 @@ void TabPropertiesDialog::fillPresets()
 {
     const QString chosen = m_preset->count() > 0 ? m_preset->currentText() : m_note.preset;
     m_preset->clear();
-    m_preset->addItems(presetNames(m_presets));
+    const QColor plain = palette().color(QPalette::Base);
+    const QColor ink = palette().color(QPalette::Text);
+    for (const settings::Preset &preset : m_presets)
+        m_preset->addItem(QIcon(presetSwatch(preset, kSwatchSize, plain, ink)), preset.name);
     const int index = m_presets.indexOfPreset(chosen);
     m_preset->setCurrentIndex(index < 0 ? 0 : index);
 }

@@ -10,7 +10,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QTextEdit;
 
 namespace tabulet::lang {
 class TextTable;
@@ -32,8 +31,13 @@ public:
     const settings::PresetList &presets() const { return m_presets; }
     bool presetsChanged() const { return m_presetsChanged; }
 
-    // The file facts as rich text; empty when the file cannot be read.
-    static QString fileFactsText(lang::TextTable &texts, const QString &path, const QString &fileName);
+    struct FileFact
+    {
+        QString name; // with its colon
+        QString value;
+    };
+    // The file's name, size, creation and change times; none when the file cannot be read.
+    static QList<FileFact> fileFacts(lang::TextTable &texts, const QString &path, const QString &fileName);
 
     void setPickers(StylePickers pickers);
     // Runs the preset manager and the preset editor and returns their result; exec() unless

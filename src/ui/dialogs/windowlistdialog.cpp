@@ -40,6 +40,7 @@ WindowListDialog::WindowListDialog(lang::TextTable &texts, const settings::NoteL
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setClearButtonEnabled(true);
+    m_search->setPlaceholderText(texts.text(QStringLiteral("DOCLIST_SEARCH")));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &WindowListDialog::fillList);
 
@@ -47,14 +48,14 @@ WindowListDialog::WindowListDialog(lang::TextTable &texts, const settings::NoteL
     m_list->setObjectName(QStringLiteral("notes"));
     m_list->setRootIsDecorated(false);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setHeaderLabels(
-        {texts.text(QStringLiteral("NOTE_TITLE")), texts.text(QStringLiteral("NOTE_STATUS")), QString()});
+    m_list->setHeaderLabels({texts.text(QStringLiteral("NOTE_TITLE")), texts.text(QStringLiteral("NOTE_STATUS")),
+                             texts.text(QStringLiteral("DOCLIST_FOUNDTEXT"))});
     m_list->header()->resizeSection(0, kTitleColumnWidth);
     m_list->header()->resizeSection(1, kStatusColumnWidth);
 
-    m_showVisible = new QCheckBox(QStringLiteral("Show visible notes"), this);
+    m_showVisible = new QCheckBox(texts.text(QStringLiteral("DOCLIST_SHOWVISIBLE")), this);
     m_showVisible->setObjectName(QStringLiteral("showVisible"));
-    m_showHidden = new QCheckBox(QStringLiteral("Show hidden notes"), this);
+    m_showHidden = new QCheckBox(texts.text(QStringLiteral("DOCLIST_SHOWHIDDEN")), this);
     m_showHidden->setObjectName(QStringLiteral("showHidden"));
     m_showVisible->setChecked(true);
     m_showHidden->setChecked(true);
@@ -64,8 +65,8 @@ WindowListDialog::WindowListDialog(lang::TextTable &texts, const settings::NoteL
     auto *ok = makeButton(texts.text(QStringLiteral("IDOK")), "ok", this);
     auto *cancel = makeButton(texts.text(QStringLiteral("IDCANCEL")), "cancel", this);
     m_showHide = makeButton(texts.text(QStringLiteral("NOTE_SHOW")), "showHide", this);
-    m_up = makeButton(QStringLiteral("Up"), "up", this);
-    m_down = makeButton(QStringLiteral("Down"), "down", this);
+    m_up = makeButton(texts.text(QStringLiteral("DOCLIST_UP")), "up", this);
+    m_down = makeButton(texts.text(QStringLiteral("DOCLIST_DOWN")), "down", this);
 
     connect(m_showVisible, &QCheckBox::clicked, this, &WindowListDialog::fillList);
     connect(m_showHidden, &QCheckBox::clicked, this, &WindowListDialog::fillList);
@@ -129,8 +130,9 @@ void WindowListDialog::addRows()
             continue;
         if (!words.isEmpty() && !matches(note, words, excerpt))
             continue;
-        auto *row = new QTreeWidgetItem(m_list, {note.title, statusText(note), words.isEmpty() ? QString() : excerpt});
+        auto *row = new QTreeWidgetItem(m_list, {note.title, QString(), words.isEmpty() ? QString() : excerpt});
         row->setData(0, kSerialRole, note.serial);
+        markShown(*row, note);
     }
 }
 
@@ -155,8 +157,17 @@ bool WindowListDialog::matches(const settings::Note &note, const QStringList &wo
 void WindowListDialog::updateButtons()
 {
     const int row = selectedRow();
-    for (QPushButton *button : {m_activate, m_up, m_down})
-        button->setEnabled(row >= 0);
+    const int rows = m_list->topLevelItemCount();
+    const std::pair<QPushButton *, bool> states[] = {
+        {m_activate, row >= 0}, {m_showHide, row >= 0}, {m_up, row > 0}, {m_down, row >= 0 && row < rows - 1}};
+    // A button about to be greyed hands the keyboard to the list, not to its neighbour: pressing
+    // Space again must not press Down after Up.
+    for (const auto &[button, enabled] : states) {
+        if (!enabled && button->hasFocus())
+            m_list->setFocus();
+    }
+    for (const auto &[button, enabled] : states)
+        button->setEnabled(enabled);
     if (row < 0)
         return;
     const int index = m_notes.indexOfSerial(m_list->topLevelItem(row)->data(0, kSerialRole).toInt());
@@ -175,6 +186,19 @@ QString WindowListDialog::statusText(const settings::Note &note) const
     return m_texts.text(note.visible ? QStringLiteral("NOTE_VISIBLE") : QStringLiteral("NOTE_HIDDEN"));
 }
 
+void WindowListDialog::markShown(QTreeWidgetItem &row, const settings::Note &note) const
+{
+    row.setText(1, statusText(note));
+    // A hidden note's row is greyed and in italics, in every column.
+    const QBrush text = note.visible ? QBrush() : palette().brush(QPalette::Disabled, QPalette::Text);
+    for (int column = 0; column < m_list->columnCount(); ++column) {
+        QFont font = m_list->font();
+        font.setItalic(!note.visible);
+        row.setFont(column, font);
+        row.setForeground(column, text);
+    }
+}
+
 void WindowListDialog::toggleShown()
 {
     const int row = selectedRow();
@@ -184,7 +208,7 @@ void WindowListDialog::toggleShown()
     settings::Note &note = m_notes[m_notes.indexOfSerial(item->data(0, kSerialRole).toInt())];
     note.visible = !note.visible;
     // The row stays, even when the filter would now leave it out.
-    item->setText(1, statusText(note));
+    markShown(*item, note);
     updateButtons();
 }
 

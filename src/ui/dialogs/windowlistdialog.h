@@ -11,6 +11,7 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace tabulet::lang {
 class TextTable;
@@ -54,6 +55,8 @@ private:
     void updateButtons();
     int selectedRow() const;
     QString statusText(const settings::Note &note) const;
+    // The row's status text and its look: a hidden note's row is marked.
+    void markShown(QTreeWidgetItem &row, const settings::Note &note) const;
 
     lang::TextTable &m_texts;
     settings::NoteList m_notes;

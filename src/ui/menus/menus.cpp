@@ -61,12 +61,17 @@ bool wholeSelection(const QTextEdit &editor, bool (*has)(const rtf::CharacterFor
     return std::all_of(formats.begin(), formats.end(), has);
 }
 
-// The editor menu's check marks and greyed items for the editor as it is now.
+// The editor menu's check marks and greyed items for the editor as it is now: Copy and Cut need
+// a selection, Paste something to paste, and Word Wrap shows whether lines wrap.
 void markEditorState(const QMenu &menu, const QTextEdit &editor)
 {
     const bool canPaste = !editor.isReadOnly() && editor.canPaste();
     setEnabled(menu, 157, canPaste);
     setEnabled(menu, 158, canPaste);
+    const bool hasSelection = editor.textCursor().hasSelection();
+    setEnabled(menu, 155, hasSelection);
+    setEnabled(menu, 156, hasSelection && !editor.isReadOnly());
+    setChecked(menu, 171, editor.lineWrapMode() != QTextEdit::NoWrap);
     using Format = rtf::CharacterFormat;
     setChecked(menu, 146, wholeSelection(editor, [](const Format &f) { return f.bold; }));
     setChecked(menu, 147, wholeSelection(editor, [](const Format &f) { return f.italic; }));

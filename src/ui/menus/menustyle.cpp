@@ -68,9 +68,6 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, 
     if (highlighted) {
         painter->fillRect(rect, palette.color(QPalette::Highlight));
         textColour = palette.color(QPalette::HighlightedText);
-        // The focus frame: a dotted rectangle just inside the item.
-        painter->setPen(QPen(textColour, 1, Qt::DotLine));
-        painter->drawRect(rect.adjusted(0, 0, -1, -1));
     }
     if (item->checked) {
         drawCheckMark(*painter, strip, textColour);

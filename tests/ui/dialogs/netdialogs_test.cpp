@@ -150,7 +150,19 @@ TEST(NewFileDialog, tellsOnlyAnIncompleteNoteHowMuchCame)
     EXPECT_EQ(cut.findChild<QLabel *>(QStringLiteral("incomplete"))->text(), QStringLiteral("4 of 10 bytes came."));
     cut.findChild<QLineEdit *>(QStringLiteral("title"))->setText(QStringLiteral("Renamed"));
     EXPECT_EQ(cut.title(), QStringLiteral("Renamed"));
-    EXPECT_TRUE(cut.findChild<QLineEdit *>(QStringLiteral("sender"))->isReadOnly());
+}
+
+TEST(NewFileDialog, showsTheSenderAsReadOnlyPlainText)
+{
+    lang::TextTable texts;
+    // A peer names itself: markup in the name is shown as it came, never drawn.
+    NewFileDialog dialog(texts, {QStringLiteral("<b>bob</b>"), QStringLiteral("Hi"), 2, 2});
+    EXPECT_EQ(dialog.findChild<QLineEdit *>(QStringLiteral("sender")), nullptr) << "no input field for the sender";
+    const auto *sender = dialog.findChild<QLabel *>(QStringLiteral("sender"));
+    ASSERT_NE(sender, nullptr);
+    EXPECT_EQ(sender->text(), QStringLiteral("<b>bob</b>"));
+    EXPECT_EQ(sender->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(sender->textInteractionFlags().testFlag(Qt::TextSelectableByMouse)) << "it can still be copied";
 }
 
 } // namespace

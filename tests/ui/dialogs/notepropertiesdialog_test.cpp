@@ -10,11 +10,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFormLayout>
+#include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
 
 namespace tabulet::ui {
 namespace {
@@ -104,20 +106,82 @@ protected:
     settings::PresetList presets;
 };
 
-TEST_F(NoteProperties, fileFacts_nameTheFileAndItsSizeOrStayEmptyWithoutAFile)
+// The file facts as "name value" lines, and the left edges of their values.
+struct ShownFacts
 {
+    QStringList lines;
+    QList<int> valueLefts;
+};
+
+ShownFacts shownFacts(QWidget &dialog)
+{
+    ShownFacts shown;
+    auto *form = qobject_cast<QFormLayout *>(child<QWidget>(dialog, "fileFacts")->layout());
+    if (!form)
+        return shown;
+    for (int row = 0; row < form->rowCount(); ++row) {
+        const auto *name = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::LabelRole)->widget());
+        const auto *value = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::FieldRole)->widget());
+        shown.lines.append(name->text() + QLatin1Char(' ') + value->text());
+        shown.valueLefts.append(value->mapTo(&dialog, QPoint()).x());
+        EXPECT_FALSE(value->focusPolicy() & Qt::TabFocus) << "Tab passes over a value to the controls";
+    }
+    return shown;
+}
+
+TEST_F(NoteProperties, fileFacts_nameTheFileAndItsSizeInAlignedRowsOrStayAwayWithoutAFile)
+{
+    texts.loadLanguageText("PROP_FILENAME: File name\nPROP_FILESIZE: File size\nPROP_CREATED: Created\n"
+                           "PROP_MODIFIED: Modified\n");
     const settings::Note note = noteWithFile(1025);
     TabPropertiesDialog dialog(texts, note, presets, folder.path());
-    const QString facts = child<QTextEdit>(dialog, "fileFacts")->toPlainText();
-    EXPECT_TRUE(facts.contains(QStringLiteral("tab00001.rtf"))) << facts.toStdString();
-    EXPECT_TRUE(facts.contains(QStringLiteral("1.00 KB"))) << facts.toStdString();
+    dialog.show();
+    const ShownFacts facts = shownFacts(dialog);
+    ASSERT_EQ(facts.lines.size(), 4) << facts.lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(facts.lines[0], QStringLiteral("File name: tab00001.rtf"));
+    EXPECT_EQ(facts.lines[1], QStringLiteral("File size: 1.00 KB"));
+    EXPECT_EQ(facts.valueLefts, QList<int>(4, facts.valueLefts.first())) << "the values start in one column";
 
     settings::Note missing = note;
     missing.fileName = QStringLiteral("gone.rtf");
     TabPropertiesDialog without(texts, missing, presets, folder.path());
-    EXPECT_TRUE(child<QTextEdit>(without, "fileFacts")->toPlainText().isEmpty());
+    without.show();
+    EXPECT_TRUE(shownFacts(without).lines.isEmpty());
+    EXPECT_FALSE(child<QWidget>(without, "fileFacts")->isVisible()) << "no empty box where the facts would be";
     EXPECT_EQ(child<QComboBox>(without, "preset")->currentText(), QStringLiteral("Dawn"))
         << "the rest of the dialog works without the file";
+}
+
+TEST_F(NoteProperties, presetList_showsEachPresetsColoursBesideItsName)
+{
+    settings::Preset striped;
+    striped.name = QStringLiteral("Striped");
+    striped.hasBackground = true;
+    striped.background = settings::colourFromRgb(10, 200, 30);
+    striped.hasTabColour = true;
+    striped.tabColour = settings::colourFromRgb(250, 0, 0);
+    presets.addPreset(striped);
+    settings::Preset bare;
+    bare.name = QStringLiteral("Bare");
+    presets.addPreset(bare);
+    TabPropertiesDialog dialog(texts, noteWithFile(1), presets, folder.path());
+    auto *list = child<QComboBox>(dialog, "preset");
+    ASSERT_EQ(list->count(), presets.size());
+    const auto swatch = [&](int index) {
+        const QIcon icon = list->itemIcon(index);
+        EXPECT_FALSE(icon.isNull()) << index;
+        return icon.pixmap(list->iconSize()).toImage();
+    };
+    // Near the bottom-left corner, inside the edge and away from the letters.
+    const auto background = [&](const QImage &image) {
+        return image.pixelColor(2, image.height() - 3);
+    };
+    EXPECT_EQ(background(swatch(presets.indexOfPreset(QStringLiteral("Navy")))), QColor(160, 173, 236));
+    const QImage stripedImage = swatch(presets.indexOfPreset(QStringLiteral("Striped")));
+    EXPECT_EQ(background(stripedImage), QColor(10, 200, 30));
+    EXPECT_EQ(stripedImage.pixelColor(stripedImage.width() / 2, 1), QColor(250, 0, 0)) << "the tab colour's band";
+    EXPECT_EQ(background(swatch(presets.indexOfPreset(QStringLiteral("Bare")))), dialog.palette().color(QPalette::Base))
+        << "a preset without a background shows the plain one";
 }
 
 TEST_F(NoteProperties, ok_writesTheChosenStyleAndTheShownPresetIntoTheNote)

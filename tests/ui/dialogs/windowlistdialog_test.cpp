@@ -125,7 +125,7 @@ TEST_P(MovingNotes, upAndDown_moveTheNotePastTheNeighbourTheListShows)
     EXPECT_EQ(order(dialog.notes()), QString::fromLatin1(move.order));
     ASSERT_FALSE(list->selectedItems().isEmpty());
     EXPECT_EQ(list->indexOfTopLevelItem(list->selectedItems().first()), move.selectedRow);
-    EXPECT_TRUE(button("up")->isEnabled());
+    EXPECT_EQ(button("up")->isEnabled(), move.selectedRow > 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, MovingNotes,
@@ -138,6 +138,99 @@ INSTANTIATE_TEST_SUITE_P(Rows, MovingNotes,
                                          MoveCase{"downPastAHiddenNote", false, 1, +1, "aBDec", 2},
                                          MoveCase{"downOnTheLastShownRow", false, 2, +1, "aBcDe", 2}),
                          [](const testing::TestParamInfo<MoveCase> &param) { return std::string(param.param.name); });
+
+struct ButtonCase
+{
+    const char *name;
+    bool showHidden;
+    const char *query;
+    int row;             // -1: nothing selected
+    const char *enabled; // activate, show/hide, up, down: '1' enabled
+};
+
+class ButtonStates : public DocumentList, public testing::WithParamInterface<ButtonCase>
+{
+};
+
+TEST_P(ButtonStates, buttons_areEnabledOnlyWhenTheyCanAct)
+{
+    const ButtonCase &state = GetParam();
+    if (!state.showHidden)
+        clickFilter("showHidden");
+    dialog.findChild<QLineEdit *>(QStringLiteral("search"))->setText(QString::fromLatin1(state.query));
+    if (state.row >= 0)
+        selectRow(state.row);
+    QString enabled;
+    for (const char *name : {"activate", "showHide", "up", "down"})
+        enabled += button(name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    EXPECT_EQ(enabled, QString::fromLatin1(state.enabled));
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, ButtonStates,
+                         testing::Values(ButtonCase{"nothingSelected", true, "", -1, "0000"},
+                                         ButtonCase{"firstRow", true, "", 0, "1101"},
+                                         ButtonCase{"middleRow", true, "", 2, "1111"},
+                                         ButtonCase{"lastRow", true, "", 4, "1110"},
+                                         ButtonCase{"lastShownRowWithHiddenLeftOut", false, "", 2, "1110"},
+                                         ButtonCase{"theOnlyRowFound", true, "bill", 0, "1100"},
+                                         ButtonCase{"nothingFound", true, "zebra", -1, "0000"}),
+                         [](const testing::TestParamInfo<ButtonCase> &param) { return std::string(param.param.name); });
+
+TEST_F(DocumentList, upOntoTheFirstRow_handsTheKeyboardToTheListNotToDown)
+{
+    dialog.show();
+    selectRow(1);
+    button("up")->setFocus();
+    QTest::keyClick(button("up"), Qt::Key_Space);
+    EXPECT_EQ(order(dialog.notes()), QStringLiteral("BacDe"));
+    EXPECT_FALSE(button("up")->isEnabled());
+    EXPECT_TRUE(list->hasFocus() || !QApplication::focusWidget()) << "a second Space must not move the note back";
+    EXPECT_FALSE(button("down")->hasFocus());
+}
+
+TEST_F(DocumentList, hiddenNotes_areMarkedInEveryColumnAndFollowShowHide)
+{
+    const auto marked = [this](int row) {
+        const QTreeWidgetItem *item = list->topLevelItem(row);
+        bool all = true;
+        for (int column = 0; column < list->columnCount(); ++column)
+            all = all && item->font(column).italic() &&
+                  item->foreground(column).color() == list->palette().color(QPalette::Disabled, QPalette::Text);
+        return all;
+    };
+    QString marks;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        marks += marked(row) ? QLatin1Char('h') : QLatin1Char('.');
+    EXPECT_EQ(marks, QStringLiteral(".h.h."));
+    selectRow(0);
+    button("showHide")->click();
+    EXPECT_TRUE(marked(0)) << "hiding marks the row at once";
+    selectRow(1);
+    button("showHide")->click();
+    EXPECT_FALSE(marked(1));
+    EXPECT_FALSE(list->topLevelItem(1)->font(0).italic());
+}
+
+TEST(DocumentListWords, everyWordAndThePlaceholderComeFromTheTextTable)
+{
+    lang::TextTable texts;
+    for (const char *key :
+         {"DOCUMENTS", "NOTE_TITLE", "NOTE_STATUS", "NOTE_SHOW", "IDC_ACTIVATE", "IDOK", "IDCANCEL", "DOCLIST_SEARCH",
+          "DOCLIST_FOUNDTEXT", "DOCLIST_UP", "DOCLIST_DOWN", "DOCLIST_SHOWVISIBLE", "DOCLIST_SHOWHIDDEN"})
+        texts.loadLanguageText(QByteArray(key) + ": [" + key + "]");
+    WindowListDialog dialog(texts, fiveNotes(), {});
+    QStringList shown{dialog.findChild<QLineEdit *>(QStringLiteral("search"))->placeholderText()};
+    for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+        shown.append(button->text());
+    for (const QCheckBox *box : dialog.findChildren<QCheckBox *>())
+        shown.append(box->text());
+    const QTreeWidgetItem *header = dialog.findChild<QTreeWidget *>(QStringLiteral("notes"))->headerItem();
+    for (int column = 0; column < header->columnCount(); ++column)
+        shown.append(header->text(column));
+    for (const QString &text : shown)
+        EXPECT_TRUE(text.startsWith(QLatin1Char('[')) && text.endsWith(QLatin1Char(']'))) << text.toStdString();
+    EXPECT_EQ(shown.size(), 12);
+}
 
 TEST_F(DocumentList, activate_handsBackTheChosenNoteAndTheEditedCopy)
 {

@@ -243,15 +243,64 @@ TEST_F(MenusTest, editorMenu_checksCharacterEffectsListsAndAlignmentOfTheSelecti
 TEST_F(MenusTest, editorMenu_greysPasteWhileTheClipboardHoldsNothingToPaste)
 {
     QApplication::clipboard()->clear();
+    host.editor.setPlainText(QStringLiteral("some words"));
+    select(0, 4);
     auto menu = menus->buildMenu(MenuKind::Editor);
     EXPECT_FALSE(findItem(*menu, 157)->isEnabled());
     EXPECT_FALSE(findItem(*menu, 158)->isEnabled());
-    EXPECT_TRUE(findItem(*menu, 155)->isEnabled());
+    EXPECT_TRUE(findItem(*menu, 155)->isEnabled()) << "Copy does not depend on the clipboard";
     QApplication::clipboard()->setText(QStringLiteral("some text"));
     menu = menus->buildMenu(MenuKind::Editor);
     EXPECT_TRUE(findItem(*menu, 157)->isEnabled());
     EXPECT_TRUE(findItem(*menu, 158)->isEnabled());
     QApplication::clipboard()->clear();
+}
+
+struct SelectionCase
+{
+    const char *name;
+    int from;
+    int to;
+    bool readOnly;
+    bool copy;
+    bool cut;
+};
+
+class SelectionItems : public MenusTest, public testing::WithParamInterface<SelectionCase>
+{
+};
+
+TEST_P(SelectionItems, editorMenu_offersCopyAndCutOnlyForASelection)
+{
+    host.editor.setPlainText(QStringLiteral("some words"));
+    // Each menu is built afresh: an item greyed for one opening is enabled again for the next.
+    for (const bool selected : {false, true}) {
+        select(selected ? GetParam().from : GetParam().to, GetParam().to);
+        host.editor.setReadOnly(GetParam().readOnly);
+        const auto menu = menus->buildMenu(MenuKind::Editor);
+        EXPECT_EQ(findItem(*menu, 155)->isEnabled(), selected && GetParam().copy) << "Copy";
+        EXPECT_EQ(findItem(*menu, 156)->isEnabled(), selected && GetParam().cut) << "Cut";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, SelectionItems,
+                         testing::Values(SelectionCase{"aWord", 0, 4, false, true, true},
+                                         SelectionCase{"selectedBackwards", 4, 0, false, true, true},
+                                         SelectionCase{"caretOnly", 4, 4, false, false, false},
+                                         SelectionCase{"readOnlyNote", 0, 4, true, true, false}),
+                         [](const testing::TestParamInfo<SelectionCase> &param) {
+                             return std::string(param.param.name);
+                         });
+
+TEST_F(MenusTest, editorMenu_checksWordWrapExactlyWhileLinesWrap)
+{
+    for (const auto mode : {QTextEdit::WidgetWidth, QTextEdit::NoWrap, QTextEdit::FixedPixelWidth}) {
+        host.editor.setLineWrapMode(mode);
+        const auto menu = menus->buildMenu(MenuKind::Editor);
+        const QAction *wordWrap = findItem(*menu, 171);
+        EXPECT_TRUE(wordWrap->isCheckable());
+        EXPECT_EQ(wordWrap->isChecked(), mode != QTextEdit::NoWrap) << mode;
+    }
 }
 
 TEST_F(MenusTest, pluginsSubmenu_showsPlaceholderAndLinkUntilThePluginHostFillsIt)
@@ -372,6 +421,7 @@ TEST_F(MenusTest, menuStyle_drawsTheStripAndNeverHighlightsAGreyedItem)
     menu->adjustSize();
     QAction *paste = const_cast<QAction *>(findItem(*menu, 157));
     QAction *copy = const_cast<QAction *>(findItem(*menu, 155));
+    copy->setEnabled(true);
     const QPalette palette = menu->palette();
     const QColor highlight = palette.color(QPalette::Highlight);
 
@@ -379,6 +429,15 @@ TEST_F(MenusTest, menuStyle_drawsTheStripAndNeverHighlightsAGreyedItem)
     QImage image = menu->grab().toImage();
     const QRect copyRect = menu->actionGeometry(copy);
     EXPECT_EQ(image.pixelColor(copyRect.center().x(), copyRect.top() + 2), highlight);
+    // No focus frame inside the highlight: its edges are the highlight's colour throughout.
+    int framePixels = 0;
+    for (int x = copyRect.left(); x <= copyRect.right(); ++x)
+        framePixels +=
+            (image.pixelColor(x, copyRect.top()) != highlight) + (image.pixelColor(x, copyRect.bottom()) != highlight);
+    for (int y = copyRect.top(); y <= copyRect.bottom(); ++y)
+        framePixels +=
+            (image.pixelColor(copyRect.left(), y) != highlight) + (image.pixelColor(copyRect.right(), y) != highlight);
+    EXPECT_EQ(framePixels, 0);
 
     menu->setActiveAction(paste);
     image = menu->grab().toImage();

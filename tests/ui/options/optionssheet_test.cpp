@@ -6,6 +6,9 @@
 #include "ui/dialogs/options/pluginpropertiesdialog.h"
 #include "ui/dialogs/options/pluginspage.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -136,6 +139,34 @@ TEST(PluginDetails, stateButtonSaysWhatItDoes_andClosesWithAccepted_settingsFile
         EXPECT_EQ(details.result(), QDialog::Accepted);
     }
     EXPECT_EQ(opened, QStringList({"/d/pluginCFG/wordcount.ini", "/d/pluginCFG/wordcount.ini"}));
+}
+
+TEST(PluginDetails, valuesAreReadOnlyText_aLongPathIsCutInTheMiddleWithTheWholeInItsTip)
+{
+    lang::TextTable texts;
+    plugins::PluginInfo plugin;
+    plugin.name = QStringLiteral("<b>Dates</b>");
+    plugin.path = QStringLiteral("/home/anna/") + QStringLiteral("deeper/").repeated(40) + QStringLiteral("dates.lua");
+    PluginPropertiesDialog details(plugin, texts, QStringLiteral("/d/pluginCFG"), [](const QString &) {});
+    details.show();
+    EXPECT_TRUE(details.findChildren<QLineEdit *>().isEmpty()) << "no value looks like an input field";
+
+    const auto *file = details.findChild<QLabel *>(QStringLiteral("fileName"));
+    ASSERT_NE(file, nullptr);
+    const QString shown = file->text();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("/home/anna/")) && shown.endsWith(QStringLiteral("/dates.lua")) &&
+                shown.contains(QChar(0x2026)))
+        << shown.toStdString();
+    EXPECT_LE(file->fontMetrics().horizontalAdvance(shown), file->contentsRect().width()) << "nothing clipped";
+    EXPECT_EQ(file->toolTip(), plugin.path);
+
+    const auto *name = details.findChild<QLabel *>(QStringLiteral("pluginName"));
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), plugin.name) << "a value that fits is shown whole";
+    EXPECT_EQ(name->textFormat(), Qt::PlainText) << "a script's markup is not drawn";
+    EXPECT_TRUE(name->toolTip().isEmpty());
+    EXPECT_EQ(details.findChild<QPlainTextEdit *>(QStringLiteral("description"))->viewport()->backgroundRole(),
+              QPalette::Window);
 }
 
 TEST(ApplyOptions, bindingsAndFlagsFirst_hotkeyAfterItsGroup_trayAfterItsOwn)

@@ -2,13 +2,13 @@
 
 #include "lang/texttable.h"
 #include "ui/dialogs/options/optionswork.h"
+#include "ui/dialogs/valuelabel.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace tabulet::ui {
@@ -29,21 +29,24 @@ PluginPropertiesDialog::PluginPropertiesDialog(const plugins::PluginInfo &plugin
     : QDialog(parent)
 {
     auto *fields = new QFormLayout;
-    const auto addField = [&](const char *textKey, const QString &value) {
-        auto *field = new QLineEdit(value, this);
-        field->setReadOnly(true);
-        field->setCursorPosition(0);
+    const auto addField = [&](const char *textKey, const char *name, const QString &value) {
+        auto *field = new ValueLabel(value, this);
+        field->setObjectName(QLatin1String(name));
         fields->addRow(texts.text(QLatin1String(textKey)), field);
     };
-    addField("IDC_STATIC_PLUGINNAME", plugin.name);
-    addField("IDC_STATIC_FILENAME", plugin.path);
-    addField("IDC_STATIC_AUTHOR", plugin.author);
-    addField("IDC_STATIC_AUTHOREMAIL", plugin.authorEmail);
-    addField("IDC_STATIC_HOMEPAGE", plugin.homepage);
-    addField("IDC_STATIC_PLUGINVERSION", plugin.version);
-    addField("IDC_STATIC_REQUIREDVERSION", plugin.requiredVersion);
+    addField("IDC_STATIC_PLUGINNAME", "pluginName", plugin.name);
+    addField("IDC_STATIC_FILENAME", "fileName", plugin.path);
+    addField("IDC_STATIC_AUTHOR", "author", plugin.author);
+    addField("IDC_STATIC_AUTHOREMAIL", "authorEmail", plugin.authorEmail);
+    addField("IDC_STATIC_HOMEPAGE", "homepage", plugin.homepage);
+    addField("IDC_STATIC_PLUGINVERSION", "version", plugin.version);
+    addField("IDC_STATIC_REQUIREDVERSION", "requiredVersion", plugin.requiredVersion);
+    // The description scrolls but is no input field: it sits on the dialog's own background.
     auto *description = new QPlainTextEdit(plugin.description, this);
+    description->setObjectName(QStringLiteral("description"));
     description->setReadOnly(true);
+    description->setFrameShape(QFrame::NoFrame);
+    description->viewport()->setBackgroundRole(QPalette::Window);
 
     auto *changeState = new QPushButton(
         texts.text(plugin.enabled ? QStringLiteral("IDC_CHANGESTATE_DISABLE") : QStringLiteral("IDC_CHANGESTATE_ENABLE")),
