@@ -302,8 +302,14 @@ QPixmap drawTrayPicture(TrayPicture picture, int size)
 QIcon trayPictureIcon(TrayPicture picture)
 {
     QIcon icon;
-    for (const int size : kIconSizes)
-        icon.addPixmap(drawTrayPicture(picture, size));
+    // Each size also for screens scaled by two, drawn on their own pixel grid rather than enlarged.
+    for (const qreal ratio : {1.0, 2.0}) {
+        for (const int size : kIconSizes) {
+            QPixmap pixmap = drawTrayPicture(picture, qRound(size * ratio));
+            pixmap.setDevicePixelRatio(ratio);
+            icon.addPixmap(pixmap);
+        }
+    }
     return icon;
 }
 
