@@ -1,5 +1,5 @@
 -- Date and time: inserts the current date and time at the caret (or over the selection),
--- either as the user's locale writes it or in the ISO 8601 form. An example of a plug-in with
+-- either as Tabulet's language writes it or in the ISO 8601 form. An example of a plug-in with
 -- two menu entries that changes the note with tb.setText().
 
 local german = string.sub(os.getenv("LANG") or "", 1, 2) == "de"
@@ -14,8 +14,9 @@ local texts = german and {
 }
 
 function versionInfo()
-    tb:setPluginInfo(texts.name, "1.0", "Tabulet", "", "", "2.1.0")
-    tb:setPluginDescription("Inserts the date and time in your locale's format or in ISO 8601.")
+    -- Needs tb:getDateText(), which came with 2.1.23.
+    tb:setPluginInfo(texts.name, "1.1", "Tabulet", "", "", "2.1.23")
+    tb:setPluginDescription("Inserts the date and time in Tabulet's language or in ISO 8601.")
 end
 
 function initPlugin()
@@ -29,14 +30,10 @@ local function insert(text)
     tb:setText(selection.minc, selection.maxc, text)
 end
 
+-- The language's long date and the time: "Tuesday, December 8, 2026 2:30 PM",
+-- "Dienstag, 8. Dezember 2026 14:30".
 function insertLocal()
-    -- The locale is the whole program's: switch to the user's time format only for this call
-    -- and switch back at once.
-    local before = os.setlocale(nil, "time")
-    os.setlocale("", "time")
-    local text = os.date("%x %X")
-    os.setlocale(before, "time")
-    insert(text)
+    insert(tb:getDateText())
 end
 
 function insertIso()

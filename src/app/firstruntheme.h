@@ -21,7 +21,8 @@ public:
 
     explicit FirstRunTheme(SchemeLookup lookup = platform::desktopColourScheme) : m_lookup(std::move(lookup)) {}
 
-    // Sets "theme" to "dark" for a desktop that prefers dark; leaves it to the defaults otherwise.
+    // Sets "theme" to "dark" and the notes' "bgcolor" to a dark grey for a desktop that prefers
+    // dark; leaves both to the defaults otherwise.
     void operator()(settings::Settings &settings);
 
 private:

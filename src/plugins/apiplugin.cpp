@@ -7,7 +7,11 @@
 #include "plugins/versionnumber.h"
 #include "settings/settings.h"
 
+#include <QDateTime>
+#include <QLocale>
+
 #include <algorithm>
+#include <cmath>
 
 namespace tabulet::plugins::api {
 
@@ -190,6 +194,28 @@ int tell(lua_State *lua)
     const Plugin *plugin = args.host().table().recordOf(lua);
     args.host().showMessage(plugin ? plugin->displayName() : QString(), messageText(args), MessageIcon::Information);
     return 0;
+}
+
+// The date and time in the program's language: its long date and the hours and minutes
+// ("Dienstag, 8. Dezember 2026 14:30"). The moment is now, or the seconds since 1970 given (a
+// method call without them sees `tb` there).
+int getDateText(lua_State *lua)
+{
+    // About 300 000 years either way, which every date the language can write stays within.
+    constexpr double kFarthestSeconds = 1e13;
+    const Arguments args(lua);
+    QDateTime moment = QDateTime::currentDateTime();
+    if (!lua_isnil(lua, 1) && !lua_istable(lua, 1)) {
+        const double seconds = args.number(1);
+        if (!(std::abs(seconds) < kFarthestSeconds))
+            args.argumentError(1, "time out of range");
+        moment = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(seconds));
+    }
+    const QString &language = args.host().language();
+    const QLocale locale = language.isEmpty() ? QLocale() : QLocale(language);
+    args.push(locale.toString(moment.date(), QLocale::LongFormat) + u' ' +
+              locale.toString(moment.time(), QLocale::ShortFormat));
+    return 1;
 }
 
 int debug(lua_State *lua)

@@ -32,11 +32,24 @@ void Arguments::typeError(int n, const char *expected) const
     std::abort(); // luaL_error does not return
 }
 
+void Arguments::argumentError(int n, const char *problem) const
+{
+    luaL_error(m_lua, "bad argument #%d to '%s' (%s)", n, m_function->name, problem);
+    std::abort(); // luaL_error does not return
+}
+
 int Arguments::integer(int n) const
 {
     if (!lua_isnumber(m_lua, n))
         typeError(n, "number");
     return truncatedInt(lua_tonumber(m_lua, n));
+}
+
+double Arguments::number(int n) const
+{
+    if (!lua_isnumber(m_lua, n))
+        typeError(n, "number");
+    return lua_tonumber(m_lua, n);
 }
 
 QByteArray Arguments::bytes(int n) const

@@ -26,6 +26,8 @@ public:
 
     // A number or a numeric string, truncated toward zero (and held to the int range).
     int integer(int n) const;
+    // A number or a numeric string as it is.
+    double number(int n) const;
     // A string or a number, all its bytes.
     QByteArray bytes(int n) const;
     // bytes() decoded as a script's text: UTF-8 when valid, else Windows-1252.
@@ -33,6 +35,8 @@ public:
     // Anything but nil and false.
     bool isSet(int n) const { return lua_toboolean(m_lua, n) != 0; }
     void requireTable(int n) const;
+    // Ends the call with the interpreter's argument error, naming the function.
+    [[noreturn]] void argumentError(int n, const char *problem) const;
 
     // Results.
     void push(bool value) const { lua_pushboolean(m_lua, value); }

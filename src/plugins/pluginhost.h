@@ -49,6 +49,10 @@ public:
     // The data folder of this run; "scriptdebug.log" is kept there.
     void setDataFolder(const QString &folder) { m_dataFolder = folder; }
     void setClock(CallWatch::Clock clock) { m_watch.setClock(std::move(clock)); }
+    // The language the program's texts are in (its language file's code, "de"): dates that
+    // scripts ask for are written in its form.
+    void setLanguage(const QString &code) { m_language = code; }
+    const QString &language() const { return m_language; }
 
     // Finds every "*.lua" below the script folders (each recursively, in the order given, the
     // same file never twice) and starts each enabled script: top-level code, `versionInfo`,
@@ -118,6 +122,7 @@ private:
     CallWatch m_watch;
     DebugOutput m_debug;
     QString m_dataFolder;
+    QString m_language;
     PluginEditor *m_editor = nullptr;
     PluginWindow *m_window = nullptr;
     PluginDialogs *m_dialogs = nullptr;

@@ -48,13 +48,20 @@ int effectiveTitleColour(const Note &note, const PresetList &presets)
     return -1;
 }
 
-Colour effectiveTextColour(const Note &note, const PresetList &presets)
+Colour effectiveTextColour(const Note &note, const PresetList &presets, const Settings &settings)
 {
     if (note.hasTextColour)
         return note.textColour;
     if (const Preset *preset = presetOf(note, presets); preset && preset->hasTextColour)
         return preset->textColour;
-    return 0;
+    return isDarkBackground(effectiveBackground(note, presets, settings)) ? colourFromRgb(0xe8, 0xea, 0xed) : 0;
+}
+
+bool isDarkBackground(Colour background)
+{
+    // Perceived brightness (ITU-R BT.601 weights) below the middle.
+    const int brightness = (299 * redOf(background) + 587 * greenOf(background) + 114 * blueOf(background)) / 1000;
+    return brightness < 128;
 }
 
 } // namespace tabulet::settings

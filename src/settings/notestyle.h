@@ -16,7 +16,11 @@ Colour effectiveBackground(const Note &note, const PresetList &presets, const Se
 FontRecord effectiveFont(const Note &note, const PresetList &presets, const Settings &settings);
 // -1 when neither the note nor its preset sets one: the tab strip's own colour applies.
 int effectiveTitleColour(const Note &note, const PresetList &presets);
-// Black unless the note or its preset sets one.
-Colour effectiveTextColour(const Note &note, const PresetList &presets);
+// The note's or its preset's text colour; without one, black on a light background and a light
+// grey on a dark one.
+Colour effectiveTextColour(const Note &note, const PresetList &presets, const Settings &settings);
+
+// Whether text on this background wants a light colour to be read.
+bool isDarkBackground(Colour background);
 
 } // namespace tabulet::settings

@@ -1,4 +1,5 @@
 #include "app/firstruntheme.h"
+#include "settings/notestyle.h"
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 using namespace tabulet;
 using platform::ColourScheme;
 
-// Dark desktops get the dark theme, others the defaults' theme; every pass loads the configuration
+// Dark desktops get the dark theme and dark notes, others the defaults; every pass loads the configuration
 // twice, but the desktop is asked at the first load only.
 TEST(FirstRunTheme, darkDesktopGetsTheDarkTheme_askedOnce)
 {
@@ -21,7 +22,10 @@ TEST(FirstRunTheme, darkDesktopGetsTheDarkTheme_askedOnce)
         settings.clear();
         choose(settings);
         settings.applyDefaults();
-        EXPECT_EQ(settings.value(QStringLiteral("theme")), scheme == ColourScheme::Dark ? "dark" : "default");
+        const bool dark = scheme == ColourScheme::Dark;
+        EXPECT_EQ(settings.value(QStringLiteral("theme")), dark ? "dark" : "default");
+        EXPECT_EQ(settings::isDarkBackground(settings::parseColourValue(settings.value(QStringLiteral("bgcolor")))),
+                  dark);
         EXPECT_EQ(asked, 1);
     }
 }

@@ -2,6 +2,8 @@
 
 #include "plugins/hostfunctions.h"
 
+#include <QRegularExpression>
+
 using namespace tabulet::plugins;
 using namespace tabulet::plugins::testing;
 
@@ -127,6 +129,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ApiError,
                                                      "bad argument #2 to 'find' (table expected, got number)"},
                                            ErrorCase{"hugeText", "tb.setText(0, 0, string.rep('x', 17 * 1024 * 1024))",
                                                      "too long to insert"},
+                                           ErrorCase{"dateOfNoNumber", "tb.getDateText('today')",
+                                                     "bad argument #1 to 'getDateText' (number expected, got string)"},
+                                           ErrorCase{"dateBeyondAnyCalendar", "tb.getDateText(1e300)",
+                                                     "bad argument #1 to 'getDateText' (time out of range)"},
                                            ErrorCase{"unknownCommandWithScriptDebug",
                                                      "tb.callMenuCommand('noSuchCommand') error('after')",
                                                      "can't run function noSuchCommand': function not defined!"}),
@@ -136,13 +142,13 @@ using ApiHost = PluginFixture;
 
 TEST_F(ApiHost, tableHoldsTheFunctionsInRegistrationOrder)
 {
-    ASSERT_EQ(kHostFunctions.size(), 50u);
+    ASSERT_EQ(kHostFunctions.size(), 51u);
     EXPECT_STREQ(kHostFunctions.front().name, "setPluginInfo");
     EXPECT_STREQ(kHostFunctions[35].name, "xor");
     EXPECT_STREQ(kHostFunctions[48].name, "callMenuCommand");
-    EXPECT_STREQ(kHostFunctions.back().name, "tell") << "our own function comes after the numbered ones";
+    EXPECT_STREQ(kHostFunctions[50].name, "getDateText") << "our own functions come after the numbered ones";
     ASSERT_TRUE(run("n = 0 for k, v in pairs(tb) do n = n + 1 end"));
-    EXPECT_EQ(global("n"), QStringLiteral("50"));
+    EXPECT_EQ(global("n"), QStringLiteral("51"));
 }
 
 TEST_F(ApiHost, characterFormatFlagsAreNumbersAndTrueCountsAsOff)
@@ -230,6 +236,45 @@ INSTANTIATE_TEST_SUITE_P(
                                         {{"ein", "Notiz: 1 Wort, 3 Zeichen, 1 Zeile"},
                                          {"zwei W\u00f6rter\nx", "Notiz: 3 W\u00f6rter, 13 Zeichen, 2 Zeilen"}}}),
     caseName<WordCountLanguage>);
+
+// Dates are written in the language of the program's texts, whatever the process's locale.
+struct DateCase
+{
+    const char *name;
+    const char *language;
+    const char *date;    // of 8 December 2026, 14:30 local time
+    const char *shipped; // what the shipped plug-in's entry inserts today
+};
+
+class DateText : public PluginFixture, public ::testing::WithParamInterface<DateCase>
+{
+};
+
+TEST_P(DateText, isTheLanguagesLongDateWithTheTime)
+{
+    host.setLanguage(QString::fromLatin1(GetParam().language));
+    ASSERT_TRUE(run("result = tb:getDateText(os.time{year = 2026, month = 12, day = 8, hour = 14, min = 30})"));
+    EXPECT_EQ(global("result"), QString::fromUtf8(GetParam().date));
+
+    QFile shipped(QStringLiteral(TABULET_SOURCE_DIR "/resources/plugins/datetime.lua"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QString path = writeScript(QStringLiteral("datetime.lua"), shipped.readAll());
+    load();
+    editor.content = QStringLiteral("at: ");
+    editor.selected = {4, 4};
+    ASSERT_TRUE(host.callScriptFunction(stateOf(path), "insertLocal"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^at: ") + QString::fromUtf8(GetParam().shipped) + u'$')
+                    .match(editor.content)
+                    .hasMatch())
+        << editor.content.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DateText,
+                         ::testing::Values(DateCase{"german", "de", "Dienstag, 8. Dezember 2026 14:30",
+                                                    "\\w+, \\d{1,2}\\. \\w+ \\d{4} \\d\\d:\\d\\d"},
+                                           DateCase{"english", "en", "Tuesday, December 8, 2026 2:30 PM",
+                                                    "\\w+, \\w+ \\d{1,2}, \\d{4} \\d{1,2}:\\d\\d\\s[AP]M"}),
+                         caseName<DateCase>);
 
 TEST_F(ApiHost, lastKeyIsReadFromTheKeyboardsRecord)
 {

@@ -106,7 +106,7 @@ TEST_F(EffectiveStyle, withoutPresetTheOptionsApply)
     EXPECT_EQ(effectiveBackground(note, presets, settings), 0x91f3f9u);
     EXPECT_EQ(effectiveFont(note, presets, settings), (FontRecord{QStringLiteral("Courier"), 10, true, false}));
     EXPECT_EQ(effectiveTitleColour(note, presets), -1);
-    EXPECT_EQ(effectiveTextColour(note, presets), 0u);
+    EXPECT_EQ(effectiveTextColour(note, presets, settings), 0u);
 }
 
 TEST_F(EffectiveStyle, thePresetFillsWhatTheNoteDoesNotSet)
@@ -116,8 +116,25 @@ TEST_F(EffectiveStyle, thePresetFillsWhatTheNoteDoesNotSet)
     note.background = 0x010203;
     EXPECT_EQ(effectiveBackground(note, presets, settings), 0x010203u);
     EXPECT_EQ(effectiveFont(note, presets, settings).face, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(effectiveTextColour(note, presets), colourFromRgb(0, 0, 128));
+    EXPECT_EQ(effectiveTextColour(note, presets, settings), colourFromRgb(0, 0, 128));
     EXPECT_EQ(effectiveTitleColour(note, presets), -1);
+}
+
+// Without a text colour of their own, notes are written dark on light and light on dark
+// backgrounds, whichever sets the background; a chosen text colour is kept on any.
+TEST_F(EffectiveStyle, theDefaultTextColourContrastsWithTheBackground)
+{
+    const Colour light = colourFromRgb(0xe8, 0xea, 0xed);
+    settings.value(QStringLiteral("bgcolor")) = QStringLiteral("3c3733");
+    EXPECT_EQ(effectiveTextColour(note, presets, settings), light) << "a dark option";
+    settings.value(QStringLiteral("bgcolor")) = QStringLiteral("808080");
+    EXPECT_EQ(effectiveTextColour(note, presets, settings), 0u) << "middle grey";
+    note.hasBackground = true;
+    note.background = colourFromRgb(0, 0, 128);
+    EXPECT_EQ(effectiveTextColour(note, presets, settings), light) << "the note's own navy";
+    note.hasTextColour = true;
+    note.textColour = colourFromRgb(0, 0, 64);
+    EXPECT_EQ(effectiveTextColour(note, presets, settings), colourFromRgb(0, 0, 64)) << "chosen: kept";
 }
 
 TEST_F(EffectiveStyle, aMissingPresetNameMeansTheFirstPreset)
@@ -148,7 +165,7 @@ TEST_F(EffectiveStyle, anEmptyPresetListFallsBackToTheOptions)
         presets.removePreset(name);
     note.usePreset = true;
     EXPECT_EQ(effectiveBackground(note, presets, settings), 0x91f3f9u);
-    EXPECT_EQ(effectiveTextColour(note, presets), 0u);
+    EXPECT_EQ(effectiveTextColour(note, presets, settings), 0u);
 }
 
 } // namespace

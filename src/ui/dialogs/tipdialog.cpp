@@ -3,6 +3,7 @@
 #include "lang/texttable.h"
 #include "ui/applicationcontext.h"
 #include "ui/dialogs/aboutdialog.h"
+#include "ui/dialogs/besidewindow.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tabulet::ui {
@@ -152,6 +155,12 @@ void showTipOfTheDay(ApplicationContext &context, QWidget *parent)
         return;
     TipDialog dialog(std::move(tips), context.texts, settings.value(QStringLiteral("currenttip")),
                      settings.flag(QStringLiteral("showtipsonstartup")), parent);
+    // Beside the window rather than over it: a tip is read while looking at the notes.
+    if (parent && parent->isVisible()) {
+        dialog.adjustSize();
+        const QSize framed = dialog.size() + QSize(0, dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        dialog.move(besideWindow(parent->frameGeometry(), framed, parent->screen()->availableGeometry()));
+    }
     dialog.exec();
     settings.value(QStringLiteral("currenttip")) = dialog.currentTip();
     settings.value(QStringLiteral("showtipsonstartup")) =

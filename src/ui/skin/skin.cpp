@@ -43,21 +43,60 @@ QImage decodeBmp(const QByteArray &bytes)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-const SkinImage::Scaled &scaledCopy(const SkinImage &image, QSize size, bool mirrorX, bool mirrorY)
+// The picture with each pixel of the transparent colour that borders others given their mean, so
+// that smoothing blends the picture's edges with the picture and not with the key (the window's
+// shape cuts those pixels away all the same).
+QImage withKeyBled(const QImage &picture, QRgb key)
+{
+    QImage result = picture;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if ((picture.pixel(x, y) & 0xffffffu) != (key & 0xffffffu))
+                continue;
+            int red = 0, green = 0, blue = 0, count = 0;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (!picture.valid(x + dx, y + dy))
+                        continue;
+                    const QRgb near = picture.pixel(x + dx, y + dy);
+                    if ((near & 0xffffffu) == (key & 0xffffffu))
+                        continue;
+                    red += qRed(near);
+                    green += qGreen(near);
+                    blue += qBlue(near);
+                    ++count;
+                }
+            }
+            if (count > 0)
+                result.setPixel(x, y, qRgb(red / count, green / count, blue / count));
+        }
+    }
+    return result;
+}
+
+const SkinImage::Scaled &scaledCopy(const SkinImage &image, QSize size, qreal ratio, bool mirrorX, bool mirrorY)
 {
     SkinImage::Scaled &cache = image.scaled;
-    if (cache.size == size && cache.mirrorX == mirrorX && cache.mirrorY == mirrorY && !cache.picture.isNull())
+    if (cache.size == size && qFuzzyCompare(cache.ratio, ratio) && cache.mirrorX == mirrorX &&
+        cache.mirrorY == mirrorY && !cache.picture.isNull())
         return cache;
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
     const auto stretch = [&](const QImage &source, Qt::TransformationMode mode) {
         if (source.isNull())
             return QImage();
-        QImage result = source.size() == size ? source : source.scaled(size, Qt::IgnoreAspectRatio, mode);
-        return (mirrorX || mirrorY) ? result.mirrored(mirrorX, mirrorY) : result;
+        QImage result = source.size() == pixels ? source : source.scaled(pixels, Qt::IgnoreAspectRatio, mode);
+        if (mirrorX || mirrorY)
+            result = result.mirrored(mirrorX, mirrorY);
+        result.setDevicePixelRatio(ratio);
+        return result;
     };
     cache.size = size;
+    cache.ratio = ratio;
     cache.mirrorX = mirrorX;
     cache.mirrorY = mirrorY;
-    cache.picture = stretch(image.picture, Qt::SmoothTransformation);
+    const bool smoothsKey = image.chromaKey && !qFuzzyCompare(ratio, 1.0);
+    cache.picture =
+        stretch(smoothsKey ? withKeyBled(image.picture, *image.chromaKey) : image.picture, Qt::SmoothTransformation);
     // A smoothed mask would leave half-cleared pixels along its edges.
     cache.mask = stretch(image.mask, Qt::FastTransformation);
     return cache;
@@ -70,7 +109,8 @@ void drawSkinImage(QPainter &painter, const SkinImage &image, int left, int top,
     if (image.isNull() || left == right || top == bottom)
         return;
     const QSize size(std::abs(right - left), std::abs(bottom - top));
-    const SkinImage::Scaled &scaled = scaledCopy(image, size, right < left, bottom < top);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const SkinImage::Scaled &scaled = scaledCopy(image, size, ratio, right < left, bottom < top);
     const QPoint at(std::min(left, right), std::min(top, bottom));
     if (scaled.mask.isNull()) {
         painter.drawImage(at, scaled.picture);
@@ -170,6 +210,8 @@ void Skin::decode(theme::ThemeBitmap &bitmap, QStringList &problems)
     // stretched to the drawing rectangle, so their sizes need not agree.
     if (!bitmap.picture->mask.isEmpty())
         image.mask = decodeBmp(bitmap.picture->mask);
+    if (m_theme && m_theme->transparency())
+        image.chromaKey = chromaKey().rgb();
     bitmap.picture->size = image.size();
     m_images.insert_or_assign(&bitmap, std::move(image));
 }

@@ -36,6 +36,9 @@ struct SkinImage
 {
     QImage picture;
     QImage mask;
+    // The theme's transparent colour, when it has one: smoothing for a scaled screen must not
+    // mix it into the picture's edges.
+    std::optional<QRgb> chromaKey;
 
     bool isNull() const { return picture.isNull(); }
     QSize size() const { return picture.size(); }
@@ -44,6 +47,7 @@ struct SkinImage
     struct Scaled
     {
         QSize size;
+        qreal ratio = 1;
         bool mirrorX = false;
         bool mirrorY = false;
         QImage picture;
@@ -55,7 +59,8 @@ struct SkinImage
 // Draws a picture stretched to a rectangle given by its edges as the theme resolves them: a
 // right edge left of the left edge (or a bottom above the top) mirrors the picture along that
 // axis. With a mask the area under the mask's black is cleared first and the picture is OR-ed
-// over it, so the background stays where the mask is white (and the picture black).
+// over it, so the background stays where the mask is white (and the picture black). On a device
+// with more pixels than points (a scaled screen) the picture is smoothed to its pixels.
 void drawSkinImage(QPainter &painter, const SkinImage &image, int left, int top, int right, int bottom);
 
 // The drawing side of the loaded theme for one window: decodes the current subtheme's pictures,

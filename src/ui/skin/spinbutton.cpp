@@ -128,9 +128,13 @@ void SpinButton::paintEvent(QPaintEvent *)
         const QRect &target = halves[half == Half::Left ? 0 : 1];
         if (target.isEmpty())
             continue;
-        // Each half is drawn on its own surface first: a greyed half fades into the skin behind it.
-        QImage backdrop(target.size(), QImage::Format_RGB32);
+        // Each half is drawn on its own surface first, in the screen's pixels: a greyed half fades
+        // into the skin behind it.
+        const qreal ratio = devicePixelRatioF();
+        QImage backdrop((QSizeF(target.size()) * ratio).toSize(), QImage::Format_RGB32);
+        backdrop.setDevicePixelRatio(ratio);
         backdrop.fill(palette().button().color());
+        const QRect surfaceRect(QPoint(0, 0), target.size());
         if (m_skin) {
             QPainter backdropPainter(&backdrop);
             m_skin->paint(backdropPainter, target.translated(here.topLeft()));
@@ -141,9 +145,9 @@ void SpinButton::paintEvent(QPaintEvent *)
                                  .arg(half == Half::Left ? QStringLiteral("left") : QStringLiteral("right"),
                                       half == m_hovered ? QStringLiteral("mouseover") : QStringLiteral("normal"));
         if (m_skin && m_skin->hasCombined(name))
-            m_skin->drawCombined(halfPainter, name, surface.rect());
+            m_skin->drawCombined(halfPainter, name, surfaceRect);
         else
-            drawPlainArrow(halfPainter, surface.rect(), half == Half::Left, palette().buttonText().color());
+            drawPlainArrow(halfPainter, surfaceRect, half == Half::Left, palette().buttonText().color());
         halfPainter.end();
         painter.drawImage(target.topLeft(), half == greyedOne ? greyed(surface, backdrop) : surface);
     }

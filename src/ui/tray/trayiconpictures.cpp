@@ -304,6 +304,13 @@ QIcon trayPictureIcon(TrayPicture picture)
     QIcon icon;
     for (const int size : kIconSizes)
         icon.addPixmap(drawTrayPicture(picture, size));
+    // For screens scaled by two each of these pixel sizes and each doubled one, drawn on its own
+    // pixel grid: an unscaled tray's small slot is then filled without shrinking a larger picture.
+    for (const int pixels : {16, 22, 24, 32, 44, 48, 64}) {
+        QPixmap pixmap = drawTrayPicture(picture, pixels);
+        pixmap.setDevicePixelRatio(2.0);
+        icon.addPixmap(pixmap);
+    }
     return icon;
 }
 

@@ -42,7 +42,8 @@ QString trayPictureName(TrayPicture picture);
 // The picture drawn for one square size in pixels; every size is drawn on its own pixel grid.
 QPixmap drawTrayPicture(TrayPicture picture, int size);
 
-// The picture at 16, 22, 24 and 32 pixels, for the tray to pick the size it shows.
+// The picture at 16, 22, 24 and 32 points, each also at twice as many pixels for scaled screens,
+// for the tray (or a list) to pick the size it shows.
 QIcon trayPictureIcon(TrayPicture picture);
 
 } // namespace tabulet::ui

@@ -305,10 +305,14 @@ void MainWindow::restorePlacement()
         screens.append(screen->availableGeometry());
     if (const QScreen *primary = QGuiApplication::primaryScreen())
         screens.prepend(primary->availableGeometry());
+    // No place was ever kept: the window opens in the middle of the primary screen, where the
+    // user looks, rather than in its corner.
+    if (m_context.configuration.isFirstRun() && !screens.isEmpty())
+        wanted = centredOn(wanted.size(), screens.front());
     const QRect place = keepOnScreen(wanted, screens);
     setGeometry(place);
     // Tells the window manager that the place was chosen, also when it is where the window is
-    // already (the origin, at a first start): otherwise it places the window by its own rules.
+    // already: otherwise it places the window by its own rules.
     if (QWindow *window = windowHandle())
         window->setPosition(place.topLeft());
 }

@@ -43,6 +43,14 @@ std::optional<QRect> savedPlacement(const settings::Settings &settings)
     return std::nullopt;
 }
 
+QRect centredOn(QSize size, const QRect &screen)
+{
+    const QSize fitting = size.boundedTo(screen.size());
+    const QPoint topLeft(screen.left() + (screen.width() - fitting.width()) / 2,
+                         screen.top() + (screen.height() - fitting.height()) / 2);
+    return QRect(topLeft, fitting);
+}
+
 QRect keepOnScreen(const QRect &window, const QList<QRect> &screens)
 {
     if (screens.isEmpty())

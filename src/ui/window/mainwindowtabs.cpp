@@ -251,7 +251,7 @@ void NoteTabs::applyDefaultCharFormat()
     const settings::Note &shown = note ? *note : plain;
     m_editor.setDefaultCharFormat(
         defaultCharFormat(settings::effectiveFont(shown, m_context.presets, m_context.settings),
-                          settings::effectiveTextColour(shown, m_context.presets)));
+                          settings::effectiveTextColour(shown, m_context.presets, m_context.settings)));
 }
 
 void NoteTabs::applyTabColours()

@@ -359,8 +359,13 @@ void TabStrip::paintTab(QPainter &painter, int index, const QRect &tabRect, TabS
         alignment = Qt::AlignLeft;
     }
     const int flags = alignment | Qt::AlignTop | Qt::TextSingleLine;
-    painter.setPen(Qt::white);
-    painter.drawText(white, flags, tab.text);
+    // The light halo reads as an emboss on a light strip; the unselected tabs of a dark strip
+    // have darker faces, on which it only blurs the label.
+    const bool darkStrip = m_selectedBackground.lightness() < 128;
+    if (look == TabStrip::Look::Selected || !darkStrip) {
+        painter.setPen(Qt::white);
+        painter.drawText(white, flags, tab.text);
+    }
     painter.setPen(Qt::black);
     painter.drawText(black, flags, tab.text);
 }

@@ -37,6 +37,33 @@ TEST(SkinPaint, centredPictureIsDrawnUnscaledInTheMiddle)
     EXPECT_EQ(pixel(skin, 100, 58), kBlack);
 }
 
+// On a screen scaled by two a stretched picture is smoothed at the screen's pixels: no two
+// neighbouring pixels of a colour ramp are the same doubled one, and none takes on the key.
+TEST(SkinPaint, aScaledScreenGetsThePictureSmoothedToItsPixels)
+{
+    SkinImage image;
+    image.picture = QImage(2, 1, QImage::Format_RGB32);
+    image.picture.setPixelColor(0, 0, kRed);
+    image.picture.setPixelColor(1, 0, kBlue);
+    QImage screen(80, 20, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(2);
+    screen.fill(Qt::black);
+    QPainter painter(&screen);
+    drawSkinImage(painter, image, 0, 0, 40, 10);
+    painter.end();
+    for (int x = 24; x < 56; x += 2)
+        EXPECT_NE(screen.pixel(x, 10), screen.pixel(x + 1, 10)) << "pixels " << x << " and " << x + 1;
+
+    // The theme's transparent colour (here blue) does not bleed into the picture's edge.
+    image.chromaKey = kBlue.rgb();
+    image.scaled = {};
+    painter.begin(&screen);
+    drawSkinImage(painter, image, 0, 0, 40, 10);
+    painter.end();
+    for (int x = 0; x < 40; ++x)
+        EXPECT_EQ(screen.pixelColor(x, 10), kRed) << "pixel " << x;
+}
+
 TEST(SkinPaint, laterBitmapCoversEarlierOne)
 {
     SkinFixture f;
@@ -205,9 +232,9 @@ TEST_P(SkinButtonLook, choosesTheFirstMatchingPicture)
     SkinnedButton button(skin, window, 3500, QStringLiteral("makeSelectionBold"));
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(kRed);
-    button.setLookImage(SkinnedButton::Look::Normal, SkinImage{picture, {}, {}});
+    button.setLookImage(SkinnedButton::Look::Normal, SkinImage{picture, {}, {}, {}});
     for (const SkinnedButton::Look look : GetParam().present)
-        button.setLookImage(look, SkinImage{picture, {}, {}});
+        button.setLookImage(look, SkinImage{picture, {}, {}, {}});
     button.setSelected(GetParam().selected);
     if (GetParam().hovering) {
         QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));

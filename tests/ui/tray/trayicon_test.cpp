@@ -92,6 +92,19 @@ TEST(TrayPictures, theIconOffersTheTraySizes)
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
 }
 
+// On a screen scaled by two the icon's pixmap is the picture drawn at twice the pixels, not an
+// enlarged smaller one.
+TEST(TrayPictures, aScaledScreenGetsThePictureDrawnForItsPixels)
+{
+    for (const int size : {16, 22}) {
+        const QPixmap shown = trayPictureIcon(TrayPicture::N1).pixmap(QSize(size, size), 2.0);
+        EXPECT_EQ(shown.devicePixelRatio(), 2.0) << size;
+        QImage pixels = shown.toImage().convertToFormat(QImage::Format_ARGB32);
+        pixels.setDevicePixelRatio(1);
+        EXPECT_EQ(pixels, pictureImage(TrayPicture::N1, size * 2)) << size;
+    }
+}
+
 TEST(TrayPictures, namesAreTheOnesTheOptionsShow)
 {
     EXPECT_EQ(trayPictureName(TrayPicture::ThreeNotesWhite), QStringLiteral("3 Notes White"));

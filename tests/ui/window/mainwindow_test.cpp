@@ -21,15 +21,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 
@@ -532,6 +533,19 @@ TEST_F(MainWindowTest, largerSubtheme_growsTheWindowOntoTheScreen)
     EXPECT_EQ(window->minimumSize(), QSize(220, 100));
     EXPECT_EQ(window->geometry().size(), QSize(300, 150));
     EXPECT_EQ(window->geometry().bottomRight(), desktop.bottomRight());
+}
+
+TEST_F(MainWindowTest, firstStart_opensInTheMiddleOfThePrimaryScreen_aKeptPlaceStays)
+{
+    window = std::make_unique<MainWindow>(context);
+    window->setPrompts(std::make_unique<FakePrompts>(log));
+    ASSERT_TRUE(window->initialise());
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window->geometry().center(), desktop.center()) << "no configuration: nothing kept";
+    window.reset();
+
+    open({{"A"}}, {{"x", "0"}, {"y", "0"}, {"w", "450"}, {"h", "200"}});
+    EXPECT_EQ(window->geometry(), QRect(desktop.topLeft(), QSize(450, 200)));
 }
 
 TEST_F(MainWindowTest, boldCommand_togglesAndShowsOnTheButton)

@@ -29,6 +29,13 @@ TEST(SavedPlacement, aSizeAtTheOriginOrAnyPositionIsRestored)
     EXPECT_EQ(savedPlacement(placement("-40", "0", "0", "0")), QRect(-40, 0, 0, 0));
 }
 
+TEST(CentredOn, theWindowSitsInTheMiddleOfTheAvailableArea)
+{
+    EXPECT_EQ(centredOn(QSize(450, 200), QRect(0, 24, 1024, 744)), QRect(287, 296, 450, 200));
+    EXPECT_EQ(centredOn(QSize(450, 200), QRect(1024, 0, 1280, 1024)), QRect(1439, 412, 450, 200));
+    EXPECT_EQ(centredOn(QSize(2000, 300), QRect(0, 0, 1024, 768)), QRect(0, 234, 1024, 300)) << "shrunk to fit";
+}
+
 const QList<QRect> kTwoScreens{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
 
 TEST(KeepOnScreen, aWindowOnAScreenStays)

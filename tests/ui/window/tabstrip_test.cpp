@@ -119,6 +119,34 @@ TEST(TabStripPaint, selectedTabWithoutPictureShowsTheThemeTabBackground)
     EXPECT_EQ(f.pictureOf(1), kRed);
 }
 
+// White pixels inside a tab: the light halo of its label.
+int haloPixels(const QImage &image, const QRect &tab)
+{
+    int count = 0;
+    for (int y = tab.top(); y <= tab.bottom(); ++y) {
+        for (int x = tab.left(); x <= tab.right(); ++x)
+            count += pixel(image, x, y) == QColor(Qt::white) ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(TabStripPaint, unselectedLabelsOfADarkStripHaveNoLightHalo)
+{
+    for (const char *strip : {"f4e98e", "2e3236"}) {
+        StripFixture f;
+        f.loadConfig(theme::test::configXml(QByteArray(R"(<theme title="t"><config><tabbg color=")") + strip +
+                                            R"("/></config>)" + kSkinBitmaps + "<buttons/>" + kAllTabPictures +
+                                            "</theme>"),
+                     tabPictures());
+        f.addTabs(2);
+        f.strip->setCurrentIndex(0);
+        const QImage image = f.image();
+        const bool dark = QByteArray(strip) == "2e3236";
+        EXPECT_EQ(haloPixels(image, f.strip->tabRect(1)) == 0, dark) << strip;
+        EXPECT_GT(haloPixels(image, f.strip->tabRect(0)), 0) << strip << ": the selected label keeps its emboss";
+    }
+}
+
 // Rows of a tab's column at x = left + 5 that carry the bar colour, counted from the tab's top.
 std::vector<int> barRows(const StripFixture &f, int index)
 {

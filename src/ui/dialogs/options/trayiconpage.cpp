@@ -28,7 +28,7 @@ TrayIconPage::TrayIconPage(const OptionsWork &work, lang::TextTable &texts, QWid
     for (int index = 0; index < kTrayPictureChoices; ++index) {
         const auto picture = static_cast<TrayPicture>(index);
         auto *row = new QTreeWidgetItem(m_list, {trayPictureName(picture)});
-        row->setIcon(0, QIcon(drawTrayPicture(picture, kPictureSize)));
+        row->setIcon(0, trayPictureIcon(picture));
     }
     // A value naming no picture shows the white notes, so that is what the list selects.
     m_list->setCurrentItem(
