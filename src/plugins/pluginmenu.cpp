@@ -8,6 +8,12 @@
 
 namespace tabulet::plugins {
 
+QString pluginEntryOfBinding(const QString &bindingName)
+{
+    const QLatin1StringView prefix(kPluginCommandPrefix);
+    return bindingName.startsWith(prefix) ? bindingName.mid(prefix.size()) : bindingName;
+}
+
 std::vector<PluginSubmenu> pluginMenu(const CallbackRegistry &registry, const commands::CommandTable &commands,
                                       const commands::KeyNames &keyNames)
 {

@@ -18,6 +18,10 @@ inline constexpr unsigned kGetMorePluginsId = 3901;
 // Plug-in entries are bound to shortcuts under this prefix and the menu text.
 inline constexpr char kPluginCommandPrefix[] = "Plugin: ";
 
+// The menu text a plug-in entry is bound under ("Plugin: Upper Case" is "Upper Case"); a name
+// without the prefix is given back as it is.
+QString pluginEntryOfBinding(const QString &bindingName);
+
 struct PluginMenuItem
 {
     unsigned commandId = 0;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/enterhotkeydialog.h"
 
+#include "commands/commandcaption.h"
 #include "lang/formattext.h"
 #include "lang/texttable.h"
 #include "ui/dialogs/myhotkeyctrl.h"
@@ -14,7 +15,7 @@ namespace tabulet::ui {
 EnterHotkeyDialog::EnterHotkeyDialog(const QString &boundTo, int key, commands::Modifiers modifiers,
                                      commands::CommandTable table, lang::TextTable &texts,
                                      const commands::KeyNames &keyNames, QWidget *parent)
-    : QDialog(parent), m_table(std::move(table)), m_field(new MyHotKeyCtrl(keyNames, this)),
+    : QDialog(parent), m_table(std::move(table)), m_texts(texts), m_field(new MyHotKeyCtrl(keyNames, this)),
       m_conflict(new QLabel(this))
 {
     setWindowTitle(texts.text(QStringLiteral("ENTER_HOTKEY")));
@@ -62,8 +63,11 @@ void EnterHotkeyDialog::showConflict()
     if (key() != 0 && modifiers()) {
         const int index = m_table.indexOfShortcut(key(), modifiers());
         if (index >= 0) {
-            text = QStringLiteral("Shortcut is used: %1")
-                       .arg(QLatin1String(m_table.commands()[static_cast<std::size_t>(index)].definition.name));
+            const commands::CommandDefinition &taken = m_table.commands()[static_cast<std::size_t>(index)].definition;
+            QString usedBy = m_texts.text(QStringLiteral("SHORTCUT_USEDBY"));
+            if (usedBy.isEmpty())
+                usedBy = QStringLiteral("This shortcut is already used by: %s");
+            text = lang::formatText(usedBy, {commands::commandCaption(taken, m_texts)});
         }
     }
     m_conflict->setText(text);

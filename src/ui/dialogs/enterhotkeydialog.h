@@ -29,7 +29,7 @@ public:
     // The field's key and modifiers (what OK hands back).
     int key() const;
     commands::Modifiers modifiers() const;
-    // The conflict line: "Shortcut is used: <command>", or empty.
+    // The conflict line naming the command that has the shortcut by its caption, or empty.
     QString conflictText() const;
     MyHotKeyCtrl &field() { return *m_field; }
 
@@ -37,6 +37,7 @@ private:
     void showConflict();
 
     commands::CommandTable m_table;
+    lang::TextTable &m_texts;
     MyHotKeyCtrl *m_field;
     QLabel *m_conflict;
 };

@@ -1,7 +1,10 @@
 #include "ui/dialogs/options/keyboardpage.h"
 
+#include "commands/commandcaption.h"
 #include "commands/shortcuttext.h"
+#include "lang/formattext.h"
 #include "lang/texttable.h"
+#include "plugins/pluginmenu.h"
 #include "ui/dialogs/options/optionsservices.h"
 #include "ui/dialogs/options/optionswork.h"
 #include "ui/dialogs/options/rowlist.h"
@@ -33,19 +36,26 @@ KeyboardPage::KeyboardPage(OptionsWork &work, lang::TextTable &texts, const comm
         const commands::Command &command = table[static_cast<std::size_t>(index)];
         if (!command.definition.listed)
             continue;
-        auto *row = new QTreeWidgetItem({QLatin1String(command.definition.name),
-                                         commands::shortcutText(command.shortcut.key, command.shortcut.modifiers, keyNames)});
+        auto *row =
+            new QTreeWidgetItem({commands::commandCaption(command.definition, texts),
+                                 commands::shortcutText(command.shortcut.key, command.shortcut.modifiers, keyNames)});
         row->setData(0, Qt::UserRole, index);
+        row->setToolTip(0, QLatin1String(command.definition.name));
         rows.append(row);
     }
+    QString pluginCommand = texts.text(QStringLiteral("PLUGIN_COMMAND"));
+    if (pluginCommand.isEmpty())
+        pluginCommand = QStringLiteral("%s (plugin)");
     for (const commands::PluginBinding &binding : work.commands.pluginBindings())
         m_pluginNames.append(binding.name);
     m_pluginNames.sort();
     for (int place = 0; place < m_pluginNames.size(); ++place) {
         const commands::PluginBinding *binding = work.commands.pluginBinding(m_pluginNames[place]);
+        const QString shown = lang::formatText(pluginCommand, {plugins::pluginEntryOfBinding(m_pluginNames[place])});
         auto *row = new QTreeWidgetItem(
-            {m_pluginNames[place], commands::shortcutText(binding->shortcut.key, binding->shortcut.modifiers, keyNames)});
+            {shown, commands::shortcutText(binding->shortcut.key, binding->shortcut.modifiers, keyNames)});
         row->setData(0, Qt::UserRole, kFirstPluginRow + place);
+        row->setToolTip(0, m_pluginNames[place]);
         rows.append(row);
     }
     m_list->addTopLevelItems(rows);
