@@ -14,8 +14,9 @@ namespace tabulet::ui {
 
 class MyHotKeyCtrl;
 
-// Asks for a shortcut: what it is for, the shortcut field, a line naming the command that
-// already uses the combination (which does not block OK), OK and Cancel. Escape cancels.
+// Asks for a shortcut: what it is for, the shortcut field, a line naming the command or the
+// plug-in's command that already uses the combination (which does not block OK), OK and Cancel.
+// Escape cancels.
 class EnterHotkeyDialog final : public QDialog
 {
     Q_OBJECT

@@ -81,7 +81,8 @@ TEST(KeyboardPage, activatingRows_rebindsTheWorkingCopyOnly_cancelInTheDialogKee
 }
 
 // People see commands by the names the menus give them in their language; the configuration
-// keeps the table names, which the rows show as tool tips.
+// keeps the table names, which the rows show as tool tips. The shortcut dialog warns in the same
+// words, also of a shortcut a plug-in's command has.
 TEST(KeyboardPage, inGerman_rowsAndTheTakenShortcutNameCommandsAsTheMenusDo)
 {
     SheetRig rig;
@@ -109,6 +110,9 @@ TEST(KeyboardPage, inGerman_rowsAndTheTakenShortcutNameCommandsAsTheMenusDo)
     EnterHotkeyDialog dialog(QStringLiteral("Fett"), 'K', Modifier::Ctrl, sheet.work().commands, rig.texts,
                              rig.keyNames);
     EXPECT_EQ(dialog.conflictText(), "Dieses Tastenkürzel ist bereits belegt durch: Optionen");
+    EnterHotkeyDialog pluginTaken(QStringLiteral("Fett"), 'Z', Modifier::Alt, sheet.work().commands, rig.texts,
+                                  rig.keyNames);
+    EXPECT_EQ(pluginTaken.conflictText(), "Dieses Tastenkürzel ist bereits belegt durch: Zebra (Plugin)");
 }
 
 TEST(PluginsPage, detailsClosedWithTheStateButton_flipTheRow)

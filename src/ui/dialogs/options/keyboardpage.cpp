@@ -2,7 +2,6 @@
 
 #include "commands/commandcaption.h"
 #include "commands/shortcuttext.h"
-#include "lang/formattext.h"
 #include "lang/texttable.h"
 #include "plugins/pluginmenu.h"
 #include "ui/dialogs/options/optionsservices.h"
@@ -43,17 +42,14 @@ KeyboardPage::KeyboardPage(OptionsWork &work, lang::TextTable &texts, const comm
         row->setToolTip(0, QLatin1String(command.definition.name));
         rows.append(row);
     }
-    QString pluginCommand = texts.text(QStringLiteral("PLUGIN_COMMAND"));
-    if (pluginCommand.isEmpty())
-        pluginCommand = QStringLiteral("%s (plugin)");
     for (const commands::PluginBinding &binding : work.commands.pluginBindings())
         m_pluginNames.append(binding.name);
     m_pluginNames.sort();
     for (int place = 0; place < m_pluginNames.size(); ++place) {
         const commands::PluginBinding *binding = work.commands.pluginBinding(m_pluginNames[place]);
-        const QString shown = lang::formatText(pluginCommand, {plugins::pluginEntryOfBinding(m_pluginNames[place])});
-        auto *row = new QTreeWidgetItem(
-            {shown, commands::shortcutText(binding->shortcut.key, binding->shortcut.modifiers, keyNames)});
+        auto *row =
+            new QTreeWidgetItem({plugins::pluginCommandCaption(m_pluginNames[place], texts),
+                                 commands::shortcutText(binding->shortcut.key, binding->shortcut.modifiers, keyNames)});
         row->setData(0, Qt::UserRole, kFirstPluginRow + place);
         row->setToolTip(0, m_pluginNames[place]);
         rows.append(row);
