@@ -41,12 +41,8 @@ bool CommandTable::dispatchShortcut(Modifiers modifiers, int key)
 
 bool CommandTable::dispatchPluginShortcut(Modifiers modifiers, int key)
 {
-    if (key == 0)
-        return false;
-    const Shortcut wanted{key, modifiers};
-    const auto found = std::find_if(m_pluginBindings.begin(), m_pluginBindings.end(),
-                                    [&](const PluginBinding &binding) { return binding.shortcut == wanted; });
-    if (found == m_pluginBindings.end() || !m_pluginRunner)
+    const PluginBinding *found = pluginBindingOfShortcut(key, modifiers);
+    if (!found || !m_pluginRunner)
         return false;
     // A copy: the plug-in may register entries while it runs, which moves the list.
     const QString name = found->name;
@@ -85,6 +81,16 @@ QString CommandTable::commandOfTextKey(const QString &textKey) const
         return QLatin1String(command.definition.textKey) == textKey;
     });
     return found == m_commands.end() ? QString() : nameOf(*found);
+}
+
+const PluginBinding *CommandTable::pluginBindingOfShortcut(int key, Modifiers modifiers) const
+{
+    if (key == 0)
+        return nullptr;
+    const Shortcut wanted{key, modifiers};
+    const auto found = std::find_if(m_pluginBindings.begin(), m_pluginBindings.end(),
+                                    [&](const PluginBinding &binding) { return binding.shortcut == wanted; });
+    return found == m_pluginBindings.end() ? nullptr : &*found;
 }
 
 const PluginBinding *CommandTable::pluginBinding(const QString &name) const

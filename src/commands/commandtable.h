@@ -73,6 +73,8 @@ public:
     int indexOfShortcut(int key, Modifiers modifiers) const;
     // Name of the command captioned by this text key; empty when none (or textKey is empty).
     QString commandOfTextKey(const QString &textKey) const;
+    // The first plug-in binding to this key and these modifiers, or nullptr. Key 0 never matches.
+    const PluginBinding *pluginBindingOfShortcut(int key, Modifiers modifiers) const;
     // The plug-in binding of that name, or nullptr.
     const PluginBinding *pluginBinding(const QString &name) const;
 

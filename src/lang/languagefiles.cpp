@@ -1,5 +1,6 @@
 #include "lang/languagefiles.h"
 
+#include "lang/textdecoding.h"
 #include "lang/texttable.h"
 
 #include <QDir>
@@ -27,7 +28,46 @@ bool isPlainFileName(const QString &name)
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
 
+// The "// Language: <name>" line among the comments a file starts with.
+QString headerLanguageName(const QByteArray &contents)
+{
+    const QLatin1StringView label("Language:");
+    const QString text = decodeText(contents);
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!line.startsWith(u"//"))
+            break;
+        const QStringView comment = line.sliced(2).trimmed();
+        if (comment.startsWith(label, Qt::CaseInsensitive))
+            return comment.sliced(label.size()).trimmed().toString();
+    }
+    return {};
+}
+
 } // namespace
+
+QString languageName(const QByteArray &contents, const QString &fileName)
+{
+    TextTable table;
+    table.loadLanguageText(contents);
+    QString name =
+        table.contains(QStringLiteral("LANGUAGE_NAME")) ? table.text(QStringLiteral("LANGUAGE_NAME")) : QString();
+    if (name.isEmpty())
+        name = headerLanguageName(contents);
+    return name.isEmpty() ? QFileInfo(fileName).completeBaseName() : name;
+}
+
+std::vector<InstalledLanguage> listLanguages(const QString &userFolder, const QString &programFolder)
+{
+    std::vector<InstalledLanguage> languages;
+    for (const QString &file : listLanguageFiles(userFolder, programFolder)) {
+        const std::optional<QByteArray> contents = readLanguageFile(languageFilePath(file, userFolder, programFolder));
+        languages.push_back({file, languageName(contents.value_or(QByteArray()), file)});
+    }
+    return languages;
+}
 
 QStringList listLanguageFiles(const QString &userFolder, const QString &programFolder)
 {

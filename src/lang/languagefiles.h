@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace tabulet::lang {
 
@@ -14,6 +17,22 @@ class TextTable;
 // then those of the program folder that the per-user folder does not have. Each folder's names
 // are sorted, so the first name is the same on every run. A missing folder lists nothing.
 QStringList listLanguageFiles(const QString &userFolder, const QString &programFolder);
+
+// An installed language file and the language's own name, as the options list it.
+struct InstalledLanguage
+{
+    QString file; // the name the option "languagefile" stores
+    QString name; // "Deutsch"
+};
+
+// The language's own name in a language file's contents: the text of "LANGUAGE_NAME"; for files
+// written before that key, the header comment "// Language: <name>"; else the file name without
+// its extension.
+QString languageName(const QByteArray &contents, const QString &fileName);
+
+// The files of listLanguageFiles with their languages' names; an unreadable file is named by
+// its file name without the extension.
+std::vector<InstalledLanguage> listLanguages(const QString &userFolder, const QString &programFolder);
 
 // The full path of the language file with this name, per-user folder first, or the empty
 // string when neither folder has it. Names that are not plain file names ("../x", "a/b") are

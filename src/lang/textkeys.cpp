@@ -200,7 +200,7 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 21> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 23> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
     {"ENTER_HOTKEY_FOR"_L1, "s"_L1},          // what the shortcut is for: a command or a plug-in
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
@@ -218,13 +218,19 @@ const std::array<FormattedTextKey, 21> kFormattedTextKeys = {{
     {"OPTION_INTEGERRANGE"_L1, "dd"_L1},      // lowest and highest number an options field takes
     {"OPTION_LISTENADDRESS"_L1, "s"_L1},      // the address typed
     {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1}, // the plug-ins folder of a -homedir data folder
+    {"PLUGIN_COMMAND"_L1, "s"_L1},            // a plug-in's menu entry
     {"QUIT_UNSAVED"_L1, "s"_L1},              // path of the note file
+    {"SHORTCUT_USEDBY"_L1, "s"_L1},           // the command already bound to the shortcut
     {"THEME_MOREPROBLEMS"_L1, "d"_L1},        // problems of a theme not listed in its message
     {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
     {"VERSION_FROMPACKAGES"_L1, "s"_L1},      // the version running
 }};
 
-const std::array<QLatin1StringView, 43> kOwnTextKeys = {
+const std::array<QLatin1StringView, 66> kOwnTextKeys = {
+    QLatin1StringView("COMMAND_NEXTTAB"),
+    QLatin1StringView("COMMAND_PREVTAB"),
+    QLatin1StringView("COMMAND_SEARCHNEXT"),
+    QLatin1StringView("COMMAND_SEARCHPREV"),
     QLatin1StringView("DOCLIST_DOWN"),
     QLatin1StringView("DOCLIST_FOUNDTEXT"),
     QLatin1StringView("DOCLIST_SEARCH"),
@@ -258,6 +264,7 @@ const std::array<QLatin1StringView, 43> kOwnTextKeys = {
     QLatin1StringView("IDC_BUTTON_DELETE"),
     QLatin1StringView("IDC_STATIC_LISTENADDRESS"),
     QLatin1StringView("IDC_STATIC_LISTENOPEN"),
+    QLatin1StringView("LANGUAGE_NAME"),
     QLatin1StringView("LOCALE"),
     QLatin1StringView("NEWFILE_INCOMPLETE"),
     QLatin1StringView("NOTE_RECOVERED"),
@@ -265,8 +272,26 @@ const std::array<QLatin1StringView, 43> kOwnTextKeys = {
     QLatin1StringView("OPTION_INTEGERRANGE"),
     QLatin1StringView("OPTION_LISTENADDRESS"),
     QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
+    QLatin1StringView("PLUGIN_COMMAND"),
     QLatin1StringView("QUIT_UNSAVED"),
+    QLatin1StringView("SHORTCUT_USEDBY"),
     QLatin1StringView("THEME_MOREPROBLEMS"),
+    QLatin1StringView("TRAYICON_ARCHIVE"),
+    QLatin1StringView("TRAYICON_DOCUMENT"),
+    QLatin1StringView("TRAYICON_DOCUMENTPENCIL"),
+    QLatin1StringView("TRAYICON_GLOBEBLUE"),
+    QLatin1StringView("TRAYICON_GLOBEGREEN"),
+    QLatin1StringView("TRAYICON_NOTESGREY"),
+    QLatin1StringView("TRAYICON_NOTESWHITE"),
+    QLatin1StringView("TRAYICON_NOTESYELLOW"),
+    QLatin1StringView("TRAYICON_PENCIL"),
+    QLatin1StringView("TRAYICON_ROUNDNBLUE"),
+    QLatin1StringView("TRAYICON_ROUNDNDARK"),
+    QLatin1StringView("TRAYICON_ROUNDNRED"),
+    QLatin1StringView("TRAYICON_SPHERE"),
+    QLatin1StringView("TRAYICON_SQUARENGREEN"),
+    QLatin1StringView("TRAYICON_SQUARENORANGE"),
+    QLatin1StringView("TRAYICON_SQUARENWHITE"),
     QLatin1StringView("VERSION_FROMPACKAGES"),
 };
 

@@ -45,17 +45,25 @@ QStringView trimmedRight(QStringView text)
 
 } // namespace
 
-bool TextTable::loadLanguageFile(const QString &path)
+std::optional<QByteArray> readLanguageFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return std::nullopt;
     // Read one byte past the limit so that files whose size the system does not report
     // (pipes, devices) are bounded too.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (bytes.size() > kMaxFileSize || file.error() != QFileDevice::NoError)
+    QByteArray bytes = file.read(TextTable::kMaxFileSize + 1);
+    if (bytes.size() > TextTable::kMaxFileSize || file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool TextTable::loadLanguageFile(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readLanguageFile(path);
+    if (!bytes)
         return false;
-    loadLanguageText(bytes);
+    loadLanguageText(*bytes);
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tabulet::lang {
 
 // The process-wide table of user-visible texts, filled from ".tabulang" files. Each line of a
@@ -36,5 +38,9 @@ public:
 private:
     QHash<QString, QString> m_texts;
 };
+
+// The bytes of a language file; nothing when it cannot be read or is larger than
+// TextTable::kMaxFileSize.
+std::optional<QByteArray> readLanguageFile(const QString &path);
 
 } // namespace tabulet::lang

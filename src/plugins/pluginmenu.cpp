@@ -2,11 +2,23 @@
 
 #include "commands/commandtable.h"
 #include "commands/shortcuttext.h"
+#include "lang/formattext.h"
+#include "lang/texttable.h"
 #include "plugins/callbackregistry.h"
 
 #include <map>
 
 namespace tabulet::plugins {
+
+QString pluginCommandCaption(const QString &bindingName, lang::TextTable &texts)
+{
+    const QLatin1StringView prefix(kPluginCommandPrefix);
+    const QString entry = bindingName.startsWith(prefix) ? bindingName.mid(prefix.size()) : bindingName;
+    QString format = texts.text(QStringLiteral("PLUGIN_COMMAND"));
+    if (format.isEmpty())
+        format = QStringLiteral("%s (plugin)");
+    return lang::formatText(format, {entry});
+}
 
 std::vector<PluginSubmenu> pluginMenu(const CallbackRegistry &registry, const commands::CommandTable &commands,
                                       const commands::KeyNames &keyNames)

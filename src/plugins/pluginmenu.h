@@ -9,6 +9,10 @@ class CommandTable;
 class KeyNames;
 } // namespace tabulet::commands
 
+namespace tabulet::lang {
+class TextTable;
+}
+
 namespace tabulet::plugins {
 
 class CallbackRegistry;
@@ -17,6 +21,11 @@ class CallbackRegistry;
 inline constexpr unsigned kGetMorePluginsId = 3901;
 // Plug-in entries are bound to shortcuts under this prefix and the menu text.
 inline constexpr char kPluginCommandPrefix[] = "Plugin: ";
+
+// How people know a plug-in's command bound under a name: its menu entry marked as a plug-in's
+// in the language ("PLUGIN_COMMAND"; English when the language file has no text for it), so
+// "Plugin: Upper Case" shows as "Upper Case (plugin)". A name without the prefix stands whole.
+QString pluginCommandCaption(const QString &bindingName, lang::TextTable &texts);
 
 struct PluginMenuItem
 {

@@ -71,10 +71,10 @@ xdotool key alt+s ctrl+a
 xdotool type "14"
 xdotool key Return
 e2e_wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Select Font$' | grep -q ." || e2e_fail "the font dialog stayed"
-# The keyboard page: the list finds a command by the first letters of its name.
+# The keyboard page: the list finds a command by the first letters of its menu text.
 xdotool windowactivate --sync "$sheet"
 xdotool key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
-xdotool type "newtab"
+xdotool type "new tab"
 xdotool key Return
 entry=$(e2e_wait_window "^Enter Shortcut$")
 xdotool key ctrl+shift+y

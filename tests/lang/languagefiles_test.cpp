@@ -69,6 +69,58 @@ TEST_F(LanguageFiles, listLanguageFiles_missingFoldersListNothing)
     EXPECT_TRUE(listLanguageFiles(QString(), root.filePath(QStringLiteral("absent"))).isEmpty());
 }
 
+struct NamedFile
+{
+    const char *caseName;
+    QByteArray contents;
+    const char *name;
+};
+
+class LanguageName : public testing::TestWithParam<NamedFile>
+{
+};
+
+TEST_P(LanguageName, isTheFilesOwnElseTheFileName)
+{
+    EXPECT_EQ(languageName(GetParam().contents, QStringLiteral("deutsch.tabulang")),
+              QString::fromUtf8(GetParam().name));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LanguageName,
+    testing::Values(NamedFile{"key", "// Sprache: Deutsch\nLANGUAGE_NAME: Deutsch\nIDOK: OK\n", "Deutsch"},
+                    NamedFile{"keyBeatsHeader", "// Language: German\nLANGUAGE_NAME:  Deutsch  // own name\n",
+                              "Deutsch"},
+                    NamedFile{"headerOfAnOlderFile",
+                              "// Tabulet language file\r\n//   language:  Fran\xc3\xa7"
+                              "ais\r\nIDOK: OK\n",
+                              "Fran\xc3\xa7"
+                              "ais"},
+                    NamedFile{"headerInWindows1252",
+                              "// Language: Fran\xe7"
+                              "ais\n",
+                              "Fran\xc3\xa7"
+                              "ais"},
+                    NamedFile{"headerAfterTheFirstEntryIsText", "IDOK: OK\n// Language: Deutsch\n", "deutsch"},
+                    NamedFile{"emptyKeyFallsThrough", "// Language: Deutsch\nLANGUAGE_NAME:\n", "Deutsch"},
+                    NamedFile{"emptyHeader", "// Language:\nIDOK: OK\n", "deutsch"},
+                    NamedFile{"nothing", "", "deutsch"}),
+    [](const testing::TestParamInfo<NamedFile> &param) { return std::string(param.param.caseName); });
+
+TEST_F(LanguageFiles, listLanguages_namesEachListedFile_unreadableOnesByTheirFileName)
+{
+    inProgram(QStringLiteral("english.tabulang"), "LANGUAGE_NAME: English\n");
+    inUser(QStringLiteral("deutsch.tabulang"), "LANGUAGE_NAME: Deutsch\n");
+    inUser(QStringLiteral("Klingon.TABULANG"), QByteArray(TextTable::kMaxFileSize + 1, ' '));
+    const std::vector<InstalledLanguage> languages = listLanguages(user(), program());
+    ASSERT_EQ(languages.size(), 3u);
+    EXPECT_EQ(languages[0].file, QStringLiteral("Klingon.TABULANG"));
+    EXPECT_EQ(languages[0].name, QStringLiteral("Klingon"));
+    EXPECT_EQ(languages[1].file, QStringLiteral("deutsch.tabulang"));
+    EXPECT_EQ(languages[1].name, QStringLiteral("Deutsch"));
+    EXPECT_EQ(languages[2].name, QStringLiteral("English"));
+}
+
 TEST_F(LanguageFiles, languageFilePath_prefersUserFolder)
 {
     inProgram(QStringLiteral("english.tabulang"));

@@ -1,7 +1,9 @@
 #include "ui/dialogs/enterhotkeydialog.h"
 
+#include "commands/commandcaption.h"
 #include "lang/formattext.h"
 #include "lang/texttable.h"
+#include "plugins/pluginmenu.h"
 #include "ui/dialogs/myhotkeyctrl.h"
 
 #include <QDialogButtonBox>
@@ -14,7 +16,7 @@ namespace tabulet::ui {
 EnterHotkeyDialog::EnterHotkeyDialog(const QString &boundTo, int key, commands::Modifiers modifiers,
                                      commands::CommandTable table, lang::TextTable &texts,
                                      const commands::KeyNames &keyNames, QWidget *parent)
-    : QDialog(parent), m_table(std::move(table)), m_field(new MyHotKeyCtrl(keyNames, this)),
+    : QDialog(parent), m_table(std::move(table)), m_texts(texts), m_field(new MyHotKeyCtrl(keyNames, this)),
       m_conflict(new QLabel(this))
 {
     setWindowTitle(texts.text(QStringLiteral("ENTER_HOTKEY")));
@@ -55,18 +57,21 @@ QString EnterHotkeyDialog::conflictText() const
     return m_conflict->text();
 }
 
-// Only a key with at least one modifier is a shortcut worth warning about: F3 alone never is.
+// Only a key with at least one modifier is a shortcut worth warning about: F3 alone never is. A
+// built-in command wins a shortcut it shares with a plug-in's, so it is the one named.
 void EnterHotkeyDialog::showConflict()
 {
-    QString text;
+    QString takenBy;
     if (key() != 0 && modifiers()) {
-        const int index = m_table.indexOfShortcut(key(), modifiers());
-        if (index >= 0) {
-            text = QStringLiteral("Shortcut is used: %1")
-                       .arg(QLatin1String(m_table.commands()[static_cast<std::size_t>(index)].definition.name));
-        }
+        if (const int index = m_table.indexOfShortcut(key(), modifiers()); index >= 0)
+            takenBy = commands::commandCaption(m_table.commands()[static_cast<std::size_t>(index)].definition, m_texts);
+        else if (const commands::PluginBinding *binding = m_table.pluginBindingOfShortcut(key(), modifiers()))
+            takenBy = plugins::pluginCommandCaption(binding->name, m_texts);
     }
-    m_conflict->setText(text);
+    QString usedBy = m_texts.text(QStringLiteral("SHORTCUT_USEDBY"));
+    if (usedBy.isEmpty())
+        usedBy = QStringLiteral("This shortcut is already used by: %s");
+    m_conflict->setText(takenBy.isEmpty() ? QString() : lang::formatText(usedBy, {takenBy}));
 }
 
 } // namespace tabulet::ui

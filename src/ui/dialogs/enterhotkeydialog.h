@@ -14,8 +14,9 @@ namespace tabulet::ui {
 
 class MyHotKeyCtrl;
 
-// Asks for a shortcut: what it is for, the shortcut field, a line naming the command that
-// already uses the combination (which does not block OK), OK and Cancel. Escape cancels.
+// Asks for a shortcut: what it is for, the shortcut field, a line naming the command or the
+// plug-in's command that already uses the combination (which does not block OK), OK and Cancel.
+// Escape cancels.
 class EnterHotkeyDialog final : public QDialog
 {
     Q_OBJECT
@@ -29,7 +30,7 @@ public:
     // The field's key and modifiers (what OK hands back).
     int key() const;
     commands::Modifiers modifiers() const;
-    // The conflict line: "Shortcut is used: <command>", or empty.
+    // The conflict line naming the command that has the shortcut by its caption, or empty.
     QString conflictText() const;
     MyHotKeyCtrl &field() { return *m_field; }
 
@@ -37,6 +38,7 @@ private:
     void showConflict();
 
     commands::CommandTable m_table;
+    lang::TextTable &m_texts;
     MyHotKeyCtrl *m_field;
     QLabel *m_conflict;
 };

@@ -3,6 +3,7 @@
 #include "commands/commandtable.h"
 #include "platform/qtkeynames.h"
 #include "theme/theme.h"
+#include "theme/themecaptions.h"
 #include "theme/themelist.h"
 #include "theme/themesmenu.h"
 #include "ui/applicationcontext.h"
@@ -190,13 +191,25 @@ void NoteMenus::fillThemesMenu(QMenu &submenu)
     const theme::Theme &current = m_host.currentTheme();
     const auto items = theme::themesMenuItems(theme::listThemes(m_context.folders), current.name(),
                                               current.listSubthemes(), current.currentTitle());
+    // Themes show their captions in the program's language; they are still chosen by name.
+    const QString language = m_context.texts.text(QStringLiteral("LOCALE"));
+    const theme::ThemeCaptions currentCaptions = theme::packageCaptions(current.path(), language);
     for (const theme::ThemesMenuItem &item : items) {
-        if (item.kind == theme::ThemesMenuItem::Kind::Separator) {
+        QString text = item.text;
+        switch (item.kind) {
+        case theme::ThemesMenuItem::Kind::Separator:
             submenu.addSeparator();
             continue;
+        case theme::ThemesMenuItem::Kind::Theme:
+            text = theme::shownThemeName(m_context.folders, item.text, language);
+            break;
+        case theme::ThemesMenuItem::Kind::Subtheme:
+            text = currentCaptions.subthemes.value(item.text, item.text);
+            break;
+        case theme::ThemesMenuItem::Kind::MoreThemes:
+            text = m_context.texts.text(item.text);
+            break;
         }
-        const QString text =
-            item.kind == theme::ThemesMenuItem::Kind::MoreThemes ? m_context.texts.text(item.text) : item.text;
         QAction *action = submenu.addAction(text);
         action->setData(item.id);
         action->setCheckable(item.kind != theme::ThemesMenuItem::Kind::MoreThemes);

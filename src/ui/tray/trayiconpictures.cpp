@@ -1,11 +1,14 @@
 #include "ui/tray/trayiconpictures.h"
 
+#include "lang/texttable.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace tabulet::ui {
 
@@ -20,11 +23,26 @@ const QColor kOutline(0x40, 0x40, 0x40);
 const QColor kPaper(0xff, 0xff, 0xff);
 const QColor kPaperLine(0x90, 0x90, 0x90);
 
-const std::array<const char *, kTrayPictureChoices + 1> kNames{
-    "3 Notes White", "3 Notes Grey", "3 Notes Yellow", "N1",         "N2",       "N3",
-    "Pen1",          "Pen2",         "Doc1",           "Arc1",       "Dark N",   "Blue N",
-    "Red N",         "Sphere",       "Globe Green",    "Globe Blue", "New Note",
-};
+// The words of each choice, in the order of the choices: their text keys and the English shown
+// when a language file has none.
+const std::array<std::pair<const char *, const char *>, kTrayPictureChoices> kChoiceWords{{
+    {"TRAYICON_NOTESWHITE", "Three Notes, White"},
+    {"TRAYICON_NOTESGREY", "Three Notes, Grey"},
+    {"TRAYICON_NOTESYELLOW", "Three Notes, Yellow"},
+    {"TRAYICON_SQUARENWHITE", "Square N, White"},
+    {"TRAYICON_SQUARENGREEN", "Square N, Green"},
+    {"TRAYICON_SQUARENORANGE", "Square N, Orange"},
+    {"TRAYICON_DOCUMENTPENCIL", "Document with Pencil"},
+    {"TRAYICON_PENCIL", "Pencil"},
+    {"TRAYICON_DOCUMENT", "Document"},
+    {"TRAYICON_ARCHIVE", "Archive Box"},
+    {"TRAYICON_ROUNDNDARK", "Round N, Dark"},
+    {"TRAYICON_ROUNDNBLUE", "Round N, Blue"},
+    {"TRAYICON_ROUNDNRED", "Round N, Red"},
+    {"TRAYICON_SPHERE", "Sphere"},
+    {"TRAYICON_GLOBEGREEN", "Globe, Green"},
+    {"TRAYICON_GLOBEBLUE", "Globe, Blue"},
+}};
 
 class Canvas final
 {
@@ -221,9 +239,13 @@ TrayPicture trayPictureOf(const QString &trayiconValue)
     return static_cast<TrayPicture>(value);
 }
 
-QString trayPictureName(TrayPicture picture)
+QString trayPictureName(TrayPicture picture, lang::TextTable &texts)
 {
-    return QString::fromLatin1(kNames.at(static_cast<std::size_t>(picture)));
+    const auto index = static_cast<std::size_t>(picture);
+    if (index >= kChoiceWords.size())
+        return {};
+    const QString words = texts.text(QString::fromLatin1(kChoiceWords.at(index).first));
+    return words.isEmpty() ? QString::fromLatin1(kChoiceWords.at(index).second) : words;
 }
 
 QPixmap drawTrayPicture(TrayPicture picture, int size)

@@ -4,6 +4,10 @@
 #include <QPixmap>
 #include <QString>
 
+namespace tabulet::lang {
+class TextTable;
+}
+
 namespace tabulet::ui {
 
 // The pictures the tray icon can show. The first sixteen are the choices of the option
@@ -36,8 +40,9 @@ constexpr int kTrayPictureChoices = 16;
 // value, also text that is no number, pick the white notes.
 TrayPicture trayPictureOf(const QString &trayiconValue);
 
-// The name the options show beside the picture, such as "3 Notes White".
-QString trayPictureName(TrayPicture picture);
+// The words the options show beside one of the choices, in the current language ("Pencil"); in
+// English when the language file has none, empty for NewNote, which is never chosen.
+QString trayPictureName(TrayPicture picture, lang::TextTable &texts);
 
 // The picture drawn for one square size in pixels; every size is drawn on its own pixel grid.
 QPixmap drawTrayPicture(TrayPicture picture, int size);

@@ -16,7 +16,7 @@ void MainWindow::showOptions()
     const settings::FolderSet &folders = m_context.folders;
     const platform::QtKeyNames keyNames;
     OptionsSheet sheet(optionsWorkOf(m_context.settings, m_context.commands, m_context.plugins.table(),
-                                     lang::listLanguageFiles(folders.languagesFolder, folders.programLanguagesFolder())),
+                                     lang::listLanguages(folders.languagesFolder, folders.programLanguagesFolder())),
                        m_context.texts, keyNames, folders,
                        OptionsServices::system(m_context.texts, keyNames, folders.pluginConfigFolder), this);
     if (sheet.exec() != QDialog::Accepted)

@@ -25,6 +25,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <tuple>
+
 namespace tabulet::ui {
 namespace {
 
@@ -323,25 +325,30 @@ TEST_F(MenusTest, pluginsSubmenu_showsPlaceholderAndLinkUntilThePluginHostFillsI
     EXPECT_EQ(outline(*plugins).join(QLatin1Char(' ')), QStringLiteral("49153 - 3901"));
 }
 
-TEST_F(MenusTest, themesSubmenu_listsInstalledThemesAndSubthemesWithTheCurrentOnesChecked)
+// Themes show by their captions in the program's language, in the order of their names; the
+// English caption stands for a language the package has none for.
+TEST_F(MenusTest, themesSubmenu_listsInstalledThemesAndSubthemesByCaptionWithTheCurrentOnesChecked)
 {
     loadShippedTheme(QStringLiteral("dark"));
-    const QStringList subthemes = host.theme.listSubthemes();
-    ASSERT_FALSE(subthemes.isEmpty());
-    const auto menu = menus->buildMenu(MenuKind::Main);
-    const QMenu *themes = submenuTitled(*menu, QStringLiteral("Themen"));
-    ASSERT_NE(themes, nullptr);
-    QStringList shown;
-    for (const QAction *action : themes->actions())
-        shown.append(action->isSeparator() ? QStringLiteral("-")
-                                           : action->text() + (action->isChecked() ? QStringLiteral("*") : QString()));
-    QStringList expected{QStringLiteral("dark*"), QStringLiteral("default"), QStringLiteral("-")};
-    for (const QString &title : subthemes)
-        expected.append(title + (title == host.theme.currentTitle() ? QStringLiteral("*") : QString()));
-    expected << QStringLiteral("-") << QStringLiteral("Mehr Themen");
-    EXPECT_EQ(shown, expected);
-    EXPECT_EQ(findItem(*themes, 3700)->text(), QStringLiteral("dark"));
-    EXPECT_EQ(findItem(*themes, 3800)->text(), subthemes.first());
+    ASSERT_EQ(host.theme.listSubthemes(), (QStringList{QStringLiteral("compact"), QStringLiteral("full")}));
+    const QString current = host.theme.currentTitle();
+    for (const auto &[locale, shownThemes, shownSubthemes] :
+         {std::tuple{"de", QStringList{"Dunkel", "Standard"}, QStringList{"Kompakt", "Vollständig"}},
+          std::tuple{"fr", QStringList{"Dark", "Default"}, QStringList{"Compact", "Full"}}}) {
+        context->texts.loadLanguageText(QByteArray("LOCALE: ") + locale + "\n");
+        const auto menu = menus->buildMenu(MenuKind::Main);
+        const QMenu *themes = submenuTitled(*menu, QStringLiteral("Themen"));
+        ASSERT_NE(themes, nullptr);
+        QStringList shown;
+        for (const QAction *action : themes->actions())
+            shown.append(action->isSeparator()
+                             ? QStringLiteral("-")
+                             : action->text() + (action->isChecked() ? QStringLiteral("*") : QString()));
+        EXPECT_EQ(shown, (QStringList{shownThemes[0] + "*", shownThemes[1], "-",
+                                      shownSubthemes[0] + (current == "compact" ? "*" : ""),
+                                      shownSubthemes[1] + (current == "full" ? "*" : ""), "-", "Mehr Themen"}))
+            << locale;
+    }
 }
 
 TEST_F(MenusTest, dispatch_offersAChoiceToPluginsThenThemesThenCommands)

@@ -65,7 +65,8 @@ TEST(OptionsPages, changedControls_reachTheirOptions)
 {
     SheetRig rig;
     OptionsWork work = SheetRig::workWith({{"silentautoarchive", "0"}, {"confirmexit", "1"}, {"listenfornotes", "0"}});
-    work.languageFiles = {QStringLiteral("deutsch.tabulang"), QStringLiteral("english.tabulang")};
+    work.languages = {{QStringLiteral("deutsch.tabulang"), QStringLiteral("Deutsch")},
+                      {QStringLiteral("english.tabulang"), QStringLiteral("English")}};
     const QString longSender(1000, QLatin1Char('x'));
     work.settings.value(QStringLiteral("sender")) = longSender;
     OptionsSheet &sheet = rig.open(std::move(work));
@@ -75,6 +76,7 @@ TEST(OptionsPages, changedControls_reachTheirOptions)
     child<QCheckBox>(sheet, "listen")->setChecked(true);
     child<QLineEdit>(sheet, "port")->setText(QStringLiteral("2000"));
     child<QLineEdit>(sheet, "listenAddress")->setText(QStringLiteral(" 10.0.0.2 "));
+    EXPECT_EQ(child<QListWidget>(sheet, "languages")->item(0)->text(), "Deutsch");
     child<QListWidget>(sheet, "languages")->setCurrentRow(0);
     child<QCheckBox>(sheet, "defaultFolder")->click();
     child<QPushButton>(sheet, "browse")->click();

@@ -1,6 +1,7 @@
 // The keyboard and plug-in pages' working copies, and what OK hands to the program in which order.
 #include "optionstesting.h"
 #include "plugins/plugintable.h"
+#include "ui/dialogs/enterhotkeydialog.h"
 #include "ui/dialogs/options/keyboardpage.h"
 #include "ui/dialogs/options/optionsapply.h"
 #include "ui/dialogs/options/pluginpropertiesdialog.h"
@@ -8,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -27,7 +29,7 @@ OptionsWork workWithPluginBindings()
     return work;
 }
 
-TEST(KeyboardPage, listsListedCommandsByName_thenPluginBindingsSortedFrom1000)
+TEST(KeyboardPage, listsListedCommands_thenPluginBindingsSortedFrom1000)
 {
     SheetRig rig;
     OptionsSheet &sheet = rig.open(workWithPluginBindings());
@@ -36,12 +38,12 @@ TEST(KeyboardPage, listsListedCommandsByName_thenPluginBindingsSortedFrom1000)
     for (const commands::Command &command : sheet.work().commands.commands())
         listed += command.definition.listed ? 1 : 0;
     ASSERT_EQ(list.topLevelItemCount(), listed + 2);
-    EXPECT_EQ(list.topLevelItem(0)->text(0), QLatin1String(sheet.work().commands.commands()[0].definition.name));
     for (int row = 0; row < listed; ++row)
-        EXPECT_NE(list.topLevelItem(row)->text(0), "pasteTextOnly") << "not listed";
+        EXPECT_NE(list.topLevelItem(row)->toolTip(0), "pasteTextOnly") << "not listed";
     QTreeWidgetItem *apple = list.topLevelItem(listed);
     QTreeWidgetItem *zebra = list.topLevelItem(listed + 1);
-    EXPECT_EQ(apple->text(0), "Plugin: Apple");
+    EXPECT_EQ(apple->text(0), "Apple (plugin)") << "English when the language file has no words for it";
+    EXPECT_EQ(apple->toolTip(0), "Plugin: Apple");
     EXPECT_EQ(apple->text(1), "");
     EXPECT_EQ(apple->data(0, Qt::UserRole).toInt(), KeyboardPage::kFirstPluginRow);
     EXPECT_EQ(zebra->text(1), "Alt+Z");
@@ -56,7 +58,7 @@ TEST(KeyboardPage, activatingRows_rebindsTheWorkingCopyOnly_cancelInTheDialogKee
     OptionsSheet &sheet = rig.open(original);
     QTreeWidget &list = static_cast<KeyboardPage &>(sheet.page(OptionsSheet::Keyboard)).list();
     QTreeWidgetItem *first = list.topLevelItem(0);
-    const QString firstName = first->text(0);
+    const QString firstName = first->toolTip(0);
     const commands::Shortcut before = sheet.work().commands.commands()[0].shortcut;
 
     rig.nextShortcut = std::nullopt;
@@ -75,10 +77,45 @@ TEST(KeyboardPage, activatingRows_rebindsTheWorkingCopyOnly_cancelInTheDialogKee
     const int index = sheet.work().commands.indexOfCommand(firstName);
     EXPECT_EQ(sheet.work().commands.commands()[static_cast<std::size_t>(index)].shortcut.key, 'Q');
     EXPECT_EQ(sheet.work().commands.pluginBinding(QStringLiteral("Plugin: Apple"))->shortcut.key, 'P');
-    EXPECT_EQ(rig.askedFor, QStringList({firstName, firstName, "Plugin: Apple"}));
+    EXPECT_EQ(rig.askedFor, QStringList({first->text(0), first->text(0), "Apple (plugin)"}));
     sheet.reject();
     EXPECT_EQ(programBindings.commands()[static_cast<std::size_t>(index)].shortcut, before)
         << "the program's table is not the sheet's";
+}
+
+// People see commands by the names the menus give them in their language; the configuration
+// keeps the table names, which the rows show as tool tips. The shortcut dialog warns in the same
+// words, also of a shortcut a plug-in's command has.
+TEST(KeyboardPage, inGerman_rowsAndTheTakenShortcutNameCommandsAsTheMenusDo)
+{
+    SheetRig rig;
+    ASSERT_TRUE(rig.texts.loadLanguageFile(QStringLiteral(TABULET_SOURCE_DIR "/resources/languages/deutsch.tabulang")));
+    OptionsSheet &sheet = rig.open(workWithPluginBindings());
+    QTreeWidget &list = static_cast<KeyboardPage &>(sheet.page(OptionsSheet::Keyboard)).list();
+    QMap<QString, QString> shown; // table name -> row text
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        shown.insert(list.topLevelItem(row)->toolTip(0), list.topLevelItem(row)->text(0));
+    EXPECT_EQ(shown.value("makeSelectionBold"), "Fett");
+    EXPECT_EQ(shown.value("showOptions"), "Optionen");
+    EXPECT_EQ(shown.value("deleteDocument"), "Tab löschen");
+    EXPECT_EQ(shown.value("changeToNextTab"), "Nächster Tab");
+    EXPECT_EQ(shown.value("searchPrev"), "Rückwärts weitersuchen");
+    EXPECT_EQ(shown.value("Plugin: Zebra"), "Zebra (Plugin)");
+
+    rig.nextShortcut = commands::Shortcut{'K', Modifier::Ctrl};
+    QTreeWidgetItem *options = list.findItems(QStringLiteral("Optionen"), Qt::MatchExactly).value(0);
+    ASSERT_NE(options, nullptr);
+    emit list.itemActivated(options, 0);
+    EXPECT_EQ(rig.askedFor, QStringList{"Optionen"});
+    const int index = sheet.work().commands.indexOfCommand(QStringLiteral("showOptions"));
+    EXPECT_EQ(sheet.work().commands.commands()[static_cast<std::size_t>(index)].shortcut.key, 'K');
+
+    EnterHotkeyDialog dialog(QStringLiteral("Fett"), 'K', Modifier::Ctrl, sheet.work().commands, rig.texts,
+                             rig.keyNames);
+    EXPECT_EQ(dialog.conflictText(), "Dieses Tastenkürzel ist bereits belegt durch: Optionen");
+    EnterHotkeyDialog pluginTaken(QStringLiteral("Fett"), 'Z', Modifier::Alt, sheet.work().commands, rig.texts,
+                                  rig.keyNames);
+    EXPECT_EQ(pluginTaken.conflictText(), "Dieses Tastenkürzel ist bereits belegt durch: Zebra (Plugin)");
 }
 
 TEST(PluginsPage, detailsClosedWithTheStateButton_flipTheRow)

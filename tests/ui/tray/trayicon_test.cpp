@@ -1,6 +1,7 @@
 #include "ui/tray/trayicon.h"
 
 #include "fakeprompts.h"
+#include "lang/texttable.h"
 #include "ui/applicationcontext.h"
 #include "ui/tray/trayiconpictures.h"
 #include "ui/tray/trayiconplacement.h"
@@ -75,10 +76,10 @@ TEST(TrayPictures, everyPictureIsDrawnAtEverySizeAndNoTwoLookAlike)
             ASSERT_EQ(image.size(), QSize(size, size));
             // Filled enough to be seen, and not a square that hides the tray behind it.
             const int opaque = opaquePixels(image);
-            EXPECT_GT(opaque, size * size / 6) << qPrintable(trayPictureName(picture)) << " at " << size;
-            EXPECT_LT(opaque, size * size) << qPrintable(trayPictureName(picture)) << " at " << size;
+            EXPECT_GT(opaque, size * size / 6) << "picture " << i << " at " << size;
+            EXPECT_LT(opaque, size * size) << "picture " << i << " at " << size;
             const QByteArray bytes(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
-            EXPECT_FALSE(seen.contains(bytes)) << qPrintable(trayPictureName(picture)) << " at " << size;
+            EXPECT_FALSE(seen.contains(bytes)) << "picture " << i << " at " << size;
             seen.insert(bytes);
         }
     }
@@ -105,15 +106,23 @@ TEST(TrayPictures, aScaledScreenGetsThePictureDrawnForItsPixels)
     }
 }
 
-TEST(TrayPictures, namesAreTheOnesTheOptionsShow)
+// The options name each choice in the language's words, never by an identifier such as "Pen1";
+// a language file without them leaves the words in English.
+TEST(TrayPictures, everyChoiceHasItsOwnWordsInEachLanguage)
 {
-    EXPECT_EQ(trayPictureName(TrayPicture::ThreeNotesWhite), QStringLiteral("3 Notes White"));
-    EXPECT_EQ(trayPictureName(TrayPicture::Arc1), QStringLiteral("Arc1"));
-    EXPECT_EQ(trayPictureName(TrayPicture::GlobeBlue), QStringLiteral("Globe Blue"));
-    QSet<QString> names;
-    for (int i = 0; i < kTrayPictureChoices; ++i)
-        names.insert(trayPictureName(static_cast<TrayPicture>(i)));
-    EXPECT_EQ(names.size(), kTrayPictureChoices);
+    const QString shipped = QStringLiteral(TABULET_SOURCE_DIR "/resources/languages/");
+    for (const QString &file : {shipped + "english.tabulang", shipped + "deutsch.tabulang", QString()}) {
+        lang::TextTable texts;
+        ASSERT_TRUE(file.isEmpty() || texts.loadLanguageFile(file)) << qPrintable(file);
+        QSet<QString> words;
+        for (int i = 0; i < kTrayPictureChoices; ++i)
+            words.insert(trayPictureName(static_cast<TrayPicture>(i), texts));
+        EXPECT_EQ(words.size(), kTrayPictureChoices) << qPrintable(file);
+        EXPECT_FALSE(words.contains(QString())) << qPrintable(file);
+        EXPECT_TRUE(words.contains(file.contains(u"deutsch") ? "Stift" : "Pencil")) << qPrintable(file);
+    }
+    lang::TextTable texts;
+    EXPECT_TRUE(trayPictureName(TrayPicture::NewNote, texts).isEmpty());
 }
 
 // --- the tip and the blink --------------------------------------------------------------------

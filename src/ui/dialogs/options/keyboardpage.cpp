@@ -1,7 +1,9 @@
 #include "ui/dialogs/options/keyboardpage.h"
 
+#include "commands/commandcaption.h"
 #include "commands/shortcuttext.h"
 #include "lang/texttable.h"
+#include "plugins/pluginmenu.h"
 #include "ui/dialogs/options/optionsservices.h"
 #include "ui/dialogs/options/optionswork.h"
 #include "ui/dialogs/options/rowlist.h"
@@ -33,9 +35,11 @@ KeyboardPage::KeyboardPage(OptionsWork &work, lang::TextTable &texts, const comm
         const commands::Command &command = table[static_cast<std::size_t>(index)];
         if (!command.definition.listed)
             continue;
-        auto *row = new QTreeWidgetItem({QLatin1String(command.definition.name),
-                                         commands::shortcutText(command.shortcut.key, command.shortcut.modifiers, keyNames)});
+        auto *row =
+            new QTreeWidgetItem({commands::commandCaption(command.definition, texts),
+                                 commands::shortcutText(command.shortcut.key, command.shortcut.modifiers, keyNames)});
         row->setData(0, Qt::UserRole, index);
+        row->setToolTip(0, QLatin1String(command.definition.name));
         rows.append(row);
     }
     for (const commands::PluginBinding &binding : work.commands.pluginBindings())
@@ -43,9 +47,11 @@ KeyboardPage::KeyboardPage(OptionsWork &work, lang::TextTable &texts, const comm
     m_pluginNames.sort();
     for (int place = 0; place < m_pluginNames.size(); ++place) {
         const commands::PluginBinding *binding = work.commands.pluginBinding(m_pluginNames[place]);
-        auto *row = new QTreeWidgetItem(
-            {m_pluginNames[place], commands::shortcutText(binding->shortcut.key, binding->shortcut.modifiers, keyNames)});
+        auto *row =
+            new QTreeWidgetItem({plugins::pluginCommandCaption(m_pluginNames[place], texts),
+                                 commands::shortcutText(binding->shortcut.key, binding->shortcut.modifiers, keyNames)});
         row->setData(0, Qt::UserRole, kFirstPluginRow + place);
+        row->setToolTip(0, m_pluginNames[place]);
         rows.append(row);
     }
     m_list->addTopLevelItems(rows);

@@ -18,8 +18,9 @@ namespace tabulet::ui {
 
 struct OptionsServices;
 
-// The keyboard page: every listed command by its name with its shortcut, then the plug-ins'
-// bindings by name. Activating a row asks for a new shortcut and gives it to the work's
+// The keyboard page: every listed command by its caption in the current language with its
+// shortcut, then the plug-ins' bindings by their entries' menu texts; a row's tool tip is the
+// name the configuration stores. Activating a row asks for a new shortcut and gives it to the work's
 // bindings at once; the sheet's Cancel drops them with the rest of the work.
 class KeyboardPage final : public OptionsPage
 {

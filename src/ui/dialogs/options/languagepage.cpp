@@ -18,9 +18,15 @@ LanguagePage::LanguagePage(const OptionsWork &work, lang::TextTable &texts, Opti
     : OptionsPage(parent), m_list(new QListWidget(this))
 {
     m_list->setObjectName(QStringLiteral("languages"));
-    m_list->addItems(work.languageFiles);
     const QString configured = work.settings.value(QStringLiteral("languagefile"));
-    const int index = static_cast<int>(work.languageFiles.indexOf(configured));
+    int index = -1;
+    for (const lang::InstalledLanguage &language : work.languages) {
+        auto *row = new QListWidgetItem(language.name, m_list);
+        row->setData(Qt::UserRole, language.file);
+        row->setToolTip(language.file);
+        if (language.file == configured)
+            index = m_list->row(row);
+    }
     if (index >= 0)
         m_list->setCurrentRow(index);
     else
@@ -49,7 +55,7 @@ LanguagePage::LanguagePage(const OptionsWork &work, lang::TextTable &texts, Opti
 void LanguagePage::write(OptionsWork &work) const
 {
     if (const QListWidgetItem *chosen = m_list->currentItem(); chosen && chosen->isSelected())
-        work.settings.value(QStringLiteral("languagefile")) = chosen->text();
+        work.settings.value(QStringLiteral("languagefile")) = chosen->data(Qt::UserRole).toString();
 }
 
 } // namespace tabulet::ui

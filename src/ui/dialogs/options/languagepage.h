@@ -12,8 +12,8 @@ namespace tabulet::ui {
 
 struct OptionsServices;
 
-// The language page: the installed language files, the configured one ("languagefile")
-// selected. The choice is shown from the next start.
+// The language page: the installed languages by their own names (the file as the tool tip), the
+// configured file ("languagefile") selected. The choice is shown from the next start.
 class LanguagePage final : public OptionsPage
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/commandtable.h"
+#include "lang/languagefiles.h"
 #include "plugins/plugin.h"
 #include "settings/settings.h"
 
@@ -22,10 +23,10 @@ struct OptionsWork
     settings::Settings settings;
     commands::CommandTable commands;
     std::vector<tabulet::plugins::PluginInfo> plugins; // copies, in the plug-in table's order
-    QStringList languageFiles;        // installed language files, as the language page lists them
+    std::vector<lang::InstalledLanguage> languages;    // as the language page lists them
 };
 
 OptionsWork optionsWorkOf(const settings::Settings &settings, const commands::CommandTable &commands,
-                          const plugins::PluginTable &plugins, QStringList languageFiles);
+                          const plugins::PluginTable &plugins, std::vector<lang::InstalledLanguage> languages);
 
 } // namespace tabulet::ui

@@ -27,7 +27,7 @@ TrayIconPage::TrayIconPage(const OptionsWork &work, lang::TextTable &texts, QWid
     m_list->setIconSize(QSize(kPictureSize, kPictureSize));
     for (int index = 0; index < kTrayPictureChoices; ++index) {
         const auto picture = static_cast<TrayPicture>(index);
-        auto *row = new QTreeWidgetItem(m_list, {trayPictureName(picture)});
+        auto *row = new QTreeWidgetItem(m_list, {trayPictureName(picture, texts)});
         row->setIcon(0, trayPictureIcon(picture));
     }
     // A value naming no picture shows the white notes, so that is what the list selects.

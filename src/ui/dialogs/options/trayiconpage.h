@@ -10,7 +10,7 @@ class TextTable;
 
 namespace tabulet::ui {
 
-// The tray icon page: the sixteen pictures the tray can show, by name; the chosen row's index
+// The tray icon page: the sixteen pictures the tray can show, with their words; the chosen row's index
 // is the option "trayicon".
 class TrayIconPage final : public OptionsPage
 {
