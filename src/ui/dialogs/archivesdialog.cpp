@@ -101,8 +101,8 @@ ArchivesDialog::BeforeRestore ArchivesDialog::askArchiveFirst()
     QPushButton *yes = box.addButton(m_texts.text(QStringLiteral("ARCHIVE_YES")), QMessageBox::AcceptRole);
     QPushButton *no = box.addButton(m_texts.text(QStringLiteral("ARCHIVE_NO")), QMessageBox::NoRole);
     QPushButton *cancel = box.addButton(m_texts.text(QStringLiteral("IDCANCEL")), QMessageBox::RejectRole);
-    // Enter keeps the current state in an archive; Escape changes nothing.
-    box.setDefaultButton(yes);
+    // Escape changes nothing.
+    box.setDefaultButton(no);
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == yes)
