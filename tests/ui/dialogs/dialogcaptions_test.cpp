@@ -134,17 +134,6 @@ TEST_P(DialogCaptions, eachDialogNamesWhatItIsFor)
     }
 }
 
-// A caption comes from the language file: the German ones are not the English ones.
-TEST(DialogCaptions, followTheLanguage)
-{
-    const QString languages = QStringLiteral(TABULET_SOURCE_DIR "/resources/languages/");
-    for (const CaptionOf &row : kDialogs) {
-        WindowWithOneNote english(languages + QStringLiteral("english.tabulang"));
-        WindowWithOneNote german(languages + QStringLiteral("deutsch.tabulang"));
-        EXPECT_NE(row.caption(english), row.caption(german)) << row.dialog;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Languages, DialogCaptions, testing::Values("english.tabulang", "deutsch.tabulang"),
                          [](const testing::TestParamInfo<const char *> &testInfo) {
                              return QString::fromLatin1(testInfo.param).section(u'.', 0, 0).toStdString();
