@@ -22,7 +22,6 @@ HelpWindow::HelpWindow(lang::TextTable &texts, const QString &pagePath, QWidget 
 {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setModal(false);
     auto *page = new QTextBrowser(this);
     page->setObjectName(QStringLiteral("page"));
     page->setOpenExternalLinks(true);
