@@ -200,8 +200,9 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 23> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 28> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
+    {"CONFIRM_DELETE"_L1, "s"_L1},            // title of the note to delete
     {"ENTER_HOTKEY_FOR"_L1, "s"_L1},          // what the shortcut is for: a command or a plug-in
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
     {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},      // path of the export
@@ -209,8 +210,11 @@ const std::array<FormattedTextKey, 23> kFormattedTextKeys = {{
     {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},        // path of the note file
     {"ERROR_NOTENOTCREATED"_L1, "s"_L1},      // the data folder
     {"ERROR_NOTENOTSAVED"_L1, "s"_L1},        // path of the note file
+    {"FINDDIALOG_NOTFOUND"_L1, "s"_L1},       // the text searched for
+    {"FINDDIALOG_REPLACED"_L1, "d"_L1},       // how many places Replace All changed
     {"HOTKEY_TAKEN"_L1, "s"_L1},              // the combination ("Ctrl+Shift+/")
     {"HOTKEY_UNREADABLE"_L1, "ss"_L1},        // the options "activatekey" and "activatemod" as stored
+    {"ID_NOTE_PROPERTIES"_L1, "s"_L1},        // title of the note
     {"ID_TRAY_TOOLTIP"_L1, "s"_L1},           // title of the current note
     {"LANGUAGE_USE"_L1, "s"_L1},              // name of the installed language file
     {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},       // bytes of a received note that came, bytes announced
@@ -220,13 +224,16 @@ const std::array<FormattedTextKey, 23> kFormattedTextKeys = {{
     {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1}, // the plug-ins folder of a -homedir data folder
     {"PLUGIN_COMMAND"_L1, "s"_L1},            // a plug-in's menu entry
     {"QUIT_UNSAVED"_L1, "s"_L1},              // path of the note file
+    {"SENDFILE_SENT"_L1, "ss"_L1},            // title the note was sent with, the recipient as typed
     {"SHORTCUT_USEDBY"_L1, "s"_L1},           // the command already bound to the shortcut
     {"THEME_MOREPROBLEMS"_L1, "d"_L1},        // problems of a theme not listed in its message
     {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
     {"VERSION_FROMPACKAGES"_L1, "s"_L1},      // the version running
 }};
 
-const std::array<QLatin1StringView, 66> kOwnTextKeys = {
+const std::array<QLatin1StringView, 74> kOwnTextKeys = {
+    QLatin1StringView("ABOUT_DATAFOLDER"),
+    QLatin1StringView("ABOUT_LICENSE"),
     QLatin1StringView("COMMAND_NEXTTAB"),
     QLatin1StringView("COMMAND_PREVTAB"),
     QLatin1StringView("COMMAND_SEARCHNEXT"),
@@ -252,8 +259,10 @@ const std::array<QLatin1StringView, 66> kOwnTextKeys = {
     QLatin1StringView("FINDDIALOG_FINDNEXT"),
     QLatin1StringView("FINDDIALOG_FINDWHAT"),
     QLatin1StringView("FINDDIALOG_MATCHCASE"),
+    QLatin1StringView("FINDDIALOG_NOTFOUND"),
     QLatin1StringView("FINDDIALOG_REPLACE"),
     QLatin1StringView("FINDDIALOG_REPLACEALL"),
+    QLatin1StringView("FINDDIALOG_REPLACED"),
     QLatin1StringView("FINDDIALOG_REPLACEWITH"),
     QLatin1StringView("FINDDIALOG_UP"),
     QLatin1StringView("FINDDIALOG_WHOLEWORD"),
@@ -273,7 +282,11 @@ const std::array<QLatin1StringView, 66> kOwnTextKeys = {
     QLatin1StringView("OPTION_LISTENADDRESS"),
     QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
     QLatin1StringView("PLUGIN_COMMAND"),
+    QLatin1StringView("PLUGIN_DETAILS"),
+    QLatin1StringView("PRESETS_MANAGE"),
+    QLatin1StringView("PRESET_NEW"),
     QLatin1StringView("QUIT_UNSAVED"),
+    QLatin1StringView("SENDFILE_SENT"),
     QLatin1StringView("SHORTCUT_USEDBY"),
     QLatin1StringView("THEME_MOREPROBLEMS"),
     QLatin1StringView("TRAYICON_ARCHIVE"),

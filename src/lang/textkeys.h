@@ -18,11 +18,13 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // what could not be written (a full disk), the question before running the plug-ins of another
 // data folder, the options' messages for a number they cannot take, the listening address and its
 // warning, a theme's further problems, a note given back by its journal, what a shortcut is for,
-// where updates come from, the document list's words, the names of the commands that have no menu item, of a plug-in's
-// command, of the command a shortcut is taken by and of the tray pictures, "LANGUAGE_NAME", the
-// language's own name, and "LOCALE", the language's code for Qt's own texts ("de").
+// where updates come from, the document list's words, the names of the commands that have no
+// menu item, of a plug-in's command, of the command a shortcut is taken by and of the tray
+// pictures, "LANGUAGE_NAME", the language's own name, the captions of the preset editor, the
+// preset manager and the plug-in details, what a search found or replaced, a note sent, the About
+// box's data folder and licence, and "LOCALE", the language's code for Qt's own texts ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 66> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 74> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -35,6 +37,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 23> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 28> kFormattedTextKeys;
 
 } // namespace tabulet::lang

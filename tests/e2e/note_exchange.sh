@@ -19,10 +19,10 @@ printf '{\\rtf1 alpha}' >"$receiver/tab00001.rtf"
 # Lists what is in a folder, so that a leftover file shows in the failure.
 files_in() { find "$1" -type f -printf '%f\n' | sort | tr '\n' ' '; }
 wait_new_file() { # note window
-    e2e_wait_for 20 sh -c "xdotool search --onlyvisible --name '^New File$' | grep -q ." || e2e_fail "no New File dialog"
-    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^New File$' | head -n 1)" 2>/dev/null || true
+    e2e_wait_for 20 sh -c "xdotool search --onlyvisible --name '^Note Received$' | grep -q ." || e2e_fail "no Note Received dialog"
+    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Note Received$' | head -n 1)" 2>/dev/null || true
 }
-new_file_gone() { e2e_wait_for 10 sh -c "! xdotool search --onlyvisible --name '^New File$' | grep -q ." || e2e_fail "New File stayed open"; }
+new_file_gone() { e2e_wait_for 10 sh -c "! xdotool search --onlyvisible --name '^Note Received$' | grep -q ." || e2e_fail "Note Received stayed open"; }
 
 TMPDIR="$incoming" e2e_start_tabulet -homedir "$receiver"
 receiver_pid=$E2E_TABULET_PID
@@ -57,7 +57,7 @@ xdotool key F2
 about=$(e2e_wait_dialog "$window")
 python3 "$peer" send 127.0.0.1 "$port" "$E2E_WORK/peer-note.rtf" --title "Waited"
 sleep 1
-! xdotool search --onlyvisible --name '^New File$' | grep -q . || e2e_fail "offered while the About box was open"
+! xdotool search --onlyvisible --name '^Note Received$' | grep -q . || e2e_fail "offered while the About box was open"
 xdotool windowactivate --sync "$about" 2>/dev/null || true
 xdotool key Escape
 wait_new_file
@@ -78,12 +78,18 @@ send_with_dialog() { # recipient
     xdotool mousemove $((X + TAB_X)) $((Y + TAB_Y)) click 3
     sleep 0.5
     xdotool key Down Down Down Down Down Return
-    e2e_wait_for 10 sh -c "xdotool search --onlyvisible --name '^Send File$' | grep -q ." || e2e_fail "no Send File dialog"
-    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Send File$' | head -n 1)" 2>/dev/null || true
+    e2e_wait_for 10 sh -c "xdotool search --onlyvisible --name '^Send Note$' | grep -q ." || e2e_fail "no Send Note dialog"
+    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Send Note$' | head -n 1)" 2>/dev/null || true
     xdotool type --delay 20 "$1"
     e2e_screenshot "$E2E_WORK/send-file.png"
     xdotool key Return
-    e2e_wait_for 20 sh -c "! xdotool search --onlyvisible --name '^Send File$' | grep -q ." || e2e_fail "Send File stayed open"
+    # A box over the dialog says that the note went out; Enter closes it and the dialog.
+    e2e_wait_for 20 sh -c "[ \$(xdotool search --onlyvisible --name '^Send Note$' | wc -l) -ge 2 ]" ||
+        e2e_fail "nothing said that the note was sent"
+    e2e_screenshot "$E2E_WORK/note-sent.png"
+    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Send Note$' | sort -n | tail -n 1)" 2>/dev/null || true
+    xdotool key Return
+    e2e_wait_for 20 sh -c "! xdotool search --onlyvisible --name '^Send Note$' | grep -q ." || e2e_fail "Send Note stayed open"
 }
 TAB_X=${TAB_X:-30}
 TAB_Y=${TAB_Y:-40}

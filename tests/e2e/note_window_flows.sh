@@ -43,9 +43,12 @@ e2e_wait_window "^Tabulet - Second$" >/dev/null
 grep -q '\\b' "$home/tab00001.rtf" || e2e_fail "the bold text was not saved as bold"
 head -c 6 "$home/tab00001.rtf" | grep -q '{\\rtf1' || e2e_fail "the note is not RTF"
 
-# Delete the selected second note: the first is shown again, and the last tab cannot go.
+# Delete the selected second note: the first is shown again, and the last tab cannot go. The
+# question's default is No: Y answers Yes.
 xdotool key ctrl+F4
-answer_dialog ""
+e2e_wait_dialog "$window" >/dev/null
+xdotool key y
+e2e_wait_dialog_gone "$window"
 e2e_wait_window "^Tabulet - tab1$" >/dev/null
 [ ! -e "$home/tab00002.rtf" ] || e2e_fail "the deleted note's file is still there"
 xdotool key ctrl+F4

@@ -71,7 +71,7 @@ e2e_start_tabulet -homedir "$home"
 window=$(e2e_wait_window "^Tabulet - Three$")
 xdotool windowactivate --sync "$window"
 open_dialog F4 >/dev/null
-e2e_wait_window "^Note Properties$" >/dev/null
+e2e_wait_window "^Properties of \"Three\"$" >/dev/null
 press space
 press Tab
 xdotool type --delay 50 Navy

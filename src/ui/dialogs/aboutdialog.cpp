@@ -1,12 +1,13 @@
 #include "ui/dialogs/aboutdialog.h"
 
+#include "lang/menucaption.h"
 #include "lang/texttable.h"
+#include "platform/programicon.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
-#include <QIcon>
+#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@ namespace {
 const QString kProgramName = QStringLiteral("Tabulet");
 const QString kVersion = QStringLiteral("2.1.23");
 constexpr int kTextWidth = 340;
+constexpr int kIconSize = 48;
 
 QLabel *plainLabel(const QString &text, const QString &name, QWidget *parent)
 {
@@ -57,9 +59,7 @@ void closeWithParentWindow(QDialog &dialog)
 
 QString aboutCaption(lang::TextTable &texts)
 {
-    QString caption = texts.text(QStringLiteral("IDC_ABOUT")).remove(QLatin1Char('&')).trimmed();
-    while (caption.endsWith(QLatin1Char('.')) || caption.endsWith(QChar(0x2026)))
-        caption.chop(1);
+    const QString caption = lang::captionOfMenuText(texts.text(QStringLiteral("IDC_ABOUT")));
     return caption.isEmpty() ? kProgramName : caption;
 }
 
@@ -69,12 +69,10 @@ AboutDialog::AboutDialog(lang::TextTable &texts, const QString &dataFolder, QWid
     setWindowTitle(aboutCaption(texts));
     auto *layout = new QVBoxLayout(this);
     auto *header = new QHBoxLayout;
-    const QIcon programIcon = QApplication::windowIcon();
-    if (!programIcon.isNull()) {
-        auto *icon = new QLabel(this);
-        icon->setPixmap(programIcon.pixmap(48, 48));
-        header->addWidget(icon);
-    }
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    icon->setPixmap(platform::programIcon().pixmap(kIconSize, kIconSize));
+    header->addWidget(icon, 0, Qt::AlignTop);
     auto *name = plainLabel(kProgramName + QLatin1Char(' ') + kVersion, QStringLiteral("name"), this);
     QFont bigger = name->font();
     bigger.setPointSizeF(bigger.pointSizeF() * 1.5);
@@ -88,7 +86,11 @@ AboutDialog::AboutDialog(lang::TextTable &texts, const QString &dataFolder, QWid
     const QString translation = texts.text(QStringLiteral("TRANSLATION"));
     if (!translation.isEmpty())
         layout->addWidget(plainLabel(translation, QStringLiteral("translation"), this));
-    layout->addWidget(plainLabel(QDir::toNativeSeparators(dataFolder), QStringLiteral("dataFolder"), this));
+    auto *folder = new QFormLayout;
+    folder->addRow(texts.text(QStringLiteral("ABOUT_DATAFOLDER")),
+                   plainLabel(QDir::toNativeSeparators(dataFolder), QStringLiteral("dataFolder"), this));
+    layout->addLayout(folder);
+    layout->addWidget(plainLabel(texts.text(QStringLiteral("ABOUT_LICENSE")), QStringLiteral("licence"), this));
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(texts.text(QStringLiteral("IDOK")), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("ok"));

@@ -8,8 +8,8 @@ class TextTable;
 
 namespace tabulet::ui {
 
-// The About box: the program's name and version, what it is, who translated the texts, and where
-// this run keeps its notes.
+// The About box: the program's icon, name and version, what it is, who translated the texts, where
+// this run keeps its notes, and the licence.
 class AboutDialog final : public QDialog
 {
     Q_OBJECT

@@ -78,7 +78,10 @@ void ArchivesDialog::getSelected()
     if (!row || !row->isSelected())
         return;
     const archive::ArchiveRecord chosen = m_records.value(row->data(0, kRecordRole).toInt());
-    if (askArchiveFirst()) {
+    const BeforeRestore before = askArchiveFirst();
+    if (before == BeforeRestore::Cancel)
+        return;
+    if (before == BeforeRestore::ArchiveFirst) {
         m_archiver.archiveNow(false, m_host);
         fillList();
     }
@@ -89,18 +92,22 @@ void ArchivesDialog::getSelected()
         reject();
 }
 
-bool ArchivesDialog::askArchiveFirst()
+ArchivesDialog::BeforeRestore ArchivesDialog::askArchiveFirst()
 {
     if (m_archiveFirst)
         return m_archiveFirst();
     QMessageBox box(QMessageBox::Question, windowTitle(), m_texts.text(QStringLiteral("ARCHIVE_GET")),
                     QMessageBox::NoButton, this);
     QPushButton *yes = box.addButton(m_texts.text(QStringLiteral("ARCHIVE_YES")), QMessageBox::AcceptRole);
-    QPushButton *no = box.addButton(m_texts.text(QStringLiteral("ARCHIVE_NO")), QMessageBox::RejectRole);
+    QPushButton *no = box.addButton(m_texts.text(QStringLiteral("ARCHIVE_NO")), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(m_texts.text(QStringLiteral("IDCANCEL")), QMessageBox::RejectRole);
+    // Escape changes nothing.
     box.setDefaultButton(no);
-    box.setEscapeButton(no);
+    box.setEscapeButton(cancel);
     box.exec();
-    return box.clickedButton() == yes;
+    if (box.clickedButton() == yes)
+        return BeforeRestore::ArchiveFirst;
+    return box.clickedButton() == no ? BeforeRestore::RestoreOnly : BeforeRestore::Cancel;
 }
 
 } // namespace tabulet::ui

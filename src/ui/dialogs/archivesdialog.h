@@ -22,17 +22,18 @@ namespace tabulet::ui {
 
 // The archive browser: the archives newest first with their date and number of files, a button
 // that archives now, and Get, which restores the selected archive after offering to archive the
-// current state first. exec() returns kRestored when the data folder now holds a restored
-// archive; the caller must then start again without saving anything over it.
+// current state first (or to leave everything as it is). exec() returns kRestored when the data folder now holds a
+// restored archive; the caller must then start again without saving anything over it.
 class ArchivesDialog final : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr int kRestored = 6;
 
-    // Whether the current state is archived before a restore; the dialog asks with a question box
-    // unless a test answers instead.
-    using ArchiveFirstQuestion = std::function<bool()>;
+    // What happens before a restore: the current state is archived first, or not, or nothing is
+    // restored after all. The dialog asks with a question box unless a test answers instead.
+    enum class BeforeRestore { ArchiveFirst, RestoreOnly, Cancel };
+    using ArchiveFirstQuestion = std::function<BeforeRestore()>;
 
     ArchivesDialog(archive::Archiver &archiver, archive::ArchiverHost &host, lang::TextTable &texts,
                    QWidget *parent = nullptr);
@@ -45,7 +46,7 @@ public:
 
 private:
     void fillList();
-    bool askArchiveFirst();
+    BeforeRestore askArchiveFirst();
 
     archive::Archiver &m_archiver;
     archive::ArchiverHost &m_host;

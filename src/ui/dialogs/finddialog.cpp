@@ -1,11 +1,14 @@
 #include "ui/dialogs/finddialog.h"
 
+#include "lang/formattext.h"
+#include "lang/menucaption.h"
 #include "lang/texttable.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,30 +18,37 @@ namespace tabulet::ui {
 
 namespace {
 
-// A menu caption as a window title: without its ellipsis and its mnemonic mark.
-QString titleOfCaption(QString caption)
+// The dialog's texts are our own: a language file without them leaves them in English.
+QString ownText(lang::TextTable &texts, const char *key, const QString &english)
 {
-    caption.remove(QLatin1Char('&'));
-    if (caption.endsWith(QLatin1String("...")))
-        caption.chop(3);
-    return caption.trimmed();
+    const QString text = texts.text(QString::fromLatin1(key));
+    return text.isEmpty() ? english : text;
 }
 
 } // namespace
+
+QString FindDialog::notFoundText(lang::TextTable &texts, const QString &findText)
+{
+    return lang::formatText(ownText(texts, "FINDDIALOG_NOTFOUND", tr("Cannot find \"%s\".")), {findText});
+}
+
+QString FindDialog::replacedText(lang::TextTable &texts, int replaced)
+{
+    return lang::formatText(ownText(texts, "FINDDIALOG_REPLACED", tr("Occurrences replaced: %d")), {replaced});
+}
 
 FindDialog::FindDialog(Mode mode, const SearchState &last, lang::TextTable &texts, QWidget *parent)
     : QDialog(parent), m_mode(mode)
 {
     const auto label = [&texts](const char *key, const QString &english) {
-        const QString text = texts.text(QString::fromLatin1(key));
-        return text.isEmpty() ? english : text;
+        return ownText(texts, key, english);
     };
     const QString title = mode == Mode::Find ? texts.text(QStringLiteral("ID_BUTTONMENU_SEARCH"))
                                              : texts.text(QStringLiteral("ID_BUTTONMENU_REPLACE"));
     setObjectName(mode == Mode::Find ? QStringLiteral("findDialog") : QStringLiteral("replaceDialog"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(titleOfCaption(title));
+    setWindowTitle(lang::captionOfMenuText(title));
     const SearchOptions options = SearchOptions::fromFlags(last.flags);
 
     auto *fields = new QFormLayout;
@@ -87,15 +97,22 @@ FindDialog::FindDialog(Mode mode, const SearchState &last, lang::TextTable &text
     buttons->addStretch();
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
 
+    m_outcome = new QLabel(this);
+    m_outcome->setObjectName(QStringLiteral("outcome"));
+    m_outcome->setTextFormat(Qt::PlainText);
+    m_outcome->setWordWrap(true);
+
     auto *left = new QVBoxLayout;
     left->addLayout(fields);
     left->addLayout(choices);
+    left->addWidget(m_outcome);
     left->addStretch();
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
 
     connect(m_find, &QLineEdit::textChanged, this, &FindDialog::updateButtons);
+    connect(m_find, &QLineEdit::textChanged, m_outcome, &QLabel::clear);
     updateButtons();
     m_find->selectAll();
 }
@@ -113,6 +130,11 @@ QString FindDialog::replaceText() const
 SearchOptions FindDialog::options() const
 {
     return {m_down->isChecked(), m_wholeWord->isChecked(), m_matchCase->isChecked()};
+}
+
+void FindDialog::showOutcome(const QString &text)
+{
+    m_outcome->setText(text);
 }
 
 void FindDialog::updateButtons()

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -32,6 +33,14 @@ public:
     QString replaceText() const;
     SearchOptions options() const;
 
+    // What a search that found nothing and what Replace All tell, in the language where it has
+    // these texts, else in English.
+    static QString notFoundText(lang::TextTable &texts, const QString &findText);
+    static QString replacedText(lang::TextTable &texts, int replaced);
+    // Shows how the last request ended under the fields, until the text searched for changes;
+    // the empty text clears it.
+    void showOutcome(const QString &text);
+
 signals:
     void findNextRequested();
     void replaceRequested();
@@ -49,6 +58,7 @@ private:
     QPushButton *m_findNext = nullptr;
     QPushButton *m_replaceOne = nullptr;
     QPushButton *m_replaceAll = nullptr;
+    QLabel *m_outcome = nullptr;
 };
 
 } // namespace tabulet::ui

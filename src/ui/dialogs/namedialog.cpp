@@ -2,7 +2,6 @@
 
 #include "lang/texttable.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,10 +9,11 @@
 
 namespace tabulet::ui {
 
-NameDialog::NameDialog(lang::TextTable &texts, const QString &name, QWidget *parent) : QDialog(parent)
+NameDialog::NameDialog(lang::TextTable &texts, const QString &caption, const QString &name, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("nameDialog"));
-    setWindowTitle(QApplication::applicationName());
+    setWindowTitle(caption);
     auto *layout = new QVBoxLayout(this);
     auto *label = new QLabel(texts.text(QStringLiteral("OPTION_TABNAME")), this);
     m_name = new QLineEdit(name, this);

@@ -10,12 +10,13 @@ class TextTable;
 
 namespace tabulet::ui {
 
-// Asks for a note's name: one line, any text accepted (the empty text too).
+// Asks for a note's name: one line, any text accepted (the empty text too). The caption says what
+// the name is for ("New Tab", "Rename Tab").
 class NameDialog final : public QDialog
 {
     Q_OBJECT
 public:
-    NameDialog(lang::TextTable &texts, const QString &name, QWidget *parent = nullptr);
+    NameDialog(lang::TextTable &texts, const QString &caption, const QString &name, QWidget *parent = nullptr);
 
     QString name() const;
 

@@ -16,7 +16,7 @@ PresetPropertiesDialog::PresetPropertiesDialog(lang::TextTable &texts, QStringLi
     : QDialog(parent), m_texts(texts), m_takenNames(std::move(takenNames))
 {
     setObjectName(QStringLiteral("presetPropertiesDialog"));
-    setWindowTitle(texts.text(QStringLiteral("ID_NOTE_PROPERTIES")));
+    setWindowTitle(texts.text(QStringLiteral("PRESET_NEW")));
     m_tellNameUsed = [this](const QString &caption, const QString &text) {
         QMessageBox::critical(this, caption, text);
     };

@@ -1,5 +1,7 @@
 #include "ui/dialogs/sendfiledialog.h"
 
+#include "lang/formattext.h"
+#include "lang/menucaption.h"
 #include "lang/texttable.h"
 #include "net/recipient.h"
 #include "ui/dialogs/listmanagerdialog.h"
@@ -99,7 +101,8 @@ void SendFileDialog::fillRecipients()
 
 void SendFileDialog::manageFavourites()
 {
-    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("IDC_BUTTON_MANAGE_FAVORITES")).remove(u'.'),
+    ListManagerDialog manager(m_texts,
+                              lang::captionOfMenuText(m_texts.text(QStringLiteral("IDC_BUTTON_MANAGE_FAVORITES"))),
                               net::favouriteEntries(m_favorites), QStringLiteral("ADD_NEW_RECPIENT"), this);
     if (manager.exec() != QDialog::Accepted)
         return;
@@ -135,7 +138,13 @@ void SendFileDialog::sendingEnded(const net::SendResult &result)
     delete m_worker;
     m_worker = nullptr;
     m_result = result;
-    if (!result.sent()) {
+    if (result.sent()) {
+        QMessageBox(QMessageBox::Information, windowTitle(),
+                    lang::formatText(m_texts.text(QStringLiteral("SENDFILE_SENT")),
+                                     {m_title->text(), m_recipient->currentText().trimmed()}),
+                    QMessageBox::Ok, this)
+            .exec();
+    } else {
         // One box: why the connection failed, when that is known, and that nothing was sent.
         QMessageBox(QMessageBox::Critical, QStringLiteral("Error"),
                     result.connectError + QStringLiteral("failed sending file"), QMessageBox::Ok, this)

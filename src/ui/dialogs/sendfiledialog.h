@@ -19,7 +19,8 @@ namespace tabulet::ui {
 
 // Sends one note's file to another running copy: the user picks a recipient ("host" or
 // "host:port", typed or from the favourites) and may change the title that goes with it. The
-// send runs on a worker thread while the progress bar moves; the dialog closes when it ends.
+// send runs on a worker thread while the progress bar moves; a box says whether the note went
+// out, and the dialog closes.
 class SendFileDialog final : public QDialog
 {
     Q_OBJECT

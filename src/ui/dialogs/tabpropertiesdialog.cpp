@@ -1,6 +1,7 @@
 #include "ui/dialogs/tabpropertiesdialog.h"
 
 #include "lang/filefacttexts.h"
+#include "lang/formattext.h"
 #include "lang/texttable.h"
 #include "settings/notefiles.h"
 #include "ui/dialogs/listmanagerdialog.h"
@@ -76,7 +77,7 @@ TabPropertiesDialog::TabPropertiesDialog(lang::TextTable &texts, const settings:
     : QDialog(parent), m_texts(texts), m_note(note), m_presets(presets)
 {
     setObjectName(QStringLiteral("tabPropertiesDialog"));
-    setWindowTitle(texts.text(QStringLiteral("ID_NOTE_PROPERTIES")));
+    setWindowTitle(lang::formatText(texts.text(QStringLiteral("ID_NOTE_PROPERTIES")), {note.title}));
 
     // The file's facts, names and values each in a column of their own.
     auto *facts = new QWidget(this);
@@ -153,8 +154,8 @@ void TabPropertiesDialog::setPickers(StylePickers pickers)
 void TabPropertiesDialog::managePresets()
 {
     settings::PresetList working = m_presets;
-    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("ID_MANAGE_PRESETS")), presetNames(working),
-                              QString(), this);
+    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("PRESETS_MANAGE")), presetNames(working), QString(),
+                              this);
     manager.setAskForEntry([&](const QString &) -> std::optional<QString> {
         PresetPropertiesDialog editor(m_texts, presetNames(working), &manager);
         editor.setPickers(m_pickers);

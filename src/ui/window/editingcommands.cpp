@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QToolTip>
 
 namespace tabulet::ui {
 
@@ -193,8 +194,20 @@ void EditingCommands::takeDialogChoices()
 void EditingCommands::searchOnce(SearchOptions options)
 {
     m_search.flags = options.flags();
-    if (searchStep(m_editor, m_search.findText, options) == SearchResult::NotFound)
-        m_sound();
+    if (searchStep(m_editor, m_search.findText, options) != SearchResult::NotFound) {
+        tellOutcome(QString());
+        return;
+    }
+    m_sound();
+    tellOutcome(FindDialog::notFoundText(m_context.texts, m_search.findText));
+}
+
+void EditingCommands::tellOutcome(const QString &text)
+{
+    if (m_findDialog)
+        m_findDialog->showOutcome(text);
+    else if (!text.isEmpty())
+        QToolTip::showText(m_editor.viewport()->mapToGlobal(m_editor.cursorRect().bottomLeft()), text, &m_editor);
 }
 
 void EditingCommands::replaceOnce()
@@ -211,8 +224,11 @@ void EditingCommands::replaceEverywhere()
 {
     const AutoFormatter::Pause pause(*m_autoFormatter);
     takeDialogChoices();
-    if (replaceAll(m_editor, m_search.findText, m_search.replaceText, SearchOptions::fromFlags(m_search.flags)) > 0)
+    const int replaced =
+        replaceAll(m_editor, m_search.findText, m_search.replaceText, SearchOptions::fromFlags(m_search.flags));
+    if (replaced > 0)
         m_tabs.markModified();
+    tellOutcome(FindDialog::replacedText(m_context.texts, replaced));
     // Everything was replaced: the search has come round to where it began.
     m_sound();
 }

@@ -66,7 +66,8 @@ public:
     bool run(commands::CommandId id);
 
     void setDialogs(std::unique_ptr<EditingDialogs> dialogs);
-    // What sounds when a search finds nothing (the system's question sound unless replaced).
+    // What sounds when a search finds nothing (the system's question sound unless replaced); the
+    // search also says so in words.
     void setSound(std::function<void()> sound);
 
     const SearchState &searchState() const { return m_search; }
@@ -87,6 +88,8 @@ private:
     void searchOnce(SearchOptions options);
     void replaceOnce();
     void replaceEverywhere();
+    // In the open find dialog, else as a tip at the text cursor; the empty text clears it.
+    void tellOutcome(const QString &text);
     void repeatSearch(bool downward);
     void pasteTextOnly();
     void exportNote();

@@ -2,11 +2,13 @@
 #include "ui/window/mainwindow.h"
 
 #include "lang/formattext.h"
+#include "lang/menucaption.h"
 #include "settings/notefiles.h"
 #include "settings/noterules.h"
 #include "ui/applicationcontext.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/helppage.h"
+#include "ui/dialogs/helpwindow.h"
 #include "ui/dialogs/tipdialog.h"
 #include "ui/dialogs/versioncheck.h"
 #include "ui/editor/formattoggles.h"
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 
 #include <map>
 
@@ -131,11 +134,15 @@ void MainWindow::runCommand(CommandId id)
     }
     case CommandId::ShowHelp: {
         const QString locale = m_context.texts.text(QStringLiteral("LOCALE"));
-        if (!openHelpPage(m_context.folders.programFolder, locale)) {
-            m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
-                            QDir::toNativeSeparators(helpPagePath(m_context.folders.programFolder, locale)),
+        if (openHelpPage(m_context.folders.programFolder, locale))
+            break;
+        // Nothing on this desktop opens web pages: the program shows the page itself.
+        const QString page = helpPagePath(m_context.folders.programFolder, locale);
+        if (QFileInfo(page).isFile())
+            showHelpWindow(m_context.texts, page, this);
+        else
+            m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")), QDir::toNativeSeparators(page),
                             WindowPrompts::Icon::Error);
-        }
         break;
     }
     case CommandId::ShowTips:
@@ -229,7 +236,8 @@ void MainWindow::newTab()
     std::optional<QString> name;
     {
         const FlagCleared dialogOpen(m_acceptsIncoming);
-        name = m_prompts->askName(QString());
+        name =
+            m_prompts->askName(lang::captionOfMenuText(m_context.texts.text(QStringLiteral("ID_NEWTAB"))), QString());
     }
     if (!name)
         return;
@@ -249,7 +257,8 @@ void MainWindow::renameTab()
     std::optional<QString> name;
     {
         const FlagCleared dialogOpen(m_acceptsIncoming);
-        name = m_prompts->askName(m_strip->tabText(tab).left(kMaxShownTabName));
+        name = m_prompts->askName(lang::captionOfMenuText(m_context.texts.text(QStringLiteral("ID__RENAMETAB"))),
+                                  m_strip->tabText(tab).left(kMaxShownTabName));
     }
     if (name)
         m_tabs->renameTab(tab, *name);
@@ -266,9 +275,16 @@ void MainWindow::removeTab(NoteTabs::Removal removal)
                         WindowPrompts::Icon::None);
         return;
     }
-    const QString question =
-        removal == NoteTabs::Removal::Hide ? QStringLiteral("CONFIRM_HIDE") : QStringLiteral("CONFIRM_DELETE");
-    if (m_prompts->confirm(QString(), texts.text(question)))
+    if (removal == NoteTabs::Removal::Hide) {
+        if (m_prompts->confirm(QString(), texts.text(QStringLiteral("CONFIRM_HIDE"))))
+            m_tabs->removeTab(tab, removal);
+        return;
+    }
+    // Deleting removes the note's file: the question names the note, and No is the answer Enter gives.
+    const settings::Note *note = m_tabs->noteOfTab(tab);
+    if (m_prompts->askBeforeLoss(
+            lang::captionOfMenuText(texts.text(QStringLiteral("ID_DELETE_TAB"))),
+            lang::formatText(texts.text(QStringLiteral("CONFIRM_DELETE")), {note ? note->title : QString()})))
         m_tabs->removeTab(tab, removal);
 }
 

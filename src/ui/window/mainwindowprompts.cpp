@@ -65,10 +65,10 @@ bool MessageBoxPrompts::askBeforeLoss(const QString &caption, const QString &tex
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> MessageBoxPrompts::askName(const QString &name)
+std::optional<QString> MessageBoxPrompts::askName(const QString &caption, const QString &name)
 {
     const DialogScope scope(m_parent);
-    NameDialog dialog(m_texts, name, m_parent);
+    NameDialog dialog(m_texts, caption, name, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.name();

@@ -30,8 +30,8 @@ public:
     // Yes and No with a warning icon and No as the default, for a Yes that may lose or risk
     // something.
     virtual bool askBeforeLoss(const QString &caption, const QString &text) = 0;
-    // The name dialog filled with a name; nothing when cancelled.
-    virtual std::optional<QString> askName(const QString &name) = 0;
+    // The name dialog under a caption, filled with a name; nothing when cancelled.
+    virtual std::optional<QString> askName(const QString &caption, const QString &name) = 0;
 };
 
 // The prompts as message boxes and the name dialog over a parent window.
@@ -44,7 +44,7 @@ public:
     bool confirm(const QString &caption, const QString &text) override;
     bool askYesNo(const QString &caption, const QString &text) override;
     bool askBeforeLoss(const QString &caption, const QString &text) override;
-    std::optional<QString> askName(const QString &name) override;
+    std::optional<QString> askName(const QString &caption, const QString &name) override;
 
 private:
     // Gives the focus back to the parent when a dialog ends.

@@ -10,10 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace tabulet::ui {
@@ -105,7 +109,10 @@ TEST_F(ArchivesBrowser, listsTheNewestFirstAndRestoresTheChosenOneAfterArchiving
     auto *list = dialog.findChild<QTreeWidget *>();
     list->setCurrentItem(list->topLevelItem(2)); // the oldest archive
     bool asked = false;
-    dialog.setArchiveFirstQuestion([&] { return asked = true; });
+    dialog.setArchiveFirstQuestion([&] {
+        asked = true;
+        return ArchivesDialog::BeforeRestore::ArchiveFirst;
+    });
     clock.moment = clock.moment.addSecs(60);
     dialog.getSelected();
     EXPECT_TRUE(asked);
@@ -114,6 +121,37 @@ TEST_F(ArchivesBrowser, listsTheNewestFirstAndRestoresTheChosenOneAfterArchiving
     QFile restored(root.filePath(QStringLiteral("tab00001.rtf")));
     ASSERT_TRUE(restored.open(QIODevice::ReadOnly));
     EXPECT_EQ(restored.readAll(), "archived");
+}
+
+// The question before a restore offers Cancel, which Escape gives: the current notes stay.
+TEST_F(ArchivesBrowser, questionBeforeRestore_escapeCancels_andKeepsTheCurrentNotes)
+{
+    texts.loadLanguageText("ARCHIVE_YES: Yes\nARCHIVE_NO: No\nIDCANCEL: Cancel\n");
+    archiver.archiveNow(true, host);
+    writeNote("changed");
+    ArchivesDialog dialog(archiver, host, texts);
+    auto *list = dialog.findChild<QTreeWidget *>();
+    list->setCurrentItem(list->topLevelItem(0));
+    QStringList buttons;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &dialog, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            for (const QAbstractButton *button : box->buttons())
+                buttons << button->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    answer.start(20);
+    dialog.getSelected();
+    answer.stop();
+
+    EXPECT_EQ(buttons.size(), 3) << buttons.join(u'|').toStdString();
+    EXPECT_TRUE(buttons.contains(QStringLiteral("Cancel")));
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(rows(dialog).size(), 1) << "nothing archived";
+    QFile current(root.filePath(QStringLiteral("tab00001.rtf")));
+    ASSERT_TRUE(current.open(QIODevice::ReadOnly));
+    EXPECT_EQ(current.readAll(), "changed");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "fakeprompts.h"
 #include "lang/texttable.h"
 #include "platform/qtkeynames.h"
+#include "testfolders.h"
 #include "ui/applicationcontext.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/helppage.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPushButton>
@@ -281,25 +283,14 @@ TEST(AboutDialog, endsWhenItsWindowHides)
 
 // --- the window's commands -------------------------------------------------------------------
 
-settings::FolderSet foldersIn(const QTemporaryDir &work)
-{
-    settings::FolderSet folders;
-    folders.dataFolder = work.filePath(QStringLiteral("data"));
-    folders.programFolder = kBuiltProgramFolder;
-    folders.themesFolder = work.filePath(QStringLiteral("themes"));
-    folders.languagesFolder = work.filePath(QStringLiteral("languages"));
-    folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
-    QDir().mkpath(folders.dataFolder);
-    return folders;
-}
-
 class DialogCommands : public ::testing::Test
 {
 protected:
     void open(const char *showTipsOnStartup = "0")
     {
         context.texts.loadLanguageText("VERSION_FROMPACKAGES: This is %s, from packages\nIDC_ABOUT: &About...\n"
-                                       "TRANSLATION: <i>by us</i>\nIDOK: OK\nID_TIPOFTHEDAY: Tip of the Day\n");
+                                       "TRANSLATION: <i>by us</i>\nIDOK: OK\nID_TIPOFTHEDAY: Tip of the Day\n"
+                                       "ABOUT_DATAFOLDER: Data folder:\nABOUT_LICENSE: Free, with no warranty.\n");
         QFile configuration(QDir(context.folders.dataFolder).filePath(QStringLiteral("tbu_config.xml")));
         ASSERT_TRUE(configuration.open(QIODevice::WriteOnly));
         configuration.write(QByteArray("<?xml version=\"1.0\" ?>\n<config version=\"1.1\">\n<options>\n"
@@ -345,17 +336,26 @@ TEST_F(DialogCommands, showHelp_withoutTheShippedPage_namesTheMissingFile)
     EXPECT_EQ(log.told, QStringList({QDir::toNativeSeparators(elsewhere.path() + QStringLiteral("/help/index.html"))}));
 }
 
-TEST_F(DialogCommands, about_showsNameVersionAndTranslation_withReceivedNotesWaiting)
+TEST_F(DialogCommands, about_showsIconNameVersionTranslationLabelledFolderAndLicence_withReceivedNotesWaiting)
 {
     open();
     bool acceptedMeanwhile = true;
     QString title;
     QStringList shown;
+    QString folderLabel;
+    bool iconShown = false;
     whenDialogOpens([&](QDialog &dialog) {
         acceptedMeanwhile = window->acceptsIncoming();
         title = dialog.windowTitle();
         for (const QLabel *label : dialog.findChildren<QLabel *>())
             shown << label->text();
+        const auto *form = dialog.findChild<QFormLayout *>();
+        const auto *label =
+            form ? qobject_cast<QLabel *>(form->labelForField(dialog.findChild<QLabel *>(QStringLiteral("dataFolder"))))
+                 : nullptr;
+        folderLabel = label ? label->text() : QString();
+        const auto *icon = dialog.findChild<QLabel *>(QStringLiteral("icon"));
+        iconShown = icon && !icon->pixmap().isNull();
     });
     window->runCommand(CommandId::About);
     EXPECT_FALSE(acceptedMeanwhile);
@@ -364,6 +364,9 @@ TEST_F(DialogCommands, about_showsNameVersionAndTranslation_withReceivedNotesWai
     EXPECT_TRUE(shown.contains(QStringLiteral("Tabulet 2.1.23")));
     EXPECT_TRUE(shown.contains(QStringLiteral("<i>by us</i>")));
     EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(context.folders.dataFolder)));
+    EXPECT_EQ(folderLabel, QStringLiteral("Data folder:"));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Free, with no warranty.")));
+    EXPECT_TRUE(iconShown);
 }
 
 TEST_F(DialogCommands, showTips_keepsTheNextTipAndTheStartChoice)

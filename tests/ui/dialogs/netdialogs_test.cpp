@@ -46,7 +46,19 @@ QString writeNote(const QTemporaryDir &folder)
     return notePath;
 }
 
-TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
+// Closes each message box that opens while the timer runs, keeping its text.
+void closeMessageBoxes(QTimer &closer, QStringList &boxes)
+{
+    QObject::connect(&closer, &QTimer::timeout, &closer, [&boxes] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->accept();
+        }
+    });
+    closer.start(20);
+}
+
+TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAddsFavouriteAndSaysSo)
 {
     QTemporaryDir folder;
     const QString notePath = writeNote(folder);
@@ -63,6 +75,7 @@ TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
     ASSERT_TRUE(waitUntil([&] { return port != 0; }));
 
     lang::TextTable texts;
+    texts.loadLanguageText("SENDFILE_SENT: \"%s\" went to %s.\n");
     SendFileDialog dialog(texts, {notePath, QStringLiteral("Shopping"), QStringLiteral("anna")},
                           QStringLiteral("zeta;alpha"));
     dialog.show();
@@ -78,8 +91,12 @@ TEST(SendFileDialog, send_deliversTheNoteWithEditedTitleAndAddsFavourite)
     recipient->setCurrentText(to);
     dialog.findChild<QLineEdit *>(QStringLiteral("title"))->setText(QStringLiteral("Groceries"));
     dialog.findChild<QCheckBox *>(QStringLiteral("addToFavorites"))->setChecked(true);
+    QStringList boxes;
+    QTimer closer;
+    closeMessageBoxes(closer, boxes);
     dialog.findChild<QPushButton *>(QStringLiteral("send"))->click();
     ASSERT_TRUE(waitUntil([&] { return !dialog.isVisible() && received; }));
+    EXPECT_EQ(boxes, QStringList({QStringLiteral("\"Groceries\" went to ") + to + u'.'})) << "a send says it went out";
 
     ASSERT_TRUE(dialog.result() && dialog.result()->sent());
     EXPECT_EQ(dialog.findChild<QProgressBar *>(QStringLiteral("progress"))->value(), 100);
@@ -107,13 +124,7 @@ TEST(SendFileDialog, refusedConnection_isToldInOneBox)
     dialog.show();
     QStringList boxes;
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, &dialog, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            boxes << box->text();
-            box->accept();
-        }
-    });
-    closer.start(20);
+    closeMessageBoxes(closer, boxes);
     dialog.findChild<QComboBox *>(QStringLiteral("recipient"))
         ->setCurrentText(QStringLiteral("127.0.0.1:%1").arg(closedPort));
     dialog.findChild<QPushButton *>(QStringLiteral("send"))->click();

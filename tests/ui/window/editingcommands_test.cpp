@@ -12,10 +12,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <deque>
 
@@ -185,6 +187,64 @@ TEST_F(EditingCommandsTest, replaceDialog_replaceAllInBanana_endsWithTheSound)
     QApplication::processEvents();
     EXPECT_EQ(window->editing().findDialog(), nullptr);
     EXPECT_EQ(window->editing().searchState().replaceText, QStringLiteral("b"));
+}
+
+struct ReplaceAllCase
+{
+    const char *name;
+    const char *text;
+    const char *findText;
+    int replaced;
+    const char *after;
+};
+
+class ReplaceAllCount : public EditingCommandsTest, public testing::WithParamInterface<ReplaceAllCase>
+{
+};
+
+// Replace All says how many places it changed, none included.
+TEST_P(ReplaceAllCount, replaceAll_saysHowManyPlacesChanged)
+{
+    open(GetParam().text);
+    window->runCommand(CommandId::Replace);
+    FindDialog *dialog = window->editing().findDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QLineEdit *>(QStringLiteral("findText"))->setText(QString::fromLatin1(GetParam().findText));
+    dialog->findChild<QLineEdit *>(QStringLiteral("replaceText"))->setText(QStringLiteral("o"));
+    emit dialog->replaceAllRequested();
+    EXPECT_EQ(editor().toPlainText(), QString::fromLatin1(GetParam().after));
+    const QString outcome = dialog->findChild<QLabel *>(QStringLiteral("outcome"))->text();
+    EXPECT_TRUE(outcome.contains(QString::number(GetParam().replaced))) << outcome.toStdString();
+    dialog->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReplaceAllCount,
+                         testing::Values(ReplaceAllCase{"several", "banana", "a", 3, "bonono"},
+                                         ReplaceAllCase{"otherCase", "Banana", "b", 1, "oanana"},
+                                         ReplaceAllCase{"none", "banana", "x", 0, "banana"}),
+                         [](const testing::TestParamInfo<ReplaceAllCase> &testInfo) { return testInfo.param.name; });
+
+// A search that finds nothing says so with the text searched for: in the dialog while it is open
+// (until the text changes), else at the text cursor.
+TEST_F(EditingCommandsTest, searchFindingNothing_saysSoInTheDialogOrAtTheCursor)
+{
+    open("cat");
+    window->runCommand(CommandId::Search);
+    FindDialog *dialog = window->editing().findDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto *findText = dialog->findChild<QLineEdit *>(QStringLiteral("findText"));
+    const auto *outcome = dialog->findChild<QLabel *>(QStringLiteral("outcome"));
+    findText->setText(QStringLiteral("dog"));
+    emit dialog->findNextRequested();
+    EXPECT_TRUE(outcome->text().contains(QStringLiteral("\"dog\""))) << outcome->text().toStdString();
+    EXPECT_EQ(sounds, 1);
+    findText->setText(QStringLiteral("cat"));
+    EXPECT_TRUE(outcome->text().isEmpty());
+    dialog->close();
+    QApplication::processEvents();
+    window->runCommand(CommandId::SearchNext);
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("\"dog\""))) << QToolTip::text().toStdString();
+    EXPECT_EQ(sounds, 2);
 }
 
 // The automatic formatting is for typing: a replacement stays as the user wrote it.

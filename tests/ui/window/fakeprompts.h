@@ -17,6 +17,7 @@ public:
         QStringList told;  // texts of tell()
         QStringList asked; // texts of confirm(), askYesNo() and askBeforeLoss()
         QStringList namesOffered;
+        QStringList nameCaptions; // captions of askName()
     };
 
     explicit FakePrompts(Log &log) : m_log(log) {}
@@ -28,8 +29,9 @@ public:
     bool confirm(const QString &, const QString &text) override { return answer(text); }
     bool askYesNo(const QString &, const QString &text) override { return answer(text); }
     bool askBeforeLoss(const QString &, const QString &text) override { return answer(text); }
-    std::optional<QString> askName(const QString &name) override
+    std::optional<QString> askName(const QString &caption, const QString &name) override
     {
+        m_log.nameCaptions << caption;
         m_log.namesOffered << name;
         if (names.empty())
             return std::nullopt;

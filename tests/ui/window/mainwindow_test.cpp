@@ -5,6 +5,7 @@
 #include "plugins/pluginhost.h"
 #include "settings/journalwriter.h"
 #include "settings/notefiles.h"
+#include "testfolders.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
 #include "ui/menus/menuitems.h"
@@ -38,19 +39,6 @@ namespace tabulet::ui {
 namespace {
 
 using commands::CommandId;
-
-settings::FolderSet foldersIn(const QTemporaryDir &work)
-{
-    settings::FolderSet folders;
-    folders.dataFolder = work.filePath(QStringLiteral("data"));
-    // The shipped themes are built beside the program.
-    folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
-    folders.themesFolder = work.filePath(QStringLiteral("themes"));
-    folders.languagesFolder = work.filePath(QStringLiteral("languages"));
-    folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
-    QDir().mkpath(folders.dataFolder);
-    return folders;
-}
 
 struct NoteLine
 {
@@ -404,6 +392,32 @@ TEST_F(MainWindowTest, cancelledDelete_keepsTheTab)
     prompts->answers = {false};
     window->runCommand(CommandId::DeleteDocument);
     EXPECT_EQ(tabTexts(), QStringList({"A", "B"}));
+}
+
+// The question before a delete names the note, and Enter answers it with No.
+TEST_F(MainWindowTest, deleteQuestion_namesTheNote_andEnterKeepsIt)
+{
+    open({{"A"}, {"Shopping list"}});
+    context.texts.loadLanguageText("CONFIRM_DELETE: Delete the note \"%s\"?\n");
+    window->tabs().selectTab(1, true);
+    window->setPrompts(std::make_unique<MessageBoxPrompts>(window.get(), context.texts));
+    QString question;
+    QMessageBox::StandardButton enterGives = QMessageBox::NoButton;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, window.get(), [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            question = box->text();
+            enterGives = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    answer.start(20);
+    window->runCommand(CommandId::DeleteDocument);
+    answer.stop();
+    EXPECT_EQ(question, QStringLiteral("Delete the note \"Shopping list\"?"));
+    EXPECT_EQ(enterGives, QMessageBox::No);
+    EXPECT_EQ(tabTexts(), QStringList({"A", "Shopping list"}));
+    EXPECT_TRUE(QFile::exists(QDir(context.folders.dataFolder).filePath(QStringLiteral("tab00002.rtf"))));
 }
 
 // The tab menu's tab is forgotten when the menu closes: a later shortcut acts on the selected tab.

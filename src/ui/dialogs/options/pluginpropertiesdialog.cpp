@@ -28,6 +28,8 @@ PluginPropertiesDialog::PluginPropertiesDialog(const plugins::PluginInfo &plugin
                                                std::function<void(const QString &)> openWithDesktop, QWidget *parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("pluginPropertiesDialog"));
+    setWindowTitle(texts.text(QStringLiteral("PLUGIN_DETAILS")));
     auto *fields = new QFormLayout;
     const auto addField = [&](const char *textKey, const char *name, const QString &value) {
         auto *field = new ValueLabel(value, this);
