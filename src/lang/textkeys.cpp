@@ -6,7 +6,7 @@ namespace tabulet::lang {
 
 using namespace Qt::StringLiterals;
 
-const std::array<QLatin1StringView, 191> kTextKeys = {
+const std::array<QLatin1StringView, 192> kTextKeys = {
     "ADD_NEW_RECPIENT"_L1,
     "ADD_TO_FAVORITES"_L1,
     "ALIGN"_L1,
@@ -155,6 +155,7 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "NOTE_HIDE"_L1,
     "NOTE_SHOW"_L1,
     "NOTE_STATUS"_L1,
+    "NOTE_TABS"_L1,
     "NOTE_TITLE"_L1,
     "NOTE_VISIBLE"_L1,
     "OPTIONARCHIVE"_L1,
