@@ -3,20 +3,36 @@
 # dialogs and its menus name every control in the program's language; the tab list matches the
 # notes; a tab selected and a button pressed through the bus act as a click does.
 source "$(dirname "$0")/lib.sh"
-e2e_start_display --wm
+e2e_start_display --wm --tray
 e2e_start_accessibility
-source "$(dirname "$0")/menus_lib.sh"
 
 home="$E2E_WORK/notes"
 
+# The program's small window that the tray took in.
+tray_icon() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" -le 32 ] && [ "$HEIGHT" -le 32 ] && [ "$WIDTH" -gt 4 ] && echo "$id" && return 0
+    done
+    return 1
+}
+# The program's shown windows but the note window and the tray icon: dialogs and menus.
+others() { xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null | grep -v -x -e "$window" -e "$icon"; }
+wait_other() { e2e_wait_for 10 others || e2e_fail "no dialog or menu opened"; }
+no_other() { ! others; }
+wait_no_other() { e2e_wait_for 10 no_other || e2e_fail "a dialog or menu stayed open"; }
+
 # language file, then the texts expected: the tab list, the "New note" button, the main menu
-# button and an item of the main menu.
-check_language() { # languagefile notes newNote menuButton menuItem
+# button, and an item of the main, the editor and the tray menu.
+check_language() { # languagefile notes newNote menuButton mainItem editorItem trayItem
     e2e_write_config "$home" languagefile="$1" x=40 y=30 w=500 h=300 -- First Second
     printf '{\\rtf1\\ansi first words\\par}' >"$home/tab00001.rtf"
     printf '{\\rtf1\\ansi second words\\par}' >"$home/tab00002.rtf"
     e2e_start_tabulet -homedir "$home"
     window=$(e2e_wait_window "First")
+    e2e_wait_for 20 tray_icon || e2e_fail "no icon in the tray"
+    icon=$(tray_icon)
 
     e2e_atspi check || e2e_fail "the note window ($1) has unnamed controls"
     [ "$(e2e_atspi tabs)" = $'*First\n Second' ] || e2e_fail "tab list: $(e2e_atspi tabs)"
@@ -30,21 +46,43 @@ check_language() { # languagefile notes newNote menuButton menuItem
     [ "$(e2e_atspi editor)" = $'Second\nsecond words' ] || e2e_fail "editor after selecting: $(e2e_atspi editor)"
 
     e2e_atspi press "$3"
-    e2e_wait_dialog "$window" >/dev/null
+    wait_other
     e2e_atspi check || e2e_fail "the name dialog ($1) has unnamed controls"
     xdotool key Escape
-    e2e_wait_dialog_gone "$window"
+    wait_no_other
+
+    # Options, search and replace, each from its shortcut.
+    for keys in ctrl+o ctrl+f ctrl+h; do
+        xdotool key "$keys"
+        wait_other
+        e2e_atspi check || e2e_fail "the dialog of $keys ($1) has unnamed controls"
+        xdotool key Escape
+        wait_no_other
+    done
 
     e2e_atspi press "$4"
-    menus_wait_open 1
+    wait_other
     e2e_atspi menu Down >"$E2E_WORK/menu" || e2e_fail "the main menu ($1) has unnamed items"
     grep -q "|$5|" "$E2E_WORK/menu" || e2e_fail "the main menu lacks \"$5\": $(cat "$E2E_WORK/menu")"
     xdotool key Escape
-    menus_wait_closed
+    wait_no_other
+
+    # The editor's menu from the menu key, the tray's from a right click on the tray icon.
+    e2e_atspi menu Menu Down >"$E2E_WORK/menu" || e2e_fail "the editor menu ($1) has unnamed items"
+    grep -q "|$6|" "$E2E_WORK/menu" || e2e_fail "the editor menu lacks \"$6\": $(cat "$E2E_WORK/menu")"
+    xdotool key Escape
+    wait_no_other
+    eval "$(xdotool getwindowgeometry --shell "$icon")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.1 click 3
+    wait_other
+    e2e_atspi menu Down >"$E2E_WORK/menu" || e2e_fail "the tray menu ($1) has unnamed items"
+    grep -q "|$7|" "$E2E_WORK/menu" || e2e_fail "the tray menu lacks \"$7\": $(cat "$E2E_WORK/menu")"
+    xdotool key Escape
+    wait_no_other
 
     e2e_stop_tabulet TERM
 }
 
-check_language english.tabulang Notes "New Tab" Menu Options...
-check_language deutsch.tabulang Notizen "Neuer Tab" Menü Optionen...
+check_language english.tabulang Notes "New Tab" Menu Options... Copy "Reset Position"
+check_language deutsch.tabulang Notizen "Neuer Tab" Menü Optionen... Kopieren "Position zurücksetzen"
 echo PASS

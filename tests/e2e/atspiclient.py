@@ -205,7 +205,7 @@ def menu(*keys):
         return False
 
     pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
-    GLib.timeout_add(300, lambda: subprocess.run(["xdotool", "key", *keys], check=True) and False)
+    GLib.timeout_add(300, lambda: subprocess.run(["xdotool", "key", "--delay", "300", *keys], check=True) and False)
     GLib.timeout_add_seconds(TIMEOUT, give_up)
     pyatspi.Registry.start()
     if not found:
@@ -217,7 +217,8 @@ def menu(*keys):
             continue
         shortcut = ""
         try:
-            shortcut = item.queryAction().getKeyBinding(0)
+            action = item.queryAction()
+            shortcut = action.getKeyBinding(0) if action.nActions else ""
         except NotImplementedError:
             pass
         checked = "checked" if item.getState().contains(pyatspi.STATE_CHECKED) else ""
