@@ -7,6 +7,9 @@ e2e_start_display --wm --tray
 e2e_start_accessibility
 
 home="$E2E_WORK/notes"
+peer="$(dirname "$0")/../net/notepeer.py"
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+printf '{\\rtf1 sent words}' >"$E2E_WORK/sent.rtf"
 
 # The program's small window that the tray took in.
 tray_icon() {
@@ -26,7 +29,7 @@ wait_no_other() { e2e_wait_for 10 no_other || e2e_fail "a dialog or menu stayed 
 # language file, then the texts expected: the tab list, the "New note" button, the main menu
 # button, and an item of the main, the editor and the tray menu.
 check_language() { # languagefile notes newNote menuButton mainItem editorItem trayItem
-    e2e_write_config "$home" languagefile="$1" x=40 y=30 w=500 h=300 -- First Second
+    e2e_write_config "$home" languagefile="$1" x=40 y=30 w=500 h=300 listenfornotes=1 port="$port" -- First Second
     printf '{\\rtf1\\ansi first words\\par}' >"$home/tab00001.rtf"
     printf '{\\rtf1\\ansi second words\\par}' >"$home/tab00002.rtf"
     e2e_start_tabulet -homedir "$home"
@@ -44,6 +47,21 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
     e2e_wait_for 5 sh -c '[ "$(xdotool getwindowname '"$window"')" != "${1%% - *} - First" ]' _ "$(xdotool getwindowname "$window")"
     [ "$(e2e_atspi tabs)" = $' First\n*Second' ] || e2e_fail "after selecting: $(e2e_atspi tabs)"
     [ "$(e2e_atspi editor)" = $'Second\nsecond words' ] || e2e_fail "editor after selecting: $(e2e_atspi editor)"
+
+    # Switching notes from the keyboard is heard: the tab selected and the editor's new name.
+    e2e_atspi events ctrl+shift+Tab >"$E2E_WORK/events"
+    grep -q "^object:state-changed:selected|page tab|First$" "$E2E_WORK/events" &&
+        grep -q "^object:property-change:accessible-name|text|First$" "$E2E_WORK/events" ||
+        e2e_fail "switching notes was not told: $(cat "$E2E_WORK/events")"
+
+    # A received note is offered in a dialog whose fields are named.
+    e2e_wait_for 20 python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" ||
+        e2e_fail "the program does not listen for notes"
+    python3 "$peer" send 127.0.0.1 "$port" "$E2E_WORK/sent.rtf" --title "Sent"
+    wait_other
+    e2e_atspi check || e2e_fail "the received note's dialog ($1) has unnamed controls"
+    xdotool key Escape
+    wait_no_other
 
     e2e_atspi press "$3"
     wait_other

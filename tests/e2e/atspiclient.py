@@ -9,6 +9,7 @@
     atspiclient.py editor                    the editor's name, then its text
     atspiclient.py wait-window NAME          waits for a window (frame or dialog) named NAME
     atspiclient.py menu KEYS...              the items of the menu the keys move the focus into
+    atspiclient.py events KEYS...            the events heard while the keys are pressed
 
 Every wait is bounded; the application is the one whose process id is in TABULET_PID.
 """
@@ -228,8 +229,31 @@ def menu(*keys):
         fail("%d menu items without a role or a name" % unnamed)
 
 
+def events(*keys):
+    """What a reader hears while the keys (xdotool names) are pressed: the events of tabulet's
+    objects, one a line as type|role|name, for two seconds after the keys."""
+    from gi.repository import GLib
+
+    pid = int(os.environ["TABULET_PID"])
+
+    def heard(event):
+        try:
+            if event.host_application.get_process_id() == pid:
+                print("%s|%s|%s" % (event.type, event.source.getRoleName(), event.source.name), flush=True)
+        except Exception:  # an object gone by the time its event is read
+            pass
+
+    for kind in ("focus:", "object:state-changed:selected", "object:state-changed:focused",
+                 "object:property-change:accessible-name", "object:selection-changed", "window:activate"):
+        pyatspi.Registry.registerEventListener(heard, kind)
+    GLib.timeout_add(300, lambda: subprocess.run(["xdotool", "key", "--delay", "300", *keys], check=True) and False)
+    GLib.timeout_add(2300 + 300 * len(keys), lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+
+
 COMMANDS = {"tree": tree, "check": check, "tabs": tabs, "press": press, "select-tab": select_tab,
-            "editor": editor, "wait-window": wait_window, "menu": menu}
+            "editor": editor, "wait-window": wait_window, "menu": menu,
+            "events": events}
 
 if __name__ == "__main__":
     if len(sys.argv) < 2 or sys.argv[1] not in COMMANDS:
