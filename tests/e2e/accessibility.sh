@@ -69,8 +69,16 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
     xdotool key Escape
     wait_no_other
 
-    # Options, search and replace, each from its shortcut.
-    for keys in ctrl+o ctrl+f ctrl+h; do
+    # Every page of Options, then search and replace, each from its shortcut.
+    xdotool key ctrl+o
+    wait_other
+    for page in 1 2 3 4 5 6 7 8 9; do
+        e2e_atspi check || e2e_fail "page $page of Options ($1) has unnamed controls"
+        xdotool key ctrl+Tab
+    done
+    xdotool key Escape
+    wait_no_other
+    for keys in ctrl+f ctrl+h; do
         xdotool key "$keys"
         wait_other
         e2e_atspi check || e2e_fail "the dialog of $keys ($1) has unnamed controls"
