@@ -27,8 +27,9 @@ no_other() { ! others; }
 wait_no_other() { e2e_wait_for 10 no_other || e2e_fail "a dialog or menu stayed open"; }
 
 # language file, then the texts expected: the tab list, the "New note" button, the main menu
-# button, and an item of the main, the editor and the tray menu.
-check_language() { # languagefile notes newNote menuButton mainItem editorItem trayItem
+# button, an item of the main, the editor and the tray menu, and the window's place on top (a
+# button and a menu item).
+check_language() { # languagefile notes newNote menuButton mainItem editorItem trayItem onTop
     e2e_write_config "$home" languagefile="$1" x=40 y=30 w=500 h=300 listenfornotes=1 port="$port" -- First Second
     printf '{\\rtf1\\ansi first words\\par}' >"$home/tab00001.rtf"
     printf '{\\rtf1\\ansi second words\\par}' >"$home/tab00002.rtf"
@@ -86,10 +87,16 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
         wait_no_other
     done
 
+    # A toggle pressed through the bus: its button and its menu item are checked.
+    e2e_atspi press "$8"
+    e2e_wait_for 10 sh -c 'xprop -id "$1" _NET_WM_STATE | grep -q ABOVE' _ "$window" || e2e_fail "\"$8\" did not act"
+    e2e_atspi tree >"$E2E_WORK/tree"
+    grep -q "^  push button \"$8\" checked" "$E2E_WORK/tree" || e2e_fail "the button \"$8\" is not checked"
     e2e_atspi press "$4"
     wait_other
     e2e_atspi menu Down >"$E2E_WORK/menu" || e2e_fail "the main menu ($1) has unnamed items"
     grep -q "|$5|" "$E2E_WORK/menu" || e2e_fail "the main menu lacks \"$5\": $(cat "$E2E_WORK/menu")"
+    grep -q "|$8||checked$" "$E2E_WORK/menu" || e2e_fail "\"$8\" is not checked: $(cat "$E2E_WORK/menu")"
     xdotool key Escape
     wait_no_other
 
@@ -109,6 +116,7 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
     e2e_stop_tabulet TERM
 }
 
-check_language english.tabulang Notes "New Tab" Menu Options... Copy "Reset Position"
-check_language deutsch.tabulang Notizen "Neuer Tab" Menü Optionen... Kopieren "Position zurücksetzen"
+check_language english.tabulang Notes "New Tab" Menu Options... Copy "Reset Position" "Always On Top"
+check_language deutsch.tabulang Notizen "Neuer Tab" Menü Optionen... Kopieren "Position zurücksetzen" \
+    "Immer im Vordergrund"
 echo PASS
