@@ -30,7 +30,8 @@ wait_no_other() { e2e_wait_for 10 no_other || e2e_fail "a dialog or menu stayed 
 # button, an item of the main, the editor and the tray menu, and the window's place on top (a
 # button and a menu item).
 check_language() { # languagefile notes newNote menuButton mainItem editorItem trayItem onTop
-    e2e_write_config "$home" languagefile="$1" x=40 y=30 w=500 h=300 listenfornotes=1 port="$port" -- First Second
+    E2E_CONFIG_EXTRA='<commands><command name="Plugin: Count words" key="116" mod=""/></commands>' \
+        e2e_write_config "$home" languagefile="$1" x=40 y=30 w=500 h=300 listenfornotes=1 port="$port" -- First Second
     printf '{\\rtf1\\ansi first words\\par}' >"$home/tab00001.rtf"
     printf '{\\rtf1\\ansi second words\\par}' >"$home/tab00002.rtf"
     e2e_start_tabulet -homedir "$home"
@@ -54,6 +55,13 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
     grep -q "^object:state-changed:selected|page tab|First$" "$E2E_WORK/events" &&
         grep -q "^object:property-change:accessible-name|text|First$" "$E2E_WORK/events" ||
         e2e_fail "switching notes was not told: $(cat "$E2E_WORK/events")"
+
+    # A plug-in's message (the word count, bound to F5) is heard as an alert taking the focus.
+    e2e_atspi events F5 >"$E2E_WORK/events"
+    grep -q "^window:activate|alert|" "$E2E_WORK/events" && grep -q "^focus:|push button|OK$" "$E2E_WORK/events" ||
+        e2e_fail "the plug-in's message was not heard: $(cat "$E2E_WORK/events")"
+    xdotool key Return
+    wait_no_other
 
     # A received note is offered in a dialog whose fields are named.
     e2e_wait_for 20 python3 -c "import socket; socket.create_connection(('127.0.0.1', $port), 1)" ||
