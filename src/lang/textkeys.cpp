@@ -6,7 +6,7 @@ namespace tabulet::lang {
 
 using namespace Qt::StringLiterals;
 
-const std::array<QLatin1StringView, 192> kTextKeys = {
+const std::array<QLatin1StringView, 193> kTextKeys = {
     "ADD_NEW_RECPIENT"_L1,
     "ADD_TO_FAVORITES"_L1,
     "ALIGN"_L1,
@@ -29,6 +29,7 @@ const std::array<QLatin1StringView, 192> kTextKeys = {
     "DIALOG_ERROR"_L1,
     "DISABLED"_L1,
     "DOCUMENTS"_L1,
+    "DOCUMENTS_SEARCH"_L1,
     "ENABLED"_L1,
     "ENTER_HOTKEY"_L1,
     "ERRORREACHINGHOST"_L1,

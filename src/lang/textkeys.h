@@ -9,7 +9,7 @@ namespace tabulet::lang {
 
 // Every text key the program looks up, in alphabetical order. Language files supply a text for
 // each; the UI names its texts from this list.
-extern const std::array<QLatin1StringView, 192> kTextKeys;
+extern const std::array<QLatin1StringView, 193> kTextKeys;
 
 // Keys of our own beyond those of the Windows version, in alphabetical order: the texts of the
 // find and replace dialog, which stands where that version used the system's, the message for a

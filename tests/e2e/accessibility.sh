@@ -108,6 +108,19 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
     xdotool key Escape
     wait_no_other
 
+    # Dialogs chosen from the main menu through the bus.
+    for item in "${menu_dialogs[@]}"; do
+        e2e_atspi press "$4"
+        wait_other
+        e2e_atspi choose "$item" Down
+        e2e_wait_for 10 sh -c "xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -v -x -e $window -e $icon | grep -q ." ||
+            e2e_fail "\"$item\" opened nothing"
+        sleep 0.5
+        e2e_atspi check || e2e_fail "the dialog of \"$item\" ($1) has unnamed controls"
+        xdotool key Escape
+        wait_no_other
+    done
+
     # The editor's menu from the menu key, the tray's from a right click on the tray icon.
     e2e_atspi menu Menu Down >"$E2E_WORK/menu" || e2e_fail "the editor menu ($1) has unnamed items"
     grep -q "|$6|" "$E2E_WORK/menu" || e2e_fail "the editor menu lacks \"$6\": $(cat "$E2E_WORK/menu")"
@@ -124,10 +137,13 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
     e2e_stop_tabulet TERM
 }
 
-# Every page of Options in English; the German texts come from the same keys.
+# Every page of Options and the dialogs of the main menu in English; the German texts come from
+# the same keys.
 pages=9
+menu_dialogs=("About..." "View Document List..." "Archive...")
 check_language english.tabulang Notes "New Tab" Menu Options... Copy "Reset Position" "Always On Top"
 pages=1
+menu_dialogs=()
 check_language deutsch.tabulang Notizen "Neuer Tab" Menü Optionen... Kopieren "Position zurücksetzen" \
     "Immer im Vordergrund"
 echo PASS

@@ -9,6 +9,7 @@
     atspiclient.py editor                    the editor's name, then its text
     atspiclient.py wait-window NAME          waits for a window (frame or dialog) named NAME
     atspiclient.py menu KEYS...              the items of the menu the keys move the focus into
+    atspiclient.py choose NAME KEYS...       chooses an item of that menu by its "Press" action
     atspiclient.py events KEYS...            the events heard while the keys are pressed
 
 Every wait is bounded; the application is the one whose process id is in TABULET_PID.
@@ -188,10 +189,39 @@ def wait_window(name):
 MENU_ITEMS = {pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_MENU}
 
 
+def choose(name, *keys):
+    """Chooses the item NAME, through its "Press" action, of the menu the keys move the focus into."""
+    items = children(focused_menu(keys))
+    found = [item for item in items if item.name == name]
+    if not found:
+        fail("no menu item \"%s\" among %s" % (name, [item.name for item in items]))
+    do_action(found[0], "Press")
+
+
 def menu(*keys):
     """Menus are no children of the application: a reader meets them by the focus moving onto
     an item. The keys (xdotool names) move it there; the items of that item's menu are printed
     as role|name|shortcut|checked, and an item without a name fails."""
+    unnamed = 0
+    for item in children(focused_menu(keys)):
+        role = item.getRole()
+        if role == pyatspi.ROLE_SEPARATOR:
+            continue
+        shortcut = ""
+        try:
+            action = item.queryAction()
+            shortcut = action.getKeyBinding(0) if action.nActions else ""
+        except NotImplementedError:
+            pass
+        checked = "checked" if item.getState().contains(pyatspi.STATE_CHECKED) else ""
+        print("%s|%s|%s|%s" % (item.getRoleName(), item.name, shortcut, checked))
+        unnamed += role not in MENU_ITEMS or not item.name
+    if unnamed:
+        fail("%d menu items without a role or a name" % unnamed)
+
+
+def focused_menu(keys):
+    """The menu the keys (xdotool names) move the focus into, as the focus event tells it."""
     from gi.repository import GLib
 
     found = []
@@ -211,22 +241,7 @@ def menu(*keys):
     pyatspi.Registry.start()
     if not found:
         fail("the keys %s focused no menu item" % " ".join(keys))
-    unnamed = 0
-    for item in children(found[0]):
-        role = item.getRole()
-        if role == pyatspi.ROLE_SEPARATOR:
-            continue
-        shortcut = ""
-        try:
-            action = item.queryAction()
-            shortcut = action.getKeyBinding(0) if action.nActions else ""
-        except NotImplementedError:
-            pass
-        checked = "checked" if item.getState().contains(pyatspi.STATE_CHECKED) else ""
-        print("%s|%s|%s|%s" % (item.getRoleName(), item.name, shortcut, checked))
-        unnamed += role not in MENU_ITEMS or not item.name
-    if unnamed:
-        fail("%d menu items without a role or a name" % unnamed)
+    return found[0]
 
 
 def events(*keys):
@@ -252,7 +267,7 @@ def events(*keys):
 
 
 COMMANDS = {"tree": tree, "check": check, "tabs": tabs, "press": press, "select-tab": select_tab,
-            "editor": editor, "wait-window": wait_window, "menu": menu,
+            "editor": editor, "wait-window": wait_window, "menu": menu, "choose": choose,
             "events": events}
 
 if __name__ == "__main__":

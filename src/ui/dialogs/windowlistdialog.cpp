@@ -40,6 +40,8 @@ WindowListDialog::WindowListDialog(lang::TextTable &texts, const settings::NoteL
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setClearButtonEnabled(true);
+    // No label shows beside it: screen readers take this name.
+    m_search->setAccessibleName(texts.text(QStringLiteral("DOCUMENTS_SEARCH")));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &WindowListDialog::fillList);
 
