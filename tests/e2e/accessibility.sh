@@ -25,6 +25,16 @@ others() { xdotool search --onlyvisible --pid "$E2E_TABULET_PID" 2>/dev/null | g
 wait_other() { e2e_wait_for 10 others || e2e_fail "no dialog or menu opened"; }
 no_other() { ! others; }
 wait_no_other() { e2e_wait_for 10 no_other || e2e_fail "a dialog or menu stayed open"; }
+# In the menu just opened, chooses the item through the bus and walks the dialog it opens.
+walk_chosen_dialog() { # item languagefile
+    wait_other
+    e2e_atspi choose "$1" Down
+    sleep 0.5
+    wait_other
+    e2e_atspi check || e2e_fail "the dialog of \"$1\" ($2) has unnamed controls"
+    xdotool key Escape
+    wait_no_other
+}
 
 # The language file, then the texts expected: the tab list, the "New note" button, the main menu
 # button, an item of the main, the editor and the tray menu, and the window's place on top (a
@@ -108,17 +118,15 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
     xdotool key Escape
     wait_no_other
 
-    # Dialogs chosen from the main menu through the bus.
+    # Dialogs chosen through the bus from the main menu and from the first tab's menu.
     for item in "${menu_dialogs[@]}"; do
         e2e_atspi press "$4"
-        wait_other
-        e2e_atspi choose "$item" Down
-        e2e_wait_for 10 sh -c "xdotool search --onlyvisible --pid $E2E_TABULET_PID | grep -v -x -e $window -e $icon | grep -q ." ||
-            e2e_fail "\"$item\" opened nothing"
-        sleep 0.5
-        e2e_atspi check || e2e_fail "the dialog of \"$item\" ($1) has unnamed controls"
-        xdotool key Escape
-        wait_no_other
+        walk_chosen_dialog "$item" "$1"
+    done
+    for item in "${tab_dialogs[@]}"; do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove $((X + 25)) $((Y + 40)) click 3
+        walk_chosen_dialog "$item" "$1"
     done
 
     # The editor's menu from the menu key, the tray's from a right click on the tray icon.
@@ -140,10 +148,12 @@ check_language() { # languagefile notes newNote menuButton mainItem editorItem t
 # Every page of Options and the dialogs of the main menu in English; the German texts come from
 # the same keys.
 pages=9
-menu_dialogs=("About..." "View Document List..." "Archive...")
+menu_dialogs=("About..." "Show Tips" "View Document List..." "Archive...")
+tab_dialogs=("Properties..." "Send to Tabulet user...")
 check_language english.tabulang Notes "New Tab" Menu Options... Copy "Reset Position" "Always On Top"
 pages=1
 menu_dialogs=()
+tab_dialogs=()
 check_language deutsch.tabulang Notizen "Neuer Tab" Menü Optionen... Kopieren "Position zurücksetzen" \
     "Immer im Vordergrund"
 echo PASS

@@ -79,6 +79,7 @@ TabPropertiesDialog::TabPropertiesDialog(lang::TextTable &texts, const settings:
     facts->setObjectName(QStringLiteral("fileFacts"));
     facts->setReadOnly(true);
     facts->setFocusPolicy(Qt::NoFocus);
+    facts->setAccessibleName(windowTitle());
     facts->setFixedHeight(kFactsHeight);
     facts->setHtml(fileFactsText(texts, settings::noteFilePath(dataFolder, note.fileName), note.fileName));
 
