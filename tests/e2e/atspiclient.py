@@ -7,7 +7,6 @@
     atspiclient.py press NAME                the "Press" action of the push button NAME
     atspiclient.py select-tab TITLE          selects a page tab by its "Press" action
     atspiclient.py editor                    the editor's name, then its text
-    atspiclient.py wait-window NAME          waits for a window (frame or dialog) named NAME
     atspiclient.py menu KEYS...              the items of the menu the keys move the focus into
     atspiclient.py choose NAME KEYS...       chooses an item of that menu by its "Press" action
     atspiclient.py events KEYS...            the events heard while the keys are pressed
@@ -182,10 +181,6 @@ def editor():
     print(content.getText(0, content.characterCount))
 
 
-def wait_window(name):
-    until("a window \"%s\"" % name, lambda: any(window.name == name for window in shown_windows()))
-
-
 MENU_ITEMS = {pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_MENU}
 
 
@@ -267,7 +262,7 @@ def events(*keys):
 
 
 COMMANDS = {"tree": tree, "check": check, "tabs": tabs, "press": press, "select-tab": select_tab,
-            "editor": editor, "wait-window": wait_window, "menu": menu, "choose": choose,
+            "editor": editor, "menu": menu, "choose": choose,
             "events": events}
 
 if __name__ == "__main__":
