@@ -11,7 +11,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libtinyxml2-dev libzip-dev libfontconfig-dev
     liblua5.1-0-dev libxcb1-dev fonts-dejavu-core shared-mime-info desktop-file-utils qt6-translations-l10n librsvg2-bin)
 test_packages=(libgtest-dev libgmock-dev clang libclang-rt-14-dev xvfb xauth xdotool x11-utils dbus openbox trayer
-    imagemagick appstream poppler-utils python3 dpkg-dev file lintian man-db)
+    imagemagick appstream poppler-utils python3 dpkg-dev file lintian man-db at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()

@@ -10,12 +10,14 @@
 #include "benchdatafolder.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/window/accessibility.h"
 #include "ui/window/mainwindow.h"
 #include "ui/window/mainwindowtabs.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -46,7 +48,12 @@ QApplication &application()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Never destroyed: the benchmark library ends the process after Qt's own statics are gone.
-    static auto *app = new QApplication(argc, argv);
+    static auto *app = [] {
+        auto *made = new QApplication(argc, argv);
+        // As the program has it; it costs only where a bridge is on (accessibility.sh).
+        ui::installAccessibility();
+        return made;
+    }();
     return *app;
 }
 
@@ -280,6 +287,8 @@ void BM_SwitchNotes(benchmark::State &state)
         clock.waitForLayout();
     }
     clock.report(state);
+    // 1 where a screen reader's bridge was on (accessibility.sh compares).
+    state.counters["accessible"] = QAccessible::isActive() ? 1 : 0;
 }
 BENCHMARK(BM_SwitchNotes)
     ->ArgNames({"notes", "KB"})

@@ -15,6 +15,7 @@
 #include "platform/programicon.h"
 #include "settings/ensurefolder.h"
 #include "ui/applicationcontext.h"
+#include "ui/window/accessibility.h"
 #include "ui/window/keyboardfilter.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.tabulet.Tabulet"));
     QApplication::setWindowIcon(platform::programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::installAccessibility();
     app::TerminationWatcher termination;
 
     if (executablePath.isEmpty())

@@ -231,7 +231,7 @@ const std::array<FormattedTextKey, 28> kFormattedTextKeys = {{
     {"VERSION_FROMPACKAGES"_L1, "s"_L1},      // the version running
 }};
 
-const std::array<QLatin1StringView, 74> kOwnTextKeys = {
+const std::array<QLatin1StringView, 75> kOwnTextKeys = {
     QLatin1StringView("ABOUT_DATAFOLDER"),
     QLatin1StringView("ABOUT_LICENSE"),
     QLatin1StringView("COMMAND_NEXTTAB"),
@@ -277,6 +277,7 @@ const std::array<QLatin1StringView, 74> kOwnTextKeys = {
     QLatin1StringView("LOCALE"),
     QLatin1StringView("NEWFILE_INCOMPLETE"),
     QLatin1StringView("NOTE_RECOVERED"),
+    QLatin1StringView("NOTE_TABS"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
     QLatin1StringView("OPTION_LISTENADDRESS"),

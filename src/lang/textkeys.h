@@ -11,20 +11,21 @@ namespace tabulet::lang {
 // each; the UI names its texts from this list.
 extern const std::array<QLatin1StringView, 191> kTextKeys;
 
-// Keys of our own beyond those of the Windows version, in alphabetical order: the texts of the
-// find and replace dialog, which stands where that version used the system's, the message for a
-// note file that cannot be read, the messages for a data folder another copy runs on, the list
-// manager's add and delete buttons, the note received incomplete, the global hotkey's problems,
-// what could not be written (a full disk), the question before running the plug-ins of another
-// data folder, the options' messages for a number they cannot take, the listening address and its
-// warning, a theme's further problems, a note given back by its journal, what a shortcut is for,
-// where updates come from, the document list's words, the names of the commands that have no
-// menu item, of a plug-in's command, of the command a shortcut is taken by and of the tray
-// pictures, "LANGUAGE_NAME", the language's own name, the captions of the preset editor, the
-// preset manager and the plug-in details, what a search found or replaced, a note sent, the About
-// box's data folder and licence, and "LOCALE", the language's code for Qt's own texts ("de").
+// Keys of our own beyond those of the Windows version, in alphabetical order: the texts of the find
+// and replace dialog, which stands where that version used the system's, the message for a note
+// file that cannot be read, the messages for a data folder another copy runs on, the list manager's
+// add and delete buttons, the note received incomplete, the global hotkey's problems, what could
+// not be written (a full disk), the question before running the plug-ins of another data folder,
+// the options' messages for a number they cannot take, the listening address and its warning, a
+// theme's further problems, a note given back by its journal, what a shortcut is for, where updates
+// come from, the document list's words, the tab strip's name for screen readers, the names of the
+// commands that have no menu item, of a plug-in's command, of the command a shortcut is taken by
+// and of the tray pictures, "LANGUAGE_NAME", the language's own name, the captions of the preset
+// editor, the preset manager and the plug-in details, what a search found or replaced, a note sent,
+// the About box's data folder and licence, and "LOCALE", the language's code for Qt's own texts
+// ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 74> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 75> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);

@@ -2,6 +2,9 @@
 # Source it from a test script; every process it starts is stopped by process id on exit.
 #
 #   e2e_start_display [--wm] [--tray]   Xvfb on a free display (openbox, trayer when asked)
+#   e2e_start_accessibility             a private session bus and the accessibility bus on it;
+#                                       tabulet started afterwards is always accessible
+#   e2e_atspi COMMAND ARGS...           asks tabulet through that bus (atspiclient.py)
 #   e2e_start_tabulet ARGS...           start the built tabulet with the given arguments
 #   e2e_wait_window NAME                wait for a visible window whose name matches NAME
 #   e2e_screenshot FILE                 the whole screen as PNG
@@ -20,6 +23,7 @@
 set -euo pipefail
 
 E2E_PIDS=()
+E2E_GROUPS=()
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/tabulet-e2e.XXXXXX")
 E2E_TABULET_PID=
 E2E_STATUS=
@@ -39,6 +43,10 @@ e2e_cleanup() {
         kill "$pid" 2>/dev/null || true
     done
     for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_GROUPS[@]}"; do
+        kill -- "-$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     if [ -z "${E2E_KEEP:-}" ]; then
@@ -91,6 +99,26 @@ e2e_start_display() {
         E2E_PIDS+=($!)
         e2e_wait_for 10 sh -c 'xdotool search --classname trayer | grep -q .' || e2e_fail "trayer did not start"
     fi
+}
+
+e2e_start_accessibility() {
+    # The session bus, the accessibility bus launcher, its bus and its registry all run in a
+    # process group of their own, which the cleanup ends as a whole.
+    setsid dbus-daemon --session --nofork --nopidfile --print-address=3 \
+        3>"$E2E_WORK/session-bus" >"$E2E_WORK/dbus.log" 2>&1 &
+    E2E_GROUPS+=($!)
+    e2e_wait_for 10 test -s "$E2E_WORK/session-bus" || e2e_fail "the session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/session-bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    setsid /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >"$E2E_WORK/at-spi.log" 2>&1 &
+    E2E_GROUPS+=($!)
+    e2e_wait_for 10 sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress | grep -q unix' ||
+        e2e_fail "the accessibility bus did not start"
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+e2e_atspi() {
+    TABULET_PID=$E2E_TABULET_PID timeout 30 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspiclient.py" "$@"
 }
 
 e2e_start_tabulet() {

@@ -128,6 +128,8 @@ NoteStyleControls::ColourRow NoteStyleControls::addColourRow(QGridLayout &grid, 
     controls.button = new QPushButton(this);
     controls.button->setObjectName(QLatin1String(name) + QLatin1String("Button"));
     controls.button->setIconSize(QSize(kSwatchWidth, kSwatchHeight));
+    // The swatch shows no text: screen readers name it after its row.
+    controls.button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     controls.colour = colour;
     connect(controls.check, &QCheckBox::toggled, this, &NoteStyleControls::updateEnabled);
     grid.addWidget(controls.check, row, 0);

@@ -36,6 +36,8 @@ SendFileDialog::SendFileDialog(lang::TextTable &texts, Job job, const QString &f
     m_recipient->setMinimumWidth(260);
     fields->addRow(texts.text(QStringLiteral("IDC_STATIC_TITLE")), m_title);
     fields->addRow(texts.text(QStringLiteral("IDC_STATIC_RECIPIENT")), m_recipient);
+    // The label names the box; the field typed into inside it is read on its own.
+    m_recipient->lineEdit()->setAccessibleName(texts.text(QStringLiteral("IDC_STATIC_RECIPIENT")).remove(u'&'));
     layout->addLayout(fields);
 
     auto *favouriteRow = new QHBoxLayout;

@@ -40,7 +40,9 @@ WindowListDialog::WindowListDialog(lang::TextTable &texts, const settings::NoteL
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setClearButtonEnabled(true);
+    // The placeholder also names the field for screen readers: no label shows beside it.
     m_search->setPlaceholderText(texts.text(QStringLiteral("DOCLIST_SEARCH")));
+    m_search->setAccessibleName(m_search->placeholderText());
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &WindowListDialog::fillList);
 

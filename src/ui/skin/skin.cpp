@@ -255,7 +255,7 @@ void Skin::applyToolTip(SkinnedButton &button) const
 {
     const theme::Subtheme *subtheme = m_theme ? m_theme->current() : nullptr;
     QString tip;
-    if (m_showToolTips && subtheme) {
+    if (subtheme) {
         const auto themeButton =
             std::find_if(subtheme->buttons.begin(), subtheme->buttons.end(), [&](const theme::ThemeButton &candidate) {
                 return candidate.command == button.commandName();
@@ -263,7 +263,9 @@ void Skin::applyToolTip(SkinnedButton &button) const
         if (themeButton != subtheme->buttons.end() && !themeButton->toolTipKey.isEmpty())
             tip = m_texts.text(themeButton->toolTipKey).replace(QLatin1Char('#'), QStringLiteral("     "));
     }
-    button.setToolTip(tip);
+    // Assistive technology names the button by its caption even while tool tips are off.
+    button.setAccessibleName(tip.simplified());
+    button.setToolTip(m_showToolTips ? tip : QString());
 }
 
 void Skin::layout(const QRect &windowRect)

@@ -1,7 +1,11 @@
 #include "ui/skin/skinnedbutton.h"
 
+#include <QAccessible>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tabulet::ui {
 
@@ -37,10 +41,15 @@ bool SkinnedButton::hasLook(Look look) const
 
 void SkinnedButton::setSelected(bool selected)
 {
+    m_toggle = true;
     if (m_selected == selected)
         return;
     m_selected = selected;
     update();
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 SkinnedButton::Look SkinnedButton::shownLook() const
@@ -68,6 +77,10 @@ void SkinnedButton::paintEvent(QPaintEvent *)
     m_skin.paint(painter, QRect(mapTo(&m_window, QPoint(0, 0)), size()));
     const SkinImage &picture = m_looks[slot(shownLook())];
     drawSkinImage(painter, picture, 0, 0, picture.size().width(), picture.size().height());
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void SkinnedButton::enterEvent(QEnterEvent *event)
@@ -93,6 +106,65 @@ void SkinnedButton::changeEvent(QEvent *event)
     QAbstractButton::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         repaint();
+}
+
+void SkinnedButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusNeighbour(-1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusNeighbour(1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            click();
+        break;
+    default:
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void SkinnedButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    update();
+}
+
+void SkinnedButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    update();
+}
+
+void SkinnedButton::focusNeighbour(int step)
+{
+    const std::vector<SkinnedButton *> buttons = reachableButtons(m_window);
+    const auto found = std::find(buttons.begin(), buttons.end(), this);
+    if (found == buttons.end())
+        return;
+    const auto count = static_cast<std::ptrdiff_t>(buttons.size());
+    const std::ptrdiff_t next = ((found - buttons.begin()) + step + count) % count;
+    buttons[static_cast<std::size_t>(next)]->setFocus(Qt::TabFocusReason);
+}
+
+std::vector<SkinnedButton *> reachableButtons(const QWidget &window)
+{
+    std::vector<SkinnedButton *> buttons;
+    for (SkinnedButton *button : window.findChildren<SkinnedButton *>(Qt::FindDirectChildrenOnly)) {
+        if (button->isVisible() && button->isEnabled() && !button->size().isEmpty())
+            buttons.push_back(button);
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const SkinnedButton *a, const SkinnedButton *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return buttons;
 }
 
 } // namespace tabulet::ui

@@ -9,6 +9,7 @@
 #include "ui/editor/noteeditor.h"
 #include "ui/pluginhost/plugineditorbridge.h"
 #include "ui/skin/skin.h"
+#include "ui/skin/skinnedbutton.h"
 #include "ui/skin/windowshape.h"
 #include "ui/tray/trayicon.h"
 #include "ui/window/activationhotkey.h"
@@ -162,6 +163,7 @@ bool MainWindow::initialise()
     if (!loadTheme())
         return false;
     m_skin->setShowToolTips(settings.flag(QStringLiteral("showtooltips")));
+    m_strip->setAccessibleName(m_context.texts.text(QStringLiteral("NOTE_TABS")));
     installHandedOverFiles();
     applyTabFont();
     const bool listWasEmpty = m_tabs->rebuildTabs();
@@ -437,6 +439,7 @@ void MainWindow::updateTitle()
     const QString name = note ? note->title : QString();
     QString title = lang::formatText(m_context.texts.text(QStringLiteral("ID_TRAY_TOOLTIP")), {name});
     setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    m_editor->setAccessibleName(name);
     m_tray->setTrayTip(title);
     m_tray->updateTrayIcon();
 }
@@ -517,10 +520,23 @@ void MainWindow::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
+// F6 moves the focus from the note to the tabs, on to the theme buttons and back to the note;
+// Escape brings it back to the note (the window is never closed by Escape).
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    // The window is never closed by Escape.
     if (event->key() == Qt::Key_Escape) {
+        m_editor->setFocus(Qt::OtherFocusReason);
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_F6 && event->modifiers() == Qt::NoModifier) {
+        const std::vector<SkinnedButton *> buttons = reachableButtons(*this);
+        if (m_editor->hasFocus() && m_strip->count() > 0)
+            m_strip->setFocus(Qt::TabFocusReason);
+        else if (!qobject_cast<SkinnedButton *>(focusWidget()) && !buttons.empty())
+            buttons.front()->setFocus(Qt::TabFocusReason);
+        else
+            m_editor->setFocus(Qt::TabFocusReason);
         event->accept();
         return;
     }

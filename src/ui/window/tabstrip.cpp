@@ -4,6 +4,7 @@
 #include "ui/skin/skin.h"
 #include "ui/skin/spinbutton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -82,6 +83,7 @@ int TabStrip::addTab(const QString &text, int noteSerial, const QColor &tabColou
     measureTab(m_tabs.back(), fontMetrics());
     updateScrolling();
     update();
+    announceTabs(QAccessible::ObjectReorder);
     return count() - 1;
 }
 
@@ -98,6 +100,7 @@ void TabStrip::removeTab(int index)
     m_hotTab = -1;
     updateScrolling();
     update();
+    announceTabs(QAccessible::ObjectReorder);
 }
 
 void TabStrip::clear()
@@ -109,6 +112,7 @@ void TabStrip::clear()
     m_firstTab = 0;
     updateScrolling();
     update();
+    announceTabs(QAccessible::ObjectReorder);
 }
 
 QString TabStrip::tabText(int index) const
@@ -125,6 +129,7 @@ void TabStrip::setTabText(int index, const QString &text)
     measureTab(tab, fontMetrics());
     updateScrolling();
     update();
+    announceTabs(QAccessible::NameChanged, index);
 }
 
 int TabStrip::tabSerial(int index) const
@@ -170,7 +175,59 @@ void TabStrip::changeSelection(int index)
     if (m_spinButton)
         m_spinButton->setPosition(firstVisibleTab());
     repaint();
+    announceTabs(QAccessible::Selection, index);
+    if (hasFocus())
+        announceTabs(QAccessible::Focus, index);
     emit currentChanged(index);
+}
+
+// Tells assistive technology of a change of the tabs, or of one tab.
+void TabStrip::announceTabs(QAccessible::Event change, int index)
+{
+    QAccessibleEvent event(this, change);
+    if (index >= 0)
+        event.setChild(index);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TabStrip::keyPressEvent(QKeyEvent *event)
+{
+    int wanted = -1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        wanted = m_currentTab - 1;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        wanted = m_currentTab + 1;
+        break;
+    case Qt::Key_Home:
+        wanted = 0;
+        break;
+    case Qt::Key_End:
+        wanted = count() - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    setCurrentIndex(wanted);
+    event->accept();
+}
+
+void TabStrip::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+    if (m_currentTab >= 0)
+        announceTabs(QAccessible::Focus, m_currentTab);
+}
+
+void TabStrip::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 int TabStrip::tabAt(const QPoint &position) const

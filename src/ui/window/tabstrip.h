@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,9 @@ class SpinButton;
 // Tab rectangles follow the tab control the themes were made for: tabs start 2 pixels in and
 // 2 pixels down, all tabHeight() high; the selected tab is drawn 2 pixels taller at the top;
 // tabs scrolled out to the left have a left edge of 0 or less.
+//
+// It takes the focus only when asked (setFocus); then the arrow keys, Home and End select
+// another tab. Assistive technology sees it as a page-tab list (TabStripAccessible).
 class TabStrip final : public QWidget
 {
     Q_OBJECT
@@ -96,6 +100,9 @@ protected:
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     struct Tab
@@ -117,6 +124,7 @@ private:
     QRect arrowsRect() const;
     void paintTab(QPainter &painter, int index, const QRect &tabRect, Look look) const;
     void paintFocusRect(QPainter &painter) const;
+    void announceTabs(QAccessible::Event change, int index = -1);
 
     std::vector<Tab> m_tabs;
     const Skin *m_skin = nullptr;

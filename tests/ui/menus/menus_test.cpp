@@ -6,6 +6,7 @@
 #include "ui/applicationcontext.h"
 #include "ui/editor/formattoggles.h"
 #include "ui/editor/noteeditor.h"
+#include "ui/menus/menuitemaccessible.h"
 #include "ui/menus/menuitems.h"
 #include "ui/menus/menustyle.h"
 #include "ui/window/mainwindow.h"
@@ -571,6 +572,33 @@ TEST_F(WindowMenusTest, rightButtonUpOnTheFrame_opensTheWindowMenu)
     const QStringList seen =
         whileMenuOpen([&] { QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(1, window->height() / 2)); });
     EXPECT_EQ(seen.join(QLatin1Char(' ')), QStringLiteral("133 - 170 - 1010 1008 - 1015 1009"));
+}
+
+// A screen reader hears an item's caption without the shortcut the menus draw after a tab, and
+// the shortcut as its key binding; a checkable item tells whether it is checked.
+TEST(MenuItemAccessibility, nameIsTheCaptionBeforeTheTabAndTheShortcutItsKeyBinding)
+{
+    const struct
+    {
+        const char *text;
+        const char *name;
+        const char *shortcut;
+    } cases[] = {{"&Options...\tCtrl + O", "Options...", "Ctrl + O"},
+                 {"Save && close", "Save & close", ""},
+                 {"Help\tF1", "Help", "F1"},
+                 {"Plain", "Plain", ""}};
+    for (const auto &item : cases) {
+        QMenu menu;
+        QAction *action = menu.addAction(QString::fromUtf8(item.text));
+        MenuItemAccessible accessible(menu, *action);
+        EXPECT_EQ(accessible.role(), QAccessible::MenuItem);
+        EXPECT_EQ(accessible.text(QAccessible::Name), QString::fromUtf8(item.name)) << item.text;
+        EXPECT_EQ(accessible.text(QAccessible::Accelerator), QString::fromUtf8(item.shortcut)) << item.text;
+        EXPECT_FALSE(accessible.state().checkable);
+        action->setCheckable(true);
+        action->setChecked(true);
+        EXPECT_TRUE(accessible.state().checkable && accessible.state().checked) << item.text;
+    }
 }
 
 } // namespace

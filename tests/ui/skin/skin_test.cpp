@@ -1,6 +1,7 @@
 #include "skintestsupport.h"
 
 #include "ui/skin/skinnedbutton.h"
+#include "ui/skin/skinnedbuttonaccessible.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -324,6 +325,34 @@ TEST(SkinButtons, toolTipsFollowTheOptionWithHashesWidened)
     f.skin.activate(f.themeData);
     EXPECT_TRUE(f.skin.button(QStringLiteral("makeSelectionBold"))->toolTip().isEmpty())
         << "the option holds for buttons made later";
+}
+
+// What a screen reader finds of a theme button: its caption as its name even with tool tips off,
+// checkable and checked once the window shows the state on it, and pressed by its action.
+TEST(SkinButtons, accessibleButtonIsNamedByItsCaptionAndPressedByItsAction)
+{
+    SkinFixture f;
+    f.texts.loadLanguageText("TOOL_BOLD: Bold#Ctrl+B\n");
+    f.load(kButtons, buttonPictures());
+    f.skin.setShowToolTips(false);
+    SkinnedButton *bold = f.skin.button(QStringLiteral("makeSelectionBold"));
+    SkinnedButtonAccessible accessible(*bold);
+    EXPECT_EQ(accessible.role(), QAccessible::Button);
+    EXPECT_EQ(accessible.text(QAccessible::Name), QStringLiteral("Bold Ctrl+B"));
+    EXPECT_FALSE(accessible.state().checkable);
+
+    for (const bool selected : {true, false}) {
+        f.skin.setButtonSelected(QStringLiteral("makeSelectionBold"), selected);
+        EXPECT_TRUE(accessible.state().checkable);
+        EXPECT_EQ(accessible.state().checked, selected);
+    }
+
+    QSignalSpy commands(&f.skin, &Skin::commandTriggered);
+    ASSERT_EQ(accessible.actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    accessible.doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(commands.count(), 0) << "the press is carried out after the caller's call returns";
+    ASSERT_TRUE(commands.wait(2000));
+    EXPECT_EQ(commands.at(0).at(0).toInt(), 3500);
 }
 
 TEST(SkinButtons, windowDestroyedBeforeTheSkinLeavesNoDanglingButton)

@@ -1,10 +1,13 @@
 #include "skintestsupport.h"
 
 #include "ui/skin/spinbutton.h"
+#include "ui/window/accessibility.h"
 #include "ui/window/tabstrip.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace tabulet::ui::test {
 namespace {
@@ -283,6 +286,58 @@ TEST(TabStripTabs, tabsCarryTheirNoteAndRemovalKeepsTheSelectionOnItsTab)
     f.strip->removeTab(1);
     EXPECT_EQ(f.strip->currentIndex(), -1);
     EXPECT_EQ(f.strip->indexOfSerial(3), -1);
+}
+
+// A screen reader finds a page-tab list of the tabs with the selected one marked; pressing a
+// page tab selects it as a click does; a removed tab's page tab is gone.
+TEST(TabStripAccessibility, pageTabsFollowTheTabsAndPressingOneSelectsIt)
+{
+    installAccessibility();
+    StripFixture f;
+    f.addTabs(3);
+    f.strip->setCurrentIndex(0);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(f.strip);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), 3);
+    for (int index = 0; index < 3; ++index) {
+        QAccessibleInterface *tab = list->child(index);
+        EXPECT_EQ(tab->role(), QAccessible::PageTab);
+        EXPECT_EQ(tab->text(QAccessible::Name), QStringLiteral("tab%1").arg(index + 1));
+        EXPECT_EQ(tab->state().selected, index == 0) << index;
+        EXPECT_EQ(list->indexOfChild(tab), index);
+        EXPECT_EQ(tab->parent(), list);
+    }
+
+    QSignalSpy changed(f.strip, &TabStrip::currentChanged);
+    list->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(f.strip->currentIndex(), 2);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(list->child(2)->state().selected);
+    EXPECT_FALSE(list->child(0)->state().selected);
+
+    QAccessibleInterface *last = list->child(2);
+    f.strip->removeTab(2);
+    EXPECT_EQ(list->childCount(), 2);
+    EXPECT_FALSE(last->isValid());
+    EXPECT_EQ(list->child(2), nullptr);
+}
+
+TEST(TabStripKeyboard, arrowsHomeAndEndSelectTabsAndStopAtTheEnds)
+{
+    StripFixture f;
+    f.addTabs(4);
+    f.strip->setCurrentIndex(1);
+    const struct
+    {
+        Qt::Key key;
+        int selected;
+    } steps[] = {{Qt::Key_Right, 2}, {Qt::Key_Down, 3}, {Qt::Key_Right, 3}, {Qt::Key_Home, 0},
+                 {Qt::Key_Left, 0},  {Qt::Key_Up, 0},   {Qt::Key_End, 3},   {Qt::Key_Left, 2}};
+    for (const auto &step : steps) {
+        QTest::keyClick(f.strip, step.key);
+        EXPECT_EQ(f.strip->currentIndex(), step.selected) << QKeySequence(step.key).toString().toStdString();
+    }
 }
 
 TEST(TabStripScroll, overflowingTabsScrollWithTheArrows)

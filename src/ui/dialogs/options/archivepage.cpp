@@ -74,10 +74,15 @@ ArchivePage::ArchivePage(const OptionsWork &work, lang::TextTable &texts, Option
     grid->addWidget(m_olderThan, 4, 1);
     grid->addWidget(m_deleteInterval, 4, 2);
     grid->addWidget(m_olderDays, 4, 3);
+    // The labels before the day counts name them for screen readers.
+    m_every->setBuddy(m_createInterval);
+    m_olderThan->setBuddy(m_deleteInterval);
     grid->setColumnStretch(4, 1);
 
     auto *folderRow = new QHBoxLayout;
-    folderRow->addWidget(new QLabel(texts.text(QStringLiteral("CUSTOM_PATH")), this));
+    auto *folderLabel = new QLabel(texts.text(QStringLiteral("CUSTOM_PATH")), this);
+    folderLabel->setBuddy(m_folder);
+    folderRow->addWidget(folderLabel);
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(m_browse);
     // The archiver takes its folder as the program starts.

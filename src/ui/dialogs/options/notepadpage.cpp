@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -62,6 +63,9 @@ NotepadPage::NotepadPage(const OptionsWork &work, lang::TextTable &texts, const 
     hotkeyRow->addWidget(change);
     const QString activateLabel = texts.text(QStringLiteral("IDC_STATIC_ACTIVATE"));
     keyboardRows->addRow(activateLabel, hotkeyRow);
+    // The row's label names the hotkey field for screen readers.
+    if (auto *label = qobject_cast<QLabel *>(keyboardRows->labelForField(hotkeyRow)))
+        label->setBuddy(m_hotkey);
     m_activateCaption = activateLabel.endsWith(u':') ? activateLabel.chopped(1) : activateLabel;
 
     auto *page = new QVBoxLayout(this);
