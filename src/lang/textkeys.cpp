@@ -200,35 +200,42 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 21> kFormattedTextKeys = {{
-    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
-    {"ENTER_HOTKEY_FOR"_L1, "s"_L1},          // what the shortcut is for: a command or a plug-in
-    {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
-    {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},      // path of the export
-    {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1},  // path of the note file
-    {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},        // path of the note file
-    {"ERROR_NOTENOTCREATED"_L1, "s"_L1},      // the data folder
-    {"ERROR_NOTENOTSAVED"_L1, "s"_L1},        // path of the note file
-    {"HOTKEY_TAKEN"_L1, "s"_L1},              // the combination ("Ctrl + Shift + /")
-    {"HOTKEY_UNREADABLE"_L1, "ss"_L1},        // the options "activatekey" and "activatemod" as stored
-    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},           // title of the current note
-    {"LANGUAGE_USE"_L1, "s"_L1},              // name of the installed language file
-    {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},       // bytes of a received note that came, bytes announced
-    {"NOTE_RECOVERED"_L1, "s"_L1},            // title of the note whose journal gave its text back
-    {"OPTION_INTEGERRANGE"_L1, "dd"_L1},      // lowest and highest number an options field takes
-    {"OPTION_LISTENADDRESS"_L1, "s"_L1},      // the address typed
-    {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1}, // the plug-ins folder of a -homedir data folder
-    {"QUIT_UNSAVED"_L1, "s"_L1},              // path of the note file
-    {"THEME_MOREPROBLEMS"_L1, "d"_L1},        // problems of a theme not listed in its message
-    {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
-    {"VERSION_FROMPACKAGES"_L1, "s"_L1},      // the version running
+const std::array<FormattedTextKey, 25> kFormattedTextKeys = {{
+    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},      // number of files copied, archive folder
+    {"ENTER_HOTKEY_FOR"_L1, "s"_L1},           // what the shortcut is for: a command or a plug-in
+    {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},       // path of the configuration file
+    {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},       // path of the export
+    {"ERROR_IMPORTINGNOTE"_L1, "s"_L1},        // path of the received file
+    {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1},   // path of the note file
+    {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},         // path of the note file
+    {"ERROR_NOTENOTCREATED"_L1, "s"_L1},       // the data folder
+    {"ERROR_NOTENOTSAVED"_L1, "s"_L1},         // path of the note file
+    {"FONT_SAMPLE"_L1, "sd"_L1},               // name of a font, its size in points
+    {"HOTKEY_TAKEN"_L1, "s"_L1},               // the combination ("Ctrl + Shift + /")
+    {"HOTKEY_UNREADABLE"_L1, "ss"_L1},         // the options "activatekey" and "activatemod" as stored
+    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},            // title of the current note
+    {"LANGUAGE_USE"_L1, "s"_L1},               // name of the installed language file
+    {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},        // bytes of a received note that came, bytes announced
+    {"NOTE_RECOVERED"_L1, "s"_L1},             // title of the note whose journal gave its text back
+    {"OPTION_INTEGERRANGE"_L1, "dd"_L1},       // lowest and highest number an options field takes
+    {"OPTION_LISTENADDRESS"_L1, "s"_L1},       // the address typed
+    {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1},  // the plug-ins folder of a -homedir data folder
+    {"PLUGIN_NOTRESPONDING_TEXT"_L1, "sd"_L1}, // name of the plug-in, seconds it has run
+    {"PROP_BYTES"_L1, "d"_L1},                 // size of a file up to 1024 bytes
+    {"QUIT_UNSAVED"_L1, "s"_L1},               // path of the note file
+    {"THEME_MOREPROBLEMS"_L1, "d"_L1},         // problems of a theme not listed in its message
+    {"THEME_USE"_L1, "s"_L1},                  // name of the installed theme file
+    {"VERSION_FROMPACKAGES"_L1, "s"_L1},       // the version running
 }};
 
-const std::array<QLatin1StringView, 37> kOwnTextKeys = {
+const std::array<QLatin1StringView, 59> kOwnTextKeys = {
+    QLatin1StringView("ABOUT_DESCRIPTION"),
+    QLatin1StringView("ARCHIVES_RESTORE"),
     QLatin1StringView("ENTER_HOTKEY_FOR"),
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_DATAFOLDERINUSE"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),
+    QLatin1StringView("ERROR_IMPORTINGNOTE"),
     QLatin1StringView("ERROR_INSTANCENAMETAKEN"),
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
     QLatin1StringView("ERROR_NOTEKEPTOPEN"),
@@ -245,22 +252,41 @@ const std::array<QLatin1StringView, 37> kOwnTextKeys = {
     QLatin1StringView("FINDDIALOG_REPLACEWITH"),
     QLatin1StringView("FINDDIALOG_UP"),
     QLatin1StringView("FINDDIALOG_WHOLEWORD"),
+    QLatin1StringView("FONT_SAMPLE"),
     QLatin1StringView("HOTKEY_TAKEN"),
     QLatin1StringView("HOTKEY_UNAVAILABLE"),
     QLatin1StringView("HOTKEY_UNREADABLE"),
     QLatin1StringView("IDC_BUTTON_ADD"),
     QLatin1StringView("IDC_BUTTON_DELETE"),
+    QLatin1StringView("IDC_CHECK_SILENTARCHIVE"),
     QLatin1StringView("IDC_STATIC_LISTENADDRESS"),
     QLatin1StringView("IDC_STATIC_LISTENOPEN"),
     QLatin1StringView("LOCALE"),
     QLatin1StringView("NEWFILE_INCOMPLETE"),
     QLatin1StringView("NOTE_RECOVERED"),
+    QLatin1StringView("OPTIONS"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
     QLatin1StringView("OPTION_LISTENADDRESS"),
     QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
+    QLatin1StringView("PLUGINS_NONE"),
+    QLatin1StringView("PLUGIN_LETRUN"),
+    QLatin1StringView("PLUGIN_NOTRESPONDING"),
+    QLatin1StringView("PLUGIN_NOTRESPONDING_TEXT"),
+    QLatin1StringView("PLUGIN_STOP"),
+    QLatin1StringView("PRESET_DARKGREY"),
+    QLatin1StringView("PRESET_DAWN"),
+    QLatin1StringView("PRESET_NAME"),
+    QLatin1StringView("PRESET_NAVY"),
+    QLatin1StringView("PRESET_STANDARD"),
+    QLatin1StringView("PRESET_TEXTEDITOR"),
+    QLatin1StringView("PRESET_WHITEONBLACK"),
+    QLatin1StringView("PRINT_FAILED"),
+    QLatin1StringView("PRINT_PAGETOOSMALL"),
+    QLatin1StringView("PROP_BYTES"),
     QLatin1StringView("QUIT_UNSAVED"),
     QLatin1StringView("THEME_MOREPROBLEMS"),
+    QLatin1StringView("TRAYICON_PICTURE"),
     QLatin1StringView("VERSION_FROMPACKAGES"),
 };
 

@@ -214,6 +214,13 @@ int getLastPressedModifyer(lua_State *lua)
     return pushLastKey(lua, &LastKey::modifierBits);
 }
 
+int getLanguage(lua_State *lua)
+{
+    const Arguments args(lua);
+    args.push(args.host().language());
+    return 1;
+}
+
 int getConfigFileName(lua_State *lua)
 {
     const Arguments args(lua);

@@ -4,7 +4,7 @@
 
 namespace tabulet::plugins {
 
-const std::array<HostFunction, 50> kHostFunctions{{
+const std::array<HostFunction, 51> kHostFunctions{{
     {"setPluginInfo", api::setPluginInfo, 6},
     {"setPluginDescription", api::setPluginDescription, 1},
     {"setPluginMenuContext", api::setPluginMenuContext, 1},
@@ -56,6 +56,7 @@ const std::array<HostFunction, 50> kHostFunctions{{
     {"callMenuCommand", api::callMenuCommand, 1},
     // Ours, after those every plug-in knows.
     {"tell", api::tell, 1},
+    {"getLanguage", api::getLanguage, 0},
 }};
 
 namespace {

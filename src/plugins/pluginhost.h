@@ -48,6 +48,9 @@ public:
     void setDialogs(PluginDialogs *dialogs) { m_dialogs = dialogs; }
     // The data folder of this run; "scriptdebug.log" is kept there.
     void setDataFolder(const QString &folder) { m_dataFolder = folder; }
+    // The code of the program's language ("de"), which scripts read to speak it.
+    void setLanguage(const QString &code) { m_language = code; }
+    const QString &language() const { return m_language; }
     void setClock(CallWatch::Clock clock) { m_watch.setClock(std::move(clock)); }
 
     // Finds every "*.lua" below the script folders (each recursively, in the order given, the
@@ -118,6 +121,7 @@ private:
     CallWatch m_watch;
     DebugOutput m_debug;
     QString m_dataFolder;
+    QString m_language;
     PluginEditor *m_editor = nullptr;
     PluginWindow *m_window = nullptr;
     PluginDialogs *m_dialogs = nullptr;

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QHash>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -29,6 +30,26 @@ QStringList presetNames(const settings::PresetList &presets)
     for (const settings::Preset &preset : presets)
         names << preset.name;
     return names;
+}
+
+// The built-in presets keep their English names in the configuration and show in the language.
+QString shownPresetName(lang::TextTable &texts, const QString &name)
+{
+    static constexpr std::pair<const char *, const char *> kBuiltIn[] = {
+        {"Standard", "PRESET_STANDARD"},
+        {"Dark grey", "PRESET_DARKGREY"},
+        {"White on black", "PRESET_WHITEONBLACK"},
+        {"Text editor", "PRESET_TEXTEDITOR"},
+        {"Dawn", "PRESET_DAWN"},
+        {"Navy", "PRESET_NAVY"},
+    };
+    for (const auto &[stored, key] : kBuiltIn) {
+        if (name == QLatin1String(stored)) {
+            const QString shown = texts.text(QLatin1String(key));
+            return shown.isEmpty() ? name : shown;
+        }
+    }
+    return name;
 }
 
 // The presets named in `names`, in that order: what the list manager left of the working copy.
@@ -61,7 +82,8 @@ QString TabPropertiesDialog::fileFactsText(lang::TextTable &texts, const QString
         return QStringLiteral("<b>%1:</b>&nbsp;&nbsp;&nbsp;%2<br>")
             .arg(texts.text(QLatin1String(key)).toHtmlEscaped(), value.toHtmlEscaped());
     };
-    return line("PROP_FILENAME", fileName) + line("PROP_FILESIZE", lang::sizeText(file.size())) +
+    return line("PROP_FILENAME", fileName) +
+           line("PROP_FILESIZE", lang::sizeText(file.size(), texts.text(QStringLiteral("PROP_BYTES")))) +
            line("PROP_CREATED",
                 lang::dateTimeText(file.birthTime().isValid() ? file.birthTime() : file.metadataChangeTime())) +
            line("PROP_MODIFIED", lang::dateTimeText(file.lastModified()));
@@ -128,9 +150,10 @@ TabPropertiesDialog::TabPropertiesDialog(lang::TextTable &texts, const settings:
 
 void TabPropertiesDialog::fillPresets()
 {
-    const QString chosen = m_preset->count() > 0 ? m_preset->currentText() : m_note.preset;
+    const QString chosen = m_preset->count() > 0 ? m_preset->currentData().toString() : m_note.preset;
     m_preset->clear();
-    m_preset->addItems(presetNames(m_presets));
+    for (const QString &name : presetNames(m_presets))
+        m_preset->addItem(shownPresetName(m_texts, name), name);
     const int index = m_presets.indexOfPreset(chosen);
     m_preset->setCurrentIndex(index < 0 ? 0 : index);
 }
@@ -144,8 +167,13 @@ void TabPropertiesDialog::setPickers(StylePickers pickers)
 void TabPropertiesDialog::managePresets()
 {
     settings::PresetList working = m_presets;
-    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("ID_MANAGE_PRESETS")), presetNames(working),
-                              QString(), this);
+    QStringList shownNames;
+    QHash<QString, QString> storedNames;
+    for (const QString &name : presetNames(working)) {
+        shownNames << shownPresetName(m_texts, name);
+        storedNames.insert(shownNames.last(), name);
+    }
+    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("ID_MANAGE_PRESETS")), shownNames, QString(), this);
     manager.setAskForEntry([&](const QString &) -> std::optional<QString> {
         PresetPropertiesDialog editor(m_texts, presetNames(working), &manager);
         editor.setPickers(m_pickers);
@@ -156,7 +184,10 @@ void TabPropertiesDialog::managePresets()
     });
     if (m_runDialog(manager) != QDialog::Accepted)
         return;
-    m_presets = keptPresets(working, manager.entries());
+    QStringList kept;
+    for (const QString &shown : manager.entries())
+        kept << storedNames.value(shown, shown);
+    m_presets = keptPresets(working, kept);
     m_presetsChanged = true;
     fillPresets();
 }
@@ -173,7 +204,7 @@ void TabPropertiesDialog::accept()
     m_note.hasFont = style.hasFont;
     m_note.font = style.font;
     m_note.usePreset = m_usePreset->isChecked();
-    m_note.preset = m_preset->currentText();
+    m_note.preset = m_preset->currentData().toString();
     QDialog::accept();
 }
 

@@ -41,6 +41,7 @@ void MainWindow::startPlugins()
     host.setWindow(m_pluginCommands);
     host.setDialogs(&m_pluginBoxes);
     host.setDataFolder(folders.dataFolder);
+    host.setLanguage(m_context.texts.text(QStringLiteral("LOCALE")));
     // Scripts run with the user's rights: those of a data folder given with -homedir only when
     // the user says so.
     plugins::FolderConsent consent(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
