@@ -152,8 +152,7 @@ protected:
         folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
         folders.themesFolder = work.filePath(QStringLiteral("themes"));
         folders.languagesFolder = work.filePath(QStringLiteral("languages"));
-        // The shipped plug-ins stand in for the user's own.
-        folders.pluginsFolder = QStringLiteral(TABULET_SOURCE_DIR "/resources/plugins");
+        folders.pluginsFolder = work.filePath(QStringLiteral("plugins"));
         folders.pluginConfigFolder = work.filePath(QStringLiteral("pluginconfig"));
         folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
         QDir().mkpath(folders.dataFolder);
