@@ -200,7 +200,7 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 25> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 28> kFormattedTextKeys = {{
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},      // number of files copied, archive folder
     {"ENTER_HOTKEY_FOR"_L1, "s"_L1},           // what the shortcut is for: a command or a plug-in
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},       // path of the configuration file
@@ -220,6 +220,9 @@ const std::array<FormattedTextKey, 25> kFormattedTextKeys = {{
     {"OPTION_INTEGERRANGE"_L1, "dd"_L1},       // lowest and highest number an options field takes
     {"OPTION_LISTENADDRESS"_L1, "s"_L1},       // the address typed
     {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1},  // the plug-ins folder of a -homedir data folder
+    {"PLUGIN_CALLFAILED"_L1, "ss"_L1},         // name of the script function, what Lua said
+    {"PLUGIN_NOCOMMAND"_L1, "s"_L1},           // the command name the plug-in gave
+    {"PLUGIN_NOTREAD"_L1, "s"_L1},             // what Lua said about the script
     {"PLUGIN_NOTRESPONDING_TEXT"_L1, "sd"_L1}, // name of the plug-in, seconds it has run
     {"PROP_BYTES"_L1, "d"_L1},                 // size of a file up to 1024 bytes
     {"QUIT_UNSAVED"_L1, "s"_L1},               // path of the note file
@@ -228,7 +231,7 @@ const std::array<FormattedTextKey, 25> kFormattedTextKeys = {{
     {"VERSION_FROMPACKAGES"_L1, "s"_L1},       // the version running
 }};
 
-const std::array<QLatin1StringView, 59> kOwnTextKeys = {
+const std::array<QLatin1StringView, 70> kOwnTextKeys = {
     QLatin1StringView("ABOUT_DESCRIPTION"),
     QLatin1StringView("ARCHIVES_RESTORE"),
     QLatin1StringView("ENTER_HOTKEY_FOR"),
@@ -270,10 +273,21 @@ const std::array<QLatin1StringView, 59> kOwnTextKeys = {
     QLatin1StringView("OPTION_LISTENADDRESS"),
     QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
     QLatin1StringView("PLUGINS_NONE"),
+    QLatin1StringView("PLUGIN_BADVERSION"),
+    QLatin1StringView("PLUGIN_CALLFAILED"),
     QLatin1StringView("PLUGIN_LETRUN"),
+    QLatin1StringView("PLUGIN_MESSAGE"),
+    QLatin1StringView("PLUGIN_NEWERVERSION"),
+    QLatin1StringView("PLUGIN_NOCOMMAND"),
+    QLatin1StringView("PLUGIN_NOINITPLUGIN"),
+    QLatin1StringView("PLUGIN_NOPLUGININFO"),
+    QLatin1StringView("PLUGIN_NOTREAD"),
     QLatin1StringView("PLUGIN_NOTRESPONDING"),
     QLatin1StringView("PLUGIN_NOTRESPONDING_TEXT"),
+    QLatin1StringView("PLUGIN_NOVERSIONINFO"),
+    QLatin1StringView("PLUGIN_SCRIPTERROR"),
     QLatin1StringView("PLUGIN_STOP"),
+    QLatin1StringView("PLUGIN_VERSIONERROR"),
     QLatin1StringView("PRESET_DARKGREY"),
     QLatin1StringView("PRESET_DAWN"),
     QLatin1StringView("PRESET_NAME"),

@@ -19,11 +19,11 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // data folder, the options' messages for a number they cannot take, the listening address and its
 // warning, a theme's further problems, a note given back by its journal, what a shortcut is for,
 // where updates come from, the words of the program's own parts that had none (the About
-// description, the Options caption, the built-in presets' names, the plug-in host's questions,
+// description, the Options caption, the built-in presets' names, the plug-in host's messages,
 // printing's messages, a font sample, the size of a small file), and "LOCALE", the language's code
 // for Qt's own texts, dates and numbers ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 59> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 70> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -36,6 +36,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 25> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 28> kFormattedTextKeys;
 
 } // namespace tabulet::lang

@@ -21,6 +21,10 @@ namespace tabulet::settings {
 class Settings;
 }
 
+namespace tabulet::lang {
+class TextTable;
+}
+
 namespace tabulet::plugins {
 
 class PluginEditor;
@@ -32,8 +36,8 @@ class PluginEditor;
 class PluginHost final : public commands::PluginCommandRunner
 {
 public:
-    // All scripts together may take `memoryLimit` bytes.
-    PluginHost(settings::Settings &settings, commands::CommandTable &commands,
+    // All scripts together may take `memoryLimit` bytes. The host's messages come from `texts`.
+    PluginHost(settings::Settings &settings, commands::CommandTable &commands, lang::TextTable &texts,
                std::size_t memoryLimit = ScriptState::kMemoryLimit);
     ~PluginHost() override;
     PluginHost(const PluginHost &) = delete;
@@ -96,6 +100,8 @@ public:
     PluginDialogs *dialogs() const { return m_dialogs; }
     CallWatch &watch() { return m_watch; }
     settings::Settings &settings() { return m_settings; }
+    // A text of the host's messages, by its key in the language file.
+    QString text(const char *key) const;
     commands::CommandTable &commands() { return m_commands; }
     CallbackRegistry &registry() { return m_callbacks; }
     void debugOutput(const QByteArray &message);
@@ -110,6 +116,7 @@ private:
 
     settings::Settings &m_settings;
     commands::CommandTable &m_commands;
+    lang::TextTable &m_texts;
     // Before the table: the states give their memory back to it as they close.
     MemoryBudget m_memory;
     PluginTable m_table;
