@@ -200,8 +200,10 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 28> kFormattedTextKeys = {{
+const std::array<FormattedTextKey, 30> kFormattedTextKeys = {{
+    {"ARCHIVER_COPYFAILED"_L1, "ss"_L1},       // the file, why it could not be copied
     {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},      // number of files copied, archive folder
+    {"ARCHIVER_NOTNAMED"_L1, "s"_L1},          // the archive's folder
     {"ENTER_HOTKEY_FOR"_L1, "s"_L1},           // what the shortcut is for: a command or a plug-in
     {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},       // path of the configuration file
     {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},       // path of the export
@@ -231,8 +233,16 @@ const std::array<FormattedTextKey, 28> kFormattedTextKeys = {{
     {"VERSION_FROMPACKAGES"_L1, "s"_L1},       // the version running
 }};
 
-const std::array<QLatin1StringView, 70> kOwnTextKeys = {
+const std::array<QLatin1StringView, 78> kOwnTextKeys = {
     QLatin1StringView("ABOUT_DESCRIPTION"),
+    QLatin1StringView("ARCHIVER_COPYFAILED"),
+    QLatin1StringView("ARCHIVER_FILEEXISTS"),
+    QLatin1StringView("ARCHIVER_NOARCHIVE"),
+    QLatin1StringView("ARCHIVER_NOSTAGING"),
+    QLatin1StringView("ARCHIVER_NOTHINGRESTORED"),
+    QLatin1StringView("ARCHIVER_NOTNAMED"),
+    QLatin1StringView("ARCHIVER_OUTSIDEDATA"),
+    QLatin1StringView("ARCHIVER_RESTORELATER"),
     QLatin1StringView("ARCHIVES_RESTORE"),
     QLatin1StringView("ENTER_HOTKEY_FOR"),
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),

@@ -20,10 +20,10 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // warning, a theme's further problems, a note given back by its journal, what a shortcut is for,
 // where updates come from, the words of the program's own parts that had none (the About
 // description, the Options caption, the built-in presets' names, the plug-in host's messages,
-// printing's messages, a font sample, the size of a small file), and "LOCALE", the language's code
+// printing's and the archives' messages, a font sample, the size of a small file), and "LOCALE", the language's code
 // for Qt's own texts, dates and numbers ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 70> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 78> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -36,6 +36,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 28> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 30> kFormattedTextKeys;
 
 } // namespace tabulet::lang
