@@ -233,7 +233,7 @@ const std::array<FormattedTextKey, 30> kFormattedTextKeys = {{
     {"VERSION_FROMPACKAGES"_L1, "s"_L1},       // the version running
 }};
 
-const std::array<QLatin1StringView, 78> kOwnTextKeys = {
+const std::array<QLatin1StringView, 87> kOwnTextKeys = {
     QLatin1StringView("ABOUT_DESCRIPTION"),
     QLatin1StringView("ARCHIVER_COPYFAILED"),
     QLatin1StringView("ARCHIVER_FILEEXISTS"),
@@ -244,6 +244,14 @@ const std::array<QLatin1StringView, 78> kOwnTextKeys = {
     QLatin1StringView("ARCHIVER_OUTSIDEDATA"),
     QLatin1StringView("ARCHIVER_RESTORELATER"),
     QLatin1StringView("ARCHIVES_RESTORE"),
+    QLatin1StringView("CONNECT_ADDRESSINUSE"),
+    QLatin1StringView("CONNECT_ADDRESSNOTAVAILABLE"),
+    QLatin1StringView("CONNECT_HOSTNOTFOUND"),
+    QLatin1StringView("CONNECT_NETWORK"),
+    QLatin1StringView("CONNECT_REFUSED"),
+    QLatin1StringView("CONNECT_RESOURCE"),
+    QLatin1StringView("CONNECT_TIMEOUT"),
+    QLatin1StringView("CONNECT_UNSUPPORTED"),
     QLatin1StringView("ENTER_HOTKEY_FOR"),
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_DATAFOLDERINUSE"),
@@ -309,6 +317,7 @@ const std::array<QLatin1StringView, 78> kOwnTextKeys = {
     QLatin1StringView("PRINT_PAGETOOSMALL"),
     QLatin1StringView("PROP_BYTES"),
     QLatin1StringView("QUIT_UNSAVED"),
+    QLatin1StringView("SENDFILE_FAILED"),
     QLatin1StringView("THEME_MOREPROBLEMS"),
     QLatin1StringView("TRAYICON_PICTURE"),
     QLatin1StringView("VERSION_FROMPACKAGES"),

@@ -20,10 +20,9 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // warning, a theme's further problems, a note given back by its journal, what a shortcut is for,
 // where updates come from, the words of the program's own parts that had none (the About
 // description, the Options caption, the built-in presets' names, the plug-in host's messages,
-// printing's and the archives' messages, a font sample, the size of a small file), and "LOCALE", the language's code
-// for Qt's own texts, dates and numbers ("de").
-// A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 78> kOwnTextKeys;
+// the messages of printing, archives and sending, a font sample, the size of a small file), and "LOCALE", the
+// language's code for Qt's own texts, dates and numbers ("de"). A file without them leaves those parts in English.
+extern const std::array<QLatin1StringView, 87> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);

@@ -38,6 +38,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTimer>
@@ -413,6 +414,12 @@ TEST_F(WholeLanguage, everyWindowTheMenusOpen_showsOnlyTextsOfTheLanguage)
         QStringLiteral("send"), [this] { mainWindow->runMenuItem(ui::kSendNoteItem); },
         [this](QWidget &send) {
             throughWindow(QStringLiteral("favourites"), [&] { buttonOf(send, "IDC_BUTTON_MANAGE_FAVORITES").click(); });
+            // A recipient that refuses the connection: the failure is told.
+            throughWindow(QStringLiteral("send failed"), [&] {
+                send.findChild<QComboBox *>(QStringLiteral("recipient"))->setCurrentText(QStringLiteral("127.0.0.1:1"));
+                buttonOf(send, "IDC_SEND").click();
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !send.isVisible(); }, 20000));
+            });
         });
     throughWindow(QStringLiteral("received note"), [this] {
         ui::NewFileDialog(context.texts, {QStringLiteral("⟦someone⟧"), QStringLiteral("⟦a note⟧"), 10, 20},
