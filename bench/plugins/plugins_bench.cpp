@@ -1,6 +1,7 @@
 // Figures of the plug-in host: the cost of the call protocol, the idle timer, reading and
 // searching a large note from a script, and switching notes with file events registered.
 #include "commands/commandtable.h"
+#include "lang/texttable.h"
 #include "notegenerator.h"
 #include "plugins/hostfunctions.h"
 #include "plugins/pluginhost.h"
@@ -27,7 +28,8 @@ struct Host
 {
     settings::Settings settings;
     commands::CommandTable commands;
-    plugins::PluginHost host{settings, commands};
+    lang::TextTable texts;
+    plugins::PluginHost host{settings, commands, texts};
 };
 
 // A state with `tb` over the host, running the given code per benchmark iteration.

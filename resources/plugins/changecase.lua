@@ -2,7 +2,7 @@
 -- replaced on its own, so that it keeps its font, colour and style. An example of reading and
 -- changing the note character by character.
 
-local german = string.sub(os.getenv("LANG") or "", 1, 2) == "de"
+local german = tb.getLanguage() == "de"
 local texts = german and {
     name = "Groß und klein",
     upper = "GROSSBUCHSTABEN",

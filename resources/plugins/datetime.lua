@@ -2,7 +2,7 @@
 -- either as Tabulet's language writes it or in the ISO 8601 form. An example of a plug-in with
 -- two menu entries that changes the note with tb.setText().
 
-local german = string.sub(os.getenv("LANG") or "", 1, 2) == "de"
+local german = tb.getLanguage() == "de"
 local texts = german and {
     name = "Datum und Uhrzeit",
     localEntry = "Datum und Uhrzeit einfügen",

@@ -2,7 +2,7 @@
 -- when nothing is selected). An example of working with whole lines: tb.getSelection() also
 -- tells where the block of touched lines begins ("mincline") and ends ("maxcline").
 
-local german = string.sub(os.getenv("LANG") or "", 1, 2) == "de"
+local german = tb.getLanguage() == "de"
 local texts = german and {
     name = "Zeilenwerkzeuge",
     duplicate = "Zeile verdoppeln",

@@ -3,8 +3,8 @@
 -- versionInfo(), adds one menu entry in initPlugin(), reads the note with tb.getText() and
 -- shows its result with tb.tell().
 
--- Menu texts follow the user's language: German when LANG says so, English otherwise.
-local german = string.sub(os.getenv("LANG") or "", 1, 2) == "de"
+-- Menu texts follow the language Tabulet speaks: German in German, English otherwise.
+local german = tb.getLanguage() == "de"
 local texts = german and {
     name = "Wortzählung",
     entry = "Wörter zählen",

@@ -1,7 +1,10 @@
 #include "app/qttranslation.h"
 
+#include "lang/languagelocale.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace tabulet::app {
@@ -12,6 +15,8 @@ bool QtTranslation::apply(const QString &locale)
         QCoreApplication::removeTranslator(m_translator.get());
         m_translator.reset();
     }
+    // Dates and numbers are written in the language's own form.
+    QLocale::setDefault(lang::languageLocale(locale, QLocale::system()));
     // A locale is a short code; anything else must not become part of a path.
     static const QRegularExpression kLocale(QStringLiteral("^[A-Za-z]{2,3}(_[A-Za-z]{2})?$"));
     if (!kLocale.match(locale).hasMatch())

@@ -7,8 +7,8 @@
 
 namespace tabulet::app {
 
-// Qt's own texts (standard buttons, the colour, font and file dialogs) in the language of the
-// loaded language file, which names its locale under "LOCALE".
+// Qt's own texts (standard buttons, the colour, font and file dialogs), dates and numbers in the
+// language of the loaded language file, which names its locale under "LOCALE".
 class QtTranslation final
 {
 public:

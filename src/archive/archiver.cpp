@@ -7,6 +7,8 @@
 #include "archive/archivescan.h"
 #include "archive/clock.h"
 #include "archive/timestampname.h"
+#include "lang/formattext.h"
+#include "lang/texttable.h"
 #include "settings/folderset.h"
 #include "settings/settings.h"
 #include "settings/textnumber.h"
@@ -141,15 +143,17 @@ QString Archiver::archiveNow(bool silent, ArchiverHost &host)
     });
     if (!failedFile.isEmpty()) {
         removeListed(removalTree(unfinished));
-        ArchiverMessage message = copyFailedMessage(failedFile, reason);
-        message.detail = QStringLiteral("No archive was made.");
+        ArchiverMessage message = copyFailedMessage(m_texts, failedFile, reason);
+        message.detail = m_texts.text(QStringLiteral("ARCHIVER_NOARCHIVE"));
         host.showMessage(message);
         return {};
     }
     const std::optional<int> archived = publishArchive(unfinished, archive, copied);
     if (!archived) {
         removeListed(removalTree(unfinished));
-        host.showMessage(copyFailedMessage(unfinished, QStringLiteral("could not be named %1").arg(archive)));
+        host.showMessage(copyFailedMessage(
+            m_texts, unfinished,
+            lang::formatText(m_texts.text(QStringLiteral("ARCHIVER_NOTNAMED")), {QDir::toNativeSeparators(archive)})));
         return {};
     }
     if (!silent)

@@ -185,7 +185,7 @@ public:
         QString reason;
         if (!writeReplacingMarker(m_data, current, &reason)) {
             clearAway(m_staging);
-            tellNothingChanged(copyFailedMessage(m_data.filePath(kReplacingMarker), reason));
+            tellNothingChanged(copyFailedMessage(m_texts, m_data.filePath(kReplacingMarker), reason));
             return false;
         }
         for (const QString &folder : tree.folders)
@@ -206,11 +206,11 @@ public:
         });
         if (!removed) {
             m_host.showMessage(
-                copyFailedMessage(m_archive.path(), QStringLiteral("the restore ends at the next start")));
+                copyFailedMessage(m_texts, m_archive.path(), m_texts.text(QStringLiteral("ARCHIVER_RESTORELATER"))));
             return true;
         }
         for (const MoveFailure &failure : failures)
-            m_host.showMessage(copyFailedMessage(m_archive.filePath(failure.file), failure.reason));
+            m_host.showMessage(copyFailedMessage(m_texts, m_archive.filePath(failure.file), failure.reason));
         dropRestoreFiles(m_data);
         return true;
     }
@@ -228,10 +228,11 @@ private:
             if (isScript(file) || file.startsWith(QString(settings::kJournalFolder) + u'/'))
                 continue;
             if (!staysInside(destination, m_data.path())) {
-                m_host.showMessage(
-                    copyFailedMessage(m_archive.filePath(file), QStringLiteral("outside the data folder")));
+                m_host.showMessage(copyFailedMessage(m_texts, m_archive.filePath(file),
+                                                     m_texts.text(QStringLiteral("ARCHIVER_OUTSIDEDATA"))));
             } else if ((info.exists() || info.isSymLink()) && !replaced.contains(QDir::cleanPath(destination))) {
-                m_host.showMessage(copyFailedMessage(m_archive.filePath(file), QStringLiteral("File exists")));
+                m_host.showMessage(copyFailedMessage(m_texts, m_archive.filePath(file),
+                                                     m_texts.text(QStringLiteral("ARCHIVER_FILEEXISTS"))));
             } else {
                 files << file;
             }
@@ -243,7 +244,8 @@ private:
     bool stage(const ArchiveTree &tree, const QStringList &files)
     {
         if (!clearAway(m_staging) || !ensureFolderOrTell(m_staging, m_texts, m_host)) {
-            tellNothingChanged(copyFailedMessage(m_archive.path(), QStringLiteral("no staging folder")));
+            tellNothingChanged(
+                copyFailedMessage(m_texts, m_archive.path(), m_texts.text(QStringLiteral("ARCHIVER_NOSTAGING"))));
             return false;
         }
         const QDir staging(m_staging);
@@ -271,7 +273,7 @@ private:
         if (failedFile.isEmpty())
             return true;
         clearAway(m_staging);
-        tellNothingChanged(copyFailedMessage(failedFile, reason));
+        tellNothingChanged(copyFailedMessage(m_texts, failedFile, reason));
         return false;
     }
 
@@ -287,7 +289,7 @@ private:
 
     void tellNothingChanged(ArchiverMessage message)
     {
-        message.detail = QStringLiteral("Nothing was restored: the notes and settings are as they were.");
+        message.detail = m_texts.text(QStringLiteral("ARCHIVER_NOTHINGRESTORED"));
         m_host.showMessage(message);
     }
 

@@ -24,11 +24,12 @@ ArchiverMessage filesCopiedMessage(lang::TextTable &texts, int filesCopied, cons
             QString()};
 }
 
-ArchiverMessage copyFailedMessage(const QString &source, const QString &reason)
+ArchiverMessage copyFailedMessage(lang::TextTable &texts, const QString &source, const QString &reason)
 {
-    return {ArchiverMessage::Kind::Error, QStringLiteral("error"),
-            lang::formatText(QStringLiteral("could not copy file: %s(%s)"), {QDir::toNativeSeparators(source), reason}),
-            QString()};
+    return {
+        ArchiverMessage::Kind::Error, texts.text(QStringLiteral("DIALOG_ERROR")),
+        lang::formatText(texts.text(QStringLiteral("ARCHIVER_COPYFAILED")), {QDir::toNativeSeparators(source), reason}),
+        QString()};
 }
 
 } // namespace tabulet::archive

@@ -14,7 +14,7 @@ bool ensureFolderOrTell(const QString &path, lang::TextTable &texts, ArchiverHos
 // "ARCHIVER_FILESCOPIED" with the number of files copied and the archive's folder.
 ArchiverMessage filesCopiedMessage(lang::TextTable &texts, int filesCopied, const QString &archivePath);
 
-// The fixed, untranslated message for a file a restore could not bring back.
-ArchiverMessage copyFailedMessage(const QString &source, const QString &reason);
+// The message for a file an archive or a restore could not copy, and why.
+ArchiverMessage copyFailedMessage(lang::TextTable &texts, const QString &source, const QString &reason);
 
 } // namespace tabulet::archive

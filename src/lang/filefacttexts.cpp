@@ -1,16 +1,18 @@
 #include "lang/filefacttexts.h"
 
+#include "lang/formattext.h"
+
 #include <QLocale>
 
 namespace tabulet::lang {
 
-QString sizeText(qint64 bytes)
+QString sizeText(qint64 bytes, const QString &bytesFormat)
 {
     constexpr qint64 kKilo = 1024;
     constexpr qint64 kMega = kKilo * kKilo;
     constexpr qint64 kGiga = kMega * kKilo;
     if (bytes <= kKilo)
-        return QStringLiteral("%1 Bytes").arg(bytes);
+        return formatText(bytesFormat, {bytes});
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const auto inUnit = [&](qint64 unit, QLatin1String name) {

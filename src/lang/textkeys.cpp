@@ -200,44 +200,71 @@ const std::array<QLatin1StringView, 191> kTextKeys = {
     "USE_DEFAULT_ARCHIVING_PATH"_L1,
 };
 
-const std::array<FormattedTextKey, 28> kFormattedTextKeys = {{
-    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},     // number of files copied, archive folder
-    {"CONFIRM_DELETE"_L1, "s"_L1},            // title of the note to delete
-    {"ENTER_HOTKEY_FOR"_L1, "s"_L1},          // what the shortcut is for: a command or a plug-in
-    {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},      // path of the configuration file
-    {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},      // path of the export
-    {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1},  // path of the note file
-    {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},        // path of the note file
-    {"ERROR_NOTENOTCREATED"_L1, "s"_L1},      // the data folder
-    {"ERROR_NOTENOTSAVED"_L1, "s"_L1},        // path of the note file
-    {"FINDDIALOG_NOTFOUND"_L1, "s"_L1},       // the text searched for
-    {"FINDDIALOG_REPLACED"_L1, "d"_L1},       // how many places Replace All changed
-    {"HOTKEY_TAKEN"_L1, "s"_L1},              // the combination ("Ctrl+Shift+/")
-    {"HOTKEY_UNREADABLE"_L1, "ss"_L1},        // the options "activatekey" and "activatemod" as stored
-    {"ID_NOTE_PROPERTIES"_L1, "s"_L1},        // title of the note
-    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},           // title of the current note
-    {"LANGUAGE_USE"_L1, "s"_L1},              // name of the installed language file
-    {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},       // bytes of a received note that came, bytes announced
-    {"NOTE_RECOVERED"_L1, "s"_L1},            // title of the note whose journal gave its text back
-    {"OPTION_INTEGERRANGE"_L1, "dd"_L1},      // lowest and highest number an options field takes
-    {"OPTION_LISTENADDRESS"_L1, "s"_L1},      // the address typed
-    {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1}, // the plug-ins folder of a -homedir data folder
-    {"PLUGIN_COMMAND"_L1, "s"_L1},            // a plug-in's menu entry
-    {"QUIT_UNSAVED"_L1, "s"_L1},              // path of the note file
-    {"SENDFILE_SENT"_L1, "ss"_L1},            // title the note was sent with, the recipient as typed
-    {"SHORTCUT_USEDBY"_L1, "s"_L1},           // the command already bound to the shortcut
-    {"THEME_MOREPROBLEMS"_L1, "d"_L1},        // problems of a theme not listed in its message
-    {"THEME_USE"_L1, "s"_L1},                 // name of the installed theme file
-    {"VERSION_FROMPACKAGES"_L1, "s"_L1},      // the version running
+const std::array<FormattedTextKey, 37> kFormattedTextKeys = {{
+    {"ARCHIVER_COPYFAILED"_L1, "ss"_L1},       // the file, why it could not be copied
+    {"ARCHIVER_FILESCOPIED"_L1, "ds"_L1},      // number of files copied, archive folder
+    {"ARCHIVER_NOTNAMED"_L1, "s"_L1},          // the archive's folder
+    {"CONFIRM_DELETE"_L1, "s"_L1},             // title of the note to delete
+    {"ENTER_HOTKEY_FOR"_L1, "s"_L1},           // what the shortcut is for: a command or a plug-in
+    {"ERROR_CONFIGNOTSAVED"_L1, "s"_L1},       // path of the configuration file
+    {"ERROR_EXPORTNOTSAVED"_L1, "s"_L1},       // path of the export
+    {"ERROR_IMPORTINGNOTE"_L1, "s"_L1},        // path of the received file
+    {"ERROR_NOTEFILEUNREADABLE"_L1, "s"_L1},   // path of the note file
+    {"ERROR_NOTEKEPTOPEN"_L1, "s"_L1},         // path of the note file
+    {"ERROR_NOTENOTCREATED"_L1, "s"_L1},       // the data folder
+    {"ERROR_NOTENOTSAVED"_L1, "s"_L1},         // path of the note file
+    {"FINDDIALOG_NOTFOUND"_L1, "s"_L1},        // the text searched for
+    {"FINDDIALOG_REPLACED"_L1, "d"_L1},        // how many places Replace All changed
+    {"FONT_SAMPLE"_L1, "sd"_L1},               // name of a font, its size in points
+    {"HOTKEY_TAKEN"_L1, "s"_L1},               // the combination ("Ctrl+Shift+/")
+    {"HOTKEY_UNREADABLE"_L1, "ss"_L1},         // the options "activatekey" and "activatemod" as stored
+    {"ID_NOTE_PROPERTIES"_L1, "s"_L1},         // title of the note
+    {"ID_TRAY_TOOLTIP"_L1, "s"_L1},            // title of the current note
+    {"LANGUAGE_USE"_L1, "s"_L1},               // name of the installed language file
+    {"NEWFILE_INCOMPLETE"_L1, "dd"_L1},        // bytes of a received note that came, bytes announced
+    {"NOTE_RECOVERED"_L1, "s"_L1},             // title of the note whose journal gave its text back
+    {"OPTION_INTEGERRANGE"_L1, "dd"_L1},       // lowest and highest number an options field takes
+    {"OPTION_LISTENADDRESS"_L1, "s"_L1},       // the address typed
+    {"PLUGINS_FROM_NOTES_FOLDER"_L1, "s"_L1},  // the plug-ins folder of a -homedir data folder
+    {"PLUGIN_CALLFAILED"_L1, "ss"_L1},         // name of the script function, what Lua said
+    {"PLUGIN_COMMAND"_L1, "s"_L1},             // a plug-in's menu entry
+    {"PLUGIN_NOCOMMAND"_L1, "s"_L1},           // the command name the plug-in gave
+    {"PLUGIN_NOTREAD"_L1, "s"_L1},             // what Lua said about the script
+    {"PLUGIN_NOTRESPONDING_TEXT"_L1, "sd"_L1}, // name of the plug-in, seconds it has run
+    {"PROP_BYTES"_L1, "d"_L1},                 // size of a file up to 1024 bytes
+    {"QUIT_UNSAVED"_L1, "s"_L1},               // path of the note file
+    {"SENDFILE_SENT"_L1, "ss"_L1},             // title the note was sent with, the recipient as typed
+    {"SHORTCUT_USEDBY"_L1, "s"_L1},            // the command already bound to the shortcut
+    {"THEME_MOREPROBLEMS"_L1, "d"_L1},         // problems of a theme not listed in its message
+    {"THEME_USE"_L1, "s"_L1},                  // name of the installed theme file
+    {"VERSION_FROMPACKAGES"_L1, "s"_L1},       // the version running
 }};
 
-const std::array<QLatin1StringView, 75> kOwnTextKeys = {
+const std::array<QLatin1StringView, 125> kOwnTextKeys = {
     QLatin1StringView("ABOUT_DATAFOLDER"),
+    QLatin1StringView("ABOUT_DESCRIPTION"),
     QLatin1StringView("ABOUT_LICENSE"),
+    QLatin1StringView("ARCHIVER_COPYFAILED"),
+    QLatin1StringView("ARCHIVER_FILEEXISTS"),
+    QLatin1StringView("ARCHIVER_NOARCHIVE"),
+    QLatin1StringView("ARCHIVER_NOSTAGING"),
+    QLatin1StringView("ARCHIVER_NOTHINGRESTORED"),
+    QLatin1StringView("ARCHIVER_NOTNAMED"),
+    QLatin1StringView("ARCHIVER_OUTSIDEDATA"),
+    QLatin1StringView("ARCHIVER_RESTORELATER"),
+    QLatin1StringView("ARCHIVES_RESTORE"),
     QLatin1StringView("COMMAND_NEXTTAB"),
     QLatin1StringView("COMMAND_PREVTAB"),
     QLatin1StringView("COMMAND_SEARCHNEXT"),
     QLatin1StringView("COMMAND_SEARCHPREV"),
+    QLatin1StringView("CONNECT_ADDRESSINUSE"),
+    QLatin1StringView("CONNECT_ADDRESSNOTAVAILABLE"),
+    QLatin1StringView("CONNECT_HOSTNOTFOUND"),
+    QLatin1StringView("CONNECT_NETWORK"),
+    QLatin1StringView("CONNECT_REFUSED"),
+    QLatin1StringView("CONNECT_RESOURCE"),
+    QLatin1StringView("CONNECT_TIMEOUT"),
+    QLatin1StringView("CONNECT_UNSUPPORTED"),
     QLatin1StringView("DOCLIST_DOWN"),
     QLatin1StringView("DOCLIST_FOUNDTEXT"),
     QLatin1StringView("DOCLIST_SEARCH"),
@@ -248,6 +275,7 @@ const std::array<QLatin1StringView, 75> kOwnTextKeys = {
     QLatin1StringView("ERROR_CONFIGNOTSAVED"),
     QLatin1StringView("ERROR_DATAFOLDERINUSE"),
     QLatin1StringView("ERROR_EXPORTNOTSAVED"),
+    QLatin1StringView("ERROR_IMPORTINGNOTE"),
     QLatin1StringView("ERROR_INSTANCENAMETAKEN"),
     QLatin1StringView("ERROR_NOTEFILEUNREADABLE"),
     QLatin1StringView("ERROR_NOTEKEPTOPEN"),
@@ -266,11 +294,13 @@ const std::array<QLatin1StringView, 75> kOwnTextKeys = {
     QLatin1StringView("FINDDIALOG_REPLACEWITH"),
     QLatin1StringView("FINDDIALOG_UP"),
     QLatin1StringView("FINDDIALOG_WHOLEWORD"),
+    QLatin1StringView("FONT_SAMPLE"),
     QLatin1StringView("HOTKEY_TAKEN"),
     QLatin1StringView("HOTKEY_UNAVAILABLE"),
     QLatin1StringView("HOTKEY_UNREADABLE"),
     QLatin1StringView("IDC_BUTTON_ADD"),
     QLatin1StringView("IDC_BUTTON_DELETE"),
+    QLatin1StringView("IDC_CHECK_SILENTARCHIVE"),
     QLatin1StringView("IDC_STATIC_LISTENADDRESS"),
     QLatin1StringView("IDC_STATIC_LISTENOPEN"),
     QLatin1StringView("LANGUAGE_NAME"),
@@ -278,15 +308,43 @@ const std::array<QLatin1StringView, 75> kOwnTextKeys = {
     QLatin1StringView("NEWFILE_INCOMPLETE"),
     QLatin1StringView("NOTE_RECOVERED"),
     QLatin1StringView("NOTE_TABS"),
+    QLatin1StringView("OPTIONS"),
     QLatin1StringView("OPTION_ENTERINTEGER"),
     QLatin1StringView("OPTION_INTEGERRANGE"),
     QLatin1StringView("OPTION_LISTENADDRESS"),
     QLatin1StringView("PLUGINS_FROM_NOTES_FOLDER"),
+    QLatin1StringView("PLUGINS_NONE"),
+    QLatin1StringView("PLUGIN_BADVERSION"),
+    QLatin1StringView("PLUGIN_CALLFAILED"),
     QLatin1StringView("PLUGIN_COMMAND"),
     QLatin1StringView("PLUGIN_DETAILS"),
+    QLatin1StringView("PLUGIN_LETRUN"),
+    QLatin1StringView("PLUGIN_MESSAGE"),
+    QLatin1StringView("PLUGIN_NEWERVERSION"),
+    QLatin1StringView("PLUGIN_NOCOMMAND"),
+    QLatin1StringView("PLUGIN_NOINITPLUGIN"),
+    QLatin1StringView("PLUGIN_NOPLUGININFO"),
+    QLatin1StringView("PLUGIN_NOTREAD"),
+    QLatin1StringView("PLUGIN_NOTRESPONDING"),
+    QLatin1StringView("PLUGIN_NOTRESPONDING_TEXT"),
+    QLatin1StringView("PLUGIN_NOVERSIONINFO"),
+    QLatin1StringView("PLUGIN_SCRIPTERROR"),
+    QLatin1StringView("PLUGIN_STOP"),
+    QLatin1StringView("PLUGIN_VERSIONERROR"),
     QLatin1StringView("PRESETS_MANAGE"),
+    QLatin1StringView("PRESET_DARKGREY"),
+    QLatin1StringView("PRESET_DAWN"),
+    QLatin1StringView("PRESET_NAME"),
+    QLatin1StringView("PRESET_NAVY"),
     QLatin1StringView("PRESET_NEW"),
+    QLatin1StringView("PRESET_STANDARD"),
+    QLatin1StringView("PRESET_TEXTEDITOR"),
+    QLatin1StringView("PRESET_WHITEONBLACK"),
+    QLatin1StringView("PRINT_FAILED"),
+    QLatin1StringView("PRINT_PAGETOOSMALL"),
+    QLatin1StringView("PROP_BYTES"),
     QLatin1StringView("QUIT_UNSAVED"),
+    QLatin1StringView("SENDFILE_FAILED"),
     QLatin1StringView("SENDFILE_SENT"),
     QLatin1StringView("SHORTCUT_USEDBY"),
     QLatin1StringView("THEME_MOREPROBLEMS"),
@@ -299,6 +357,7 @@ const std::array<QLatin1StringView, 75> kOwnTextKeys = {
     QLatin1StringView("TRAYICON_NOTESWHITE"),
     QLatin1StringView("TRAYICON_NOTESYELLOW"),
     QLatin1StringView("TRAYICON_PENCIL"),
+    QLatin1StringView("TRAYICON_PICTURE"),
     QLatin1StringView("TRAYICON_ROUNDNBLUE"),
     QLatin1StringView("TRAYICON_ROUNDNDARK"),
     QLatin1StringView("TRAYICON_ROUNDNRED"),

@@ -22,10 +22,12 @@ extern const std::array<QLatin1StringView, 191> kTextKeys;
 // commands that have no menu item, of a plug-in's command, of the command a shortcut is taken by
 // and of the tray pictures, "LANGUAGE_NAME", the language's own name, the captions of the preset
 // editor, the preset manager and the plug-in details, what a search found or replaced, a note sent,
-// the About box's data folder and licence, and "LOCALE", the language's code for Qt's own texts
-// ("de").
+// the About box's data folder and licence, the words of the program's own parts that had none (the
+// About description, the Options caption, the built-in presets' names, the plug-in host's messages,
+// the messages of printing, archives and sending, a font sample, the size of a small file), and
+// "LOCALE", the language's code for Qt's own texts, dates and numbers ("de").
 // A file without them leaves those parts in English.
-extern const std::array<QLatin1StringView, 75> kOwnTextKeys;
+extern const std::array<QLatin1StringView, 125> kOwnTextKeys;
 
 // Whether the program knows this text key (keys are case-sensitive).
 bool isTextKey(QStringView key);
@@ -38,6 +40,6 @@ struct FormattedTextKey
     QLatin1StringView placeholders;
 };
 
-extern const std::array<FormattedTextKey, 28> kFormattedTextKeys;
+extern const std::array<FormattedTextKey, 37> kFormattedTextKeys;
 
 } // namespace tabulet::lang

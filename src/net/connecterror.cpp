@@ -1,29 +1,41 @@
 #include "net/connecterror.h"
 
+#include "lang/texttable.h"
+
 namespace tabulet::net {
 
-QString connectErrorText(QAbstractSocket::SocketError error)
+QString connectErrorText(QAbstractSocket::SocketError error, lang::TextTable &texts)
 {
+    const char *key = nullptr;
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("The attempt to connect was rejected. ");
+        key = "CONNECT_REFUSED";
+        break;
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("Invalid host address. ");
+        key = "CONNECT_HOSTNOTFOUND";
+        break;
     case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("Attempt to connect timed out without establishing a connection. ");
+        key = "CONNECT_TIMEOUT";
+        break;
     case QAbstractSocket::NetworkError:
-        return QStringLiteral("The network cannot be reached from this host at this time. ");
+        key = "CONNECT_NETWORK";
+        break;
     case QAbstractSocket::AddressInUseError:
-        return QStringLiteral("The specified address is already in use. ");
+        key = "CONNECT_ADDRESSINUSE";
+        break;
     case QAbstractSocket::SocketAddressNotAvailableError:
-        return QStringLiteral("The specified address is not available from the local machine. ");
+        key = "CONNECT_ADDRESSNOTAVAILABLE";
+        break;
     case QAbstractSocket::SocketResourceError:
-        return QStringLiteral("No more file descriptors are available. ");
+        key = "CONNECT_RESOURCE";
+        break;
     case QAbstractSocket::UnsupportedSocketOperationError:
-        return QStringLiteral("Addresses in the specified family cannot be used with this socket. ");
+        key = "CONNECT_UNSUPPORTED";
+        break;
     default:
         return {};
     }
+    return texts.text(QLatin1String(key));
 }
 
 } // namespace tabulet::net

@@ -45,7 +45,7 @@ SendResult sendNoteFile(const QString &filePath, const Recipient &recipient, Tra
     QTcpSocket socket;
     socket.connectToHost(recipient.host, recipient.port);
     if (!socket.waitForConnected(stallMs))
-        return {SendOutcome::ConnectFailed, connectErrorText(socket.error())};
+        return {SendOutcome::ConnectFailed, socket.error()};
     writeDiagnosticLine("accepted connection");
 
     bool written = writeQueued(socket, encodeTransferHeader(header), kMaxQueuedBytes, stallMs);

@@ -3,6 +3,7 @@
 #include "net/recipient.h"
 #include "net/transferheader.h"
 
+#include <QAbstractSocket>
 #include <QString>
 
 #include <chrono>
@@ -20,7 +21,8 @@ enum class SendOutcome {
 struct SendResult
 {
     SendOutcome outcome = SendOutcome::Sent;
-    QString connectError; // for ConnectFailed: the text to show, empty when it is not shown
+    // For ConnectFailed: why (connectErrorText words it).
+    QAbstractSocket::SocketError connectError = QAbstractSocket::UnknownSocketError;
 
     bool sent() const { return outcome == SendOutcome::Sent; }
 };

@@ -1,5 +1,6 @@
 #include "commands/commanddefinitions.h"
 #include "commands/commandtable.h"
+#include "lang/formattext.h"
 #include "plugins/hostapi.h"
 #include "plugins/hostarguments.h"
 #include "plugins/pluginhost.h"
@@ -37,11 +38,9 @@ void checkRequiredVersion(PluginHost &host, const QString &required)
     const auto program = versionNumber(QString::fromLatin1(kProgramVersion));
     const auto wanted = versionNumber(required);
     if (!program || !wanted)
-        host.showMessage(QStringLiteral("Version error"), QStringLiteral("ERROR: illegal version string"),
-                         MessageIcon::Error);
+        host.showMessage(host.text("PLUGIN_VERSIONERROR"), host.text("PLUGIN_BADVERSION"), MessageIcon::Error);
     else if (*wanted > *program)
-        host.showMessage(QStringLiteral("Version error"),
-                         QStringLiteral("ERROR: plugin requires a newer version of Tabulet."), MessageIcon::Error);
+        host.showMessage(host.text("PLUGIN_VERSIONERROR"), host.text("PLUGIN_NEWERVERSION"), MessageIcon::Error);
 }
 
 int registerCallback(lua_State *lua, PluginEvent kind)
@@ -170,7 +169,7 @@ int registerTimer(lua_State *lua)
 int alert(lua_State *lua)
 {
     const Arguments args(lua);
-    args.host().showMessage(QStringLiteral("Plugin Debug Output"), messageText(args), MessageIcon::Warning);
+    args.host().showMessage(args.host().text("PLUGIN_MESSAGE"), messageText(args), MessageIcon::Warning);
     return 0;
 }
 
@@ -181,7 +180,7 @@ int confirm(lua_State *lua)
     bool yes = false;
     if (PluginDialogs *dialogs = args.host().dialogs()) {
         const CallWatch::Pause waiting(args.host().watch());
-        yes = dialogs->askYesNo(QStringLiteral("Plugin Debug Output"), text);
+        yes = dialogs->askYesNo(args.host().text("PLUGIN_MESSAGE"), text);
     }
     args.push(yes);
     return 1;
@@ -240,6 +239,13 @@ int getLastPressedModifyer(lua_State *lua)
     return pushLastKey(lua, &LastKey::modifierBits);
 }
 
+int getLanguage(lua_State *lua)
+{
+    const Arguments args(lua);
+    args.push(args.host().language());
+    return 1;
+}
+
 int getConfigFileName(lua_State *lua)
 {
     const Arguments args(lua);
@@ -259,9 +265,8 @@ int callMenuCommand(lua_State *lua)
     if (found != commands.end()) {
         args.host().window().runCommand(found->id);
     } else if (args.host().settings().flag(QStringLiteral("scriptdebug"))) {
-        args.host().showMessage(QStringLiteral("script error"),
-                                QStringLiteral("\nERROR: can't run function %1': function not defined!\n").arg(name),
-                                MessageIcon::Warning);
+        args.host().showMessage(args.host().text("PLUGIN_SCRIPTERROR"),
+                                lang::formatText(args.host().text("PLUGIN_NOCOMMAND"), {name}), MessageIcon::Warning);
     }
     return 0;
 }

@@ -22,6 +22,7 @@ int alert(lua_State *lua);
 int confirm(lua_State *lua);
 int tell(lua_State *lua);
 int getDateText(lua_State *lua);
+int getLanguage(lua_State *lua);
 int debug(lua_State *lua);
 int getLastPressedKey(lua_State *lua);
 int getLastPressedVKey(lua_State *lua);

@@ -4,7 +4,7 @@
 
 namespace tabulet::plugins {
 
-const std::array<HostFunction, 51> kHostFunctions{{
+const std::array<HostFunction, 52> kHostFunctions{{
     {"setPluginInfo", api::setPluginInfo, 6},
     {"setPluginDescription", api::setPluginDescription, 1},
     {"setPluginMenuContext", api::setPluginMenuContext, 1},
@@ -57,6 +57,7 @@ const std::array<HostFunction, 51> kHostFunctions{{
     // Ours, after those every plug-in knows.
     {"tell", api::tell, 1},
     {"getDateText", api::getDateText, 1},
+    {"getLanguage", api::getLanguage, 0},
 }};
 
 namespace {

@@ -18,7 +18,7 @@ struct HostFunction
 };
 
 // Every `tb` function, in registration order.
-extern const std::array<HostFunction, 51> kHostFunctions;
+extern const std::array<HostFunction, 52> kHostFunctions;
 
 // Makes the global table `tb` in the state. False when the state ran out of memory.
 bool registerHostFunctions(lua_State *lua, PluginHost &host);

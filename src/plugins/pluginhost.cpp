@@ -1,5 +1,7 @@
 #include "plugins/pluginhost.h"
 
+#include "lang/formattext.h"
+#include "lang/texttable.h"
 #include "plugins/closedwindow.h"
 #include "plugins/hostfunctions.h"
 #include "plugins/scriptfolders.h"
@@ -90,9 +92,15 @@ QString configurationFileOf(const QString &scriptPath, const QString &configurat
 
 } // namespace
 
-PluginHost::PluginHost(settings::Settings &settings, commands::CommandTable &commands, std::size_t memoryLimit)
-    : m_settings(settings), m_commands(commands), m_memory(memoryLimit)
+PluginHost::PluginHost(settings::Settings &settings, commands::CommandTable &commands, lang::TextTable &texts,
+                       std::size_t memoryLimit)
+    : m_settings(settings), m_commands(commands), m_texts(texts), m_memory(memoryLimit)
 {
+}
+
+QString PluginHost::text(const char *key) const
+{
+    return m_texts.text(QLatin1String(key));
 }
 
 PluginHost::~PluginHost()
@@ -161,20 +169,16 @@ void PluginHost::loadScript(const QString &path, const QString &configurationFol
         return;
     // A script may end the program's run from any call, which closes its state: look again.
     if (!callScriptFunction(lua, QByteArrayLiteral("versionInfo")) && m_table.recordOf(lua))
-        showMessage(path, QStringLiteral("ERROR: Can't read plugin version info (function versionInfo() is missing)"),
-                    MessageIcon::Error);
+        showMessage(path, text("PLUGIN_NOVERSIONINFO"), MessageIcon::Error);
     const Plugin *started = m_table.recordOf(lua);
     if (!started)
         return;
     if (!started->infoSet) {
-        showMessage(path,
-                    QStringLiteral("ERROR: you must call tb:setPluginInfo in versionInfo()!\nplugin will be disabled."),
-                    MessageIcon::Error);
+        showMessage(path, text("PLUGIN_NOPLUGININFO"), MessageIcon::Error);
         return;
     }
     if (!callScriptFunction(lua, QByteArrayLiteral("initPlugin")) && m_table.recordOf(lua))
-        showMessage(path, QStringLiteral("ERROR: Can't initialize plugin (function initPlugin() is missing)"),
-                    MessageIcon::Error);
+        showMessage(path, text("PLUGIN_NOINITPLUGIN"), MessageIcon::Error);
 }
 
 bool PluginHost::runChunk(Plugin &plugin)
@@ -189,7 +193,7 @@ bool PluginHost::runChunk(Plugin &plugin)
     const QString path = plugin.path;
     if (Plugin *stillThere = m_table.recordOf(lua))
         stillThere->state.reset();
-    showMessage(path, QStringLiteral("ERROR: ") + QString::fromUtf8(error), MessageIcon::None);
+    showMessage(path, lang::formatText(text("PLUGIN_NOTREAD"), {QString::fromUtf8(error)}), MessageIcon::None);
     return false;
 }
 
@@ -228,7 +232,10 @@ void PluginHost::reportCallFailure(const QByteArray &functionName, const QByteAr
     const QByteArray message = "\nERROR: can't run function `" + functionName + "': " + error + '\n';
     debugOutput(message);
     if (m_settings.flag(QStringLiteral("scriptdebug")))
-        showMessage(QStringLiteral("script error"), QString::fromUtf8(message), MessageIcon::Warning);
+        showMessage(
+            text("PLUGIN_SCRIPTERROR"),
+            lang::formatText(text("PLUGIN_CALLFAILED"), {QString::fromUtf8(functionName), QString::fromUtf8(error)}),
+            MessageIcon::Warning);
 }
 
 void PluginHost::unloadPlugins()

@@ -21,6 +21,10 @@ namespace tabulet::settings {
 class Settings;
 }
 
+namespace tabulet::lang {
+class TextTable;
+}
+
 namespace tabulet::plugins {
 
 class PluginEditor;
@@ -32,8 +36,8 @@ class PluginEditor;
 class PluginHost final : public commands::PluginCommandRunner
 {
 public:
-    // All scripts together may take `memoryLimit` bytes.
-    PluginHost(settings::Settings &settings, commands::CommandTable &commands,
+    // All scripts together may take `memoryLimit` bytes. The host's messages come from `texts`.
+    PluginHost(settings::Settings &settings, commands::CommandTable &commands, lang::TextTable &texts,
                std::size_t memoryLimit = ScriptState::kMemoryLimit);
     ~PluginHost() override;
     PluginHost(const PluginHost &) = delete;
@@ -48,6 +52,9 @@ public:
     void setDialogs(PluginDialogs *dialogs) { m_dialogs = dialogs; }
     // The data folder of this run; "scriptdebug.log" is kept there.
     void setDataFolder(const QString &folder) { m_dataFolder = folder; }
+    // The code of the program's language ("de"), which scripts read to speak it.
+    void setLanguage(const QString &code) { m_language = code; }
+    const QString &language() const { return m_language; }
     void setClock(CallWatch::Clock clock) { m_watch.setClock(std::move(clock)); }
     // The language the program's texts are in (its language file's code, "de"): dates that
     // scripts ask for are written in its form.
@@ -97,6 +104,8 @@ public:
     PluginDialogs *dialogs() const { return m_dialogs; }
     CallWatch &watch() { return m_watch; }
     settings::Settings &settings() { return m_settings; }
+    // A text of the host's messages, by its key in the language file.
+    QString text(const char *key) const;
     commands::CommandTable &commands() { return m_commands; }
     CallbackRegistry &registry() { return m_callbacks; }
     void debugOutput(const QByteArray &message);
@@ -111,6 +120,7 @@ private:
 
     settings::Settings &m_settings;
     commands::CommandTable &m_commands;
+    lang::TextTable &m_texts;
     // Before the table: the states give their memory back to it as they close.
     MemoryBudget m_memory;
     PluginTable m_table;

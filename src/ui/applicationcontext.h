@@ -36,7 +36,7 @@ struct ApplicationContext
     // Receives notes from the network for the whole run once started (option "listenfornotes").
     std::unique_ptr<net::ListenerThread> noteListener;
     // The plug-ins and their records; the note window loads them and gives them its editor.
-    plugins::PluginHost plugins{settings, commands};
+    plugins::PluginHost plugins{settings, commands, texts};
 };
 
 } // namespace tabulet::ui

@@ -113,7 +113,11 @@ protected:
         settings.applyDefaults();
         texts.loadLanguageText("ARCHIVER_FILESCOPIED: %d files copied to %s\n"
                                "ARCHIVER_CREATEDIRFAILED: cannot create\n"
-                               "ARCHIVER_CREATEDIRPERMISSIONS: cannot use\n");
+                               "ARCHIVER_CREATEDIRPERMISSIONS: cannot use\n"
+                               "ARCHIVER_COPYFAILED: not copied: %s (%s)\n"
+                               "ARCHIVER_FILEEXISTS: a file is there\n"
+                               "ARCHIVER_OUTSIDEDATA: outside the data folder\n"
+                               "ARCHIVER_NOTHINGRESTORED: Nothing was restored\n");
     }
 
     QString dataPath(const QString &name) const { return QDir(folders.dataFolder).filePath(name); }

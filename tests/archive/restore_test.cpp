@@ -131,7 +131,7 @@ TEST_F(Restore, aFileTheRestoreDoesNotReplaceIsKeptAndTold)
     writeFile(dataPath(QStringLiteral("notes.txt")), "the user's own");
     ASSERT_TRUE(archiver.restore(record, host));
     EXPECT_EQ(readFile(dataPath(QStringLiteral("notes.txt"))), "the user's own");
-    EXPECT_EQ(host.texts(), QStringList({"could not copy file: " + record.path + "/notes.txt(File exists)"}));
+    EXPECT_EQ(host.texts(), QStringList({"not copied: " + record.path + "/notes.txt (a file is there)"}));
     EXPECT_EQ(readFile(dataPath(QStringLiteral("tab00001.rtf"))), "first");
 }
 
@@ -159,7 +159,7 @@ TEST_F(Restore, aFileThatCannotBeGatheredChangesNothing)
     EXPECT_FALSE(archiver.restore(record, host));
     EXPECT_EQ(dataWithoutArchives(), before);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_TRUE(host.messages[0].text.startsWith("could not copy file: " + record.path + "/tab00002.rtf("));
+    EXPECT_TRUE(host.messages[0].text.startsWith("not copied: " + record.path + "/tab00002.rtf ("));
     EXPECT_TRUE(host.messages[0].detail.startsWith(QStringLiteral("Nothing was restored")));
 }
 
@@ -199,7 +199,7 @@ TEST_F(Restore, nothingIsWrittenThroughALinkOutOfTheDataFolder)
     EXPECT_EQ(snapshot(outside), QStringList({"clock.cfg: not ours"}));
     EXPECT_FALSE(QFileInfo::exists(dataPath(QStringLiteral("linked.rtf"))));
     EXPECT_EQ(host.texts(),
-              QStringList({"could not copy file: " + record.path + "/pluginCFG/clock.cfg(outside the data folder)"}));
+              QStringList({"not copied: " + record.path + "/pluginCFG/clock.cfg (outside the data folder)"}));
 }
 
 TEST_F(Restore, aDamagedArchivedConfigurationIsKeptAsideByTheNextLoad)

@@ -72,9 +72,11 @@ grep -q '<command name="Plugin: UPPER CASE" key="85" mod="AC"/>' "$config" || e2
 grep -q '<command name="Plugin: Count words" key="0" mod=""/>' "$config" ||
     e2e_fail "the plug-in entries are not offered for bindings"
 
-# In German the entries have German texts: a binding to "kleinbuchstaben" lowers the case.
+# With the German language file the entries have German texts: a binding to "kleinbuchstaben"
+# lowers the case.
 sed -i 's|<command name="Plugin: UPPER CASE"|<command name="Plugin: kleinbuchstaben"|' "$config"
-LANG=de_DE.UTF-8 start
+sed -i '/<option key="languagefile"/d; s|<options>|<options>\n<option key="languagefile" val="deutsch.tabulang"/>|' "$config"
+start
 xdotool key ctrl+Home shift+End ctrl+alt+u
 sleep 0.5
 e2e_stop_tabulet TERM

@@ -19,7 +19,7 @@ class SizeText : public testing::TestWithParam<SizeCase>
 
 TEST_P(SizeText, sizeText_changesUnitAfterAWholeThousandAndTwentyFour)
 {
-    EXPECT_EQ(sizeText(GetParam().bytes), QString::fromLatin1(GetParam().text));
+    EXPECT_EQ(sizeText(GetParam().bytes, QStringLiteral("%d Bytes")), QString::fromLatin1(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Bounds, SizeText,

@@ -287,7 +287,7 @@ TEST_F(NoteListenerTest, receive_refusesOtherSendersWhileANoteWaitsForTheUser)
     file.close();
     const SendResult refused = sendNoteFile(notePath, {QStringLiteral("127.0.0.1"), m_port}, {});
     EXPECT_EQ(refused.outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(refused.connectError, QStringLiteral("The attempt to connect was rejected. "));
+    EXPECT_EQ(refused.connectError, QAbstractSocket::ConnectionRefusedError);
 
     answer(first);
     ASSERT_TRUE(sendNoteFile(notePath, {QStringLiteral("127.0.0.1"), m_port}, {}).sent());

@@ -1,3 +1,4 @@
+#include "lang/texttable.h"
 #include "net/connecterror.h"
 #include "net/notesender.h"
 
@@ -24,7 +25,7 @@ TEST(NoteSender, send_toClosedPortReportsTheRejectedConnect)
 
     const SendResult result = sendNoteFile(file.fileName(), {QStringLiteral("127.0.0.1"), port}, {});
     EXPECT_EQ(result.outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(result.connectError, QStringLiteral("The attempt to connect was rejected. "));
+    EXPECT_EQ(result.connectError, QAbstractSocket::ConnectionRefusedError);
 }
 
 TEST(NoteSender, send_ofMissingFileFailsWithoutConnecting)
@@ -34,12 +35,13 @@ TEST(NoteSender, send_ofMissingFileFailsWithoutConnecting)
     EXPECT_EQ(result.outcome, SendOutcome::FileUnreadable);
 }
 
-TEST(NoteSender, connectErrorText_leavesUnnamedErrorsUnshown)
+TEST(NoteSender, connectErrorText_isTheLanguagesAndLeavesUnnamedErrorsUnshown)
 {
-    EXPECT_EQ(connectErrorText(QAbstractSocket::HostNotFoundError), QStringLiteral("Invalid host address. "));
-    EXPECT_EQ(connectErrorText(QAbstractSocket::SocketTimeoutError),
-              QStringLiteral("Attempt to connect timed out without establishing a connection. "));
-    EXPECT_EQ(connectErrorText(QAbstractSocket::SslHandshakeFailedError), QString());
+    lang::TextTable texts;
+    texts.loadLanguageText("CONNECT_HOSTNOTFOUND: Adresse nicht gefunden\nCONNECT_TIMEOUT: Keine Antwort\n");
+    EXPECT_EQ(connectErrorText(QAbstractSocket::HostNotFoundError, texts), QStringLiteral("Adresse nicht gefunden"));
+    EXPECT_EQ(connectErrorText(QAbstractSocket::SocketTimeoutError, texts), QStringLiteral("Keine Antwort"));
+    EXPECT_EQ(connectErrorText(QAbstractSocket::SslHandshakeFailedError, texts), QString());
 }
 
 } // namespace

@@ -27,8 +27,8 @@ TEST_F(CallProtocol, failingTimerReportsEveryTickAndLeavesTheStackAsItWas)
     host.raiseEvent(PluginEvent::Timer);
     host.raiseEvent(PluginEvent::Timer);
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("script error"));
-    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("\nERROR: can't run function `tick': ")));
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Plugin error"));
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("The plugin function tick failed:\n")));
     EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("tick failed")));
     QFile log(folder.path() + QStringLiteral("/scriptdebug.log"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
@@ -99,7 +99,7 @@ TEST_F(RunawayCall, userStopsAnEndlessLoopWhichNoPcallCanCatch)
     dialogs.stop = true;
     EXPECT_FALSE(run("while true do end"));
     ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_TRUE(dialogs.shown.back().text.endsWith(QStringLiteral("script stopped by the user\n")));
+    EXPECT_TRUE(dialogs.shown.back().text.endsWith(QStringLiteral("script stopped by the user")));
     EXPECT_TRUE(run("afterwards = 1"));
     EXPECT_EQ(lua_gettop(testState()), 0);
 }

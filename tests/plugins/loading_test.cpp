@@ -92,7 +92,7 @@ TEST_F(Loading, brokenScriptShowsOneMessageUnderItsPathAndIsDropped)
         load();
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].caption, path);
-        EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("ERROR: ")));
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("This plugin could not be read:\n")));
         EXPECT_EQ(host.table().find(path)->state, nullptr);
         EXPECT_EQ(writtenSection(host.table()), "<plugins/>");
     }
@@ -105,18 +105,21 @@ TEST_F(Loading, missingStartFunctionsAreToldAndNothingIsRegistered)
                                                   "function initPlugin() tb:registerMenuEntry('Never', 'f') end");
     const QString noFunctions = writeScript(QStringLiteral("nofunctions.lua"), "x = 1");
     load();
-    QStringList texts;
+    QStringList told;
     for (const ShownMessage &message : dialogs.shown)
-        texts << message.caption + QLatin1Char('|') + message.text;
-    EXPECT_EQ(texts,
+        told << message.caption + QLatin1Char('|') + message.text;
+    EXPECT_EQ(told,
               QStringList({
-                  noFunctions + "|ERROR: Can't read plugin version info (function versionInfo() is missing)",
-                  noFunctions + "|ERROR: you must call tb:setPluginInfo in versionInfo()!\nplugin will be disabled.",
-                  noInfo + "|ERROR: you must call tb:setPluginInfo in versionInfo()!\nplugin will be disabled.",
+                  noFunctions + "|This plugin cannot start: its function versionInfo() is missing.",
+                  noFunctions + "|This plugin cannot start: its function versionInfo() must call tb:setPluginInfo.",
+                  noInfo + "|This plugin cannot start: its function versionInfo() must call tb:setPluginInfo.",
               }));
     EXPECT_FALSE(host.hasCallbacks(PluginEvent::MenuEntry));
     EXPECT_NE(host.table().find(noInfo)->state, nullptr);
 }
+
+constexpr const char *kNoVersionNumber =
+    "This plugin names the Tabulet version it needs in a form that is no version number.";
 
 struct VersionCase
 {
@@ -137,7 +140,7 @@ TEST_P(RequiredVersion, isCheckedButNeverStopsThePlugin)
     load();
     if (*GetParam().message) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Version error"));
+        EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Plugin version"));
         EXPECT_EQ(dialogs.shown[0].text, QString::fromUtf8(GetParam().message));
     } else {
         EXPECT_TRUE(dialogs.shown.empty());
@@ -147,10 +150,10 @@ TEST_P(RequiredVersion, isCheckedButNeverStopsThePlugin)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RequiredVersion,
-    ::testing::Values(VersionCase{"newer", "2.2.0", "ERROR: plugin requires a newer version of Tabulet."},
+    ::testing::Values(VersionCase{"newer", "2.2.0", "This plugin needs a newer version of Tabulet."},
                       VersionCase{"same", "2.1.23", ""}, VersionCase{"older", "1.9.99", ""},
-                      VersionCase{"twoParts", "2.1", ""}, VersionCase{"noDot", "2", "ERROR: illegal version string"},
-                      VersionCase{"fourParts", "1.2.3.4", "ERROR: illegal version string"}),
+                      VersionCase{"twoParts", "2.1", ""}, VersionCase{"noDot", "2", kNoVersionNumber},
+                      VersionCase{"fourParts", "1.2.3.4", kNoVersionNumber}),
     caseName<VersionCase>);
 
 TEST_F(Loading, scriptsFindTheLibrariesOfLua50ButNoDebugLibrary)
@@ -194,7 +197,7 @@ TEST(ScriptState, boundsTheMemoryAScriptMayTake)
 TEST_F(Loading, allScriptsShareOneMemoryBudget)
 {
     // Each keeps over 6 MiB: two fit into 16 MiB together, the third does not.
-    PluginHost sharing(settings, commands, std::size_t{16} << 20);
+    PluginHost sharing(settings, commands, texts, std::size_t{16} << 20);
     sharing.setDialogs(&dialogs);
     for (const char *name : {"a", "b", "c"})
         writeScript(

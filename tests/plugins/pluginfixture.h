@@ -2,6 +2,7 @@
 
 #include "commands/commandtable.h"
 #include "fakewindow.h"
+#include "lang/texttable.h"
 #include "plugins/pluginhost.h"
 #include "printers.h"
 #include "settings/settings.h"
@@ -18,6 +19,14 @@ namespace tabulet::plugins::testing {
 template<typename Case> std::string caseName(const ::testing::TestParamInfo<Case> &testCase)
 {
     return testCase.param.name;
+}
+
+// The shipped English texts, in which the host's messages are checked.
+inline lang::TextTable englishTexts()
+{
+    lang::TextTable texts;
+    EXPECT_TRUE(texts.loadLanguageFile(QStringLiteral(TABULET_SOURCE_DIR "/resources/languages/english.tabulang")));
+    return texts;
 }
 
 // A plug-in host over a fake note window, with scripts in a temporary plug-ins folder.
@@ -100,7 +109,9 @@ protected:
     FakeEditor editor;
     FakeWindow window;
     FakeDialogs dialogs;
-    PluginHost host{settings, commands};
+    // The host's messages in English, as shipped.
+    lang::TextTable texts = englishTexts();
+    PluginHost host{settings, commands, texts};
 
 private:
     lua_State *m_testState = nullptr;

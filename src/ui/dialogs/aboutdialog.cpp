@@ -80,9 +80,7 @@ AboutDialog::AboutDialog(lang::TextTable &texts, const QString &dataFolder, QWid
     name->setFont(bigger);
     header->addWidget(name, 1);
     layout->addLayout(header);
-    layout->addWidget(plainLabel(
-        QStringLiteral("A small notepad for short notes, kept as rich-text tabs in one window that is always at hand."),
-        QStringLiteral("description"), this));
+    layout->addWidget(plainLabel(texts.text(QStringLiteral("ABOUT_DESCRIPTION")), QStringLiteral("description"), this));
     const QString translation = texts.text(QStringLiteral("TRANSLATION"));
     if (!translation.isEmpty())
         layout->addWidget(plainLabel(translation, QStringLiteral("translation"), this));

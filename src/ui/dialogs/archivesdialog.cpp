@@ -32,7 +32,7 @@ ArchivesDialog::ArchivesDialog(archive::Archiver &archiver, archive::ArchiverHos
     m_list->header()->resizeSection(0, kDateColumnWidth);
     m_list->header()->resizeSection(1, kCountColumnWidth);
 
-    auto *get = new QPushButton(QStringLiteral("Get"), this);
+    auto *get = new QPushButton(texts.text(QStringLiteral("ARCHIVES_RESTORE")), this);
     auto *archiveNowButton = new QPushButton(texts.text(QStringLiteral("IDC_ARCHIVE_NOW")), this);
     auto *cancel = new QPushButton(texts.text(QStringLiteral("IDCANCEL")), this);
     cancel->setDefault(true);

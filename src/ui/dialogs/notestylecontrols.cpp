@@ -1,5 +1,6 @@
 #include "ui/dialogs/notestylecontrols.h"
 
+#include "lang/formattext.h"
 #include "lang/texttable.h"
 #include "settings/preset.h"
 #include "ui/editor/editingstyles.h"
@@ -89,7 +90,7 @@ settings::FontRecord toFontRecord(const QFont &font)
 }
 
 NoteStyleControls::NoteStyleControls(lang::TextTable &texts, const NoteStyleChoice &choice, QWidget *parent)
-    : QWidget(parent), m_font(choice.font)
+    : QWidget(parent), m_font(choice.font), m_sampleFormat(texts.text(QStringLiteral("FONT_SAMPLE")))
 {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -184,7 +185,7 @@ void NoteStyleControls::updateEnabled()
     m_sample->setEnabled(ownFont);
     m_selectFont->setEnabled(ownFont);
     m_sample->setFont(toQFont(m_font));
-    m_sample->setText(QStringLiteral("%1, %2 pt").arg(m_font.face).arg(m_font.size));
+    m_sample->setText(lang::formatText(m_sampleFormat, {m_font.face, m_font.size}));
 }
 
 } // namespace tabulet::ui

@@ -91,6 +91,8 @@ private:
     QLabel *m_sample = nullptr;
     QPushButton *m_selectFont = nullptr;
     settings::FontRecord m_font;
+    // Writes the font's name and size under the sample.
+    QString m_sampleFormat;
 };
 
 } // namespace tabulet::ui

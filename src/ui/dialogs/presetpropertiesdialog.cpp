@@ -37,7 +37,7 @@ PresetPropertiesDialog::PresetPropertiesDialog(lang::TextTable &texts, QStringLi
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *name = new QFormLayout;
-    name->addRow(QStringLiteral("Preset name:"), m_name);
+    name->addRow(texts.text(QStringLiteral("PRESET_NAME")), m_name);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(name);
     layout->addWidget(m_style);

@@ -3,6 +3,7 @@
 #include "lang/formattext.h"
 #include "lang/menucaption.h"
 #include "lang/texttable.h"
+#include "net/connecterror.h"
 #include "net/recipient.h"
 #include "ui/dialogs/listmanagerdialog.h"
 
@@ -148,8 +149,10 @@ void SendFileDialog::sendingEnded(const net::SendResult &result)
             .exec();
     } else {
         // One box: why the connection failed, when that is known, and that nothing was sent.
-        QMessageBox(QMessageBox::Critical, QStringLiteral("Error"),
-                    result.connectError + QStringLiteral("failed sending file"), QMessageBox::Ok, this)
+        const QString why = net::connectErrorText(result.connectError, m_texts);
+        const QString notSent = m_texts.text(QStringLiteral("SENDFILE_FAILED"));
+        QMessageBox(QMessageBox::Critical, m_texts.text(QStringLiteral("DIALOG_ERROR")),
+                    why.isEmpty() ? notSent : why + u'\n' + notSent, QMessageBox::Ok, this)
             .exec();
     }
     QDialog::reject();

@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHash>
 #include <QIcon>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,6 +34,26 @@ QStringList presetNames(const settings::PresetList &presets)
     for (const settings::Preset &preset : presets)
         names << preset.name;
     return names;
+}
+
+// The built-in presets keep their English names in the configuration and show in the language.
+QString shownPresetName(lang::TextTable &texts, const QString &name)
+{
+    static constexpr std::pair<const char *, const char *> kBuiltIn[] = {
+        {"Standard", "PRESET_STANDARD"},
+        {"Dark grey", "PRESET_DARKGREY"},
+        {"White on black", "PRESET_WHITEONBLACK"},
+        {"Text editor", "PRESET_TEXTEDITOR"},
+        {"Dawn", "PRESET_DAWN"},
+        {"Navy", "PRESET_NAVY"},
+    };
+    for (const auto &[stored, key] : kBuiltIn) {
+        if (name == QLatin1String(stored)) {
+            const QString shown = texts.text(QLatin1String(key));
+            return shown.isEmpty() ? name : shown;
+        }
+    }
+    return name;
 }
 
 // The presets named in `names`, in that order: what the list manager left of the working copy.
@@ -65,7 +86,7 @@ QList<TabPropertiesDialog::FileFact> TabPropertiesDialog::fileFacts(lang::TextTa
     const auto fact = [&](const char *key, const QString &value) {
         return FileFact{texts.text(QLatin1String(key)) + QLatin1Char(':'), value};
     };
-    return {fact("PROP_FILENAME", fileName), fact("PROP_FILESIZE", lang::sizeText(file.size())),
+    return {fact("PROP_FILENAME", fileName), fact("PROP_FILESIZE", lang::sizeText(file.size(), texts.text(QStringLiteral("PROP_BYTES")))),
             fact("PROP_CREATED",
                  lang::dateTimeText(file.birthTime().isValid() ? file.birthTime() : file.metadataChangeTime())),
             fact("PROP_MODIFIED", lang::dateTimeText(file.lastModified()))};
@@ -135,12 +156,12 @@ TabPropertiesDialog::TabPropertiesDialog(lang::TextTable &texts, const settings:
 
 void TabPropertiesDialog::fillPresets()
 {
-    const QString chosen = m_preset->count() > 0 ? m_preset->currentText() : m_note.preset;
+    const QString chosen = m_preset->count() > 0 ? m_preset->currentData().toString() : m_note.preset;
     m_preset->clear();
     const QColor plain = palette().color(QPalette::Base);
     const QColor ink = palette().color(QPalette::Text);
     for (const settings::Preset &preset : m_presets)
-        m_preset->addItem(QIcon(presetSwatch(preset, kSwatchSize, plain, ink)), preset.name);
+        m_preset->addItem(QIcon(presetSwatch(preset, kSwatchSize, plain, ink)), shownPresetName(m_texts, preset.name), preset.name);
     const int index = m_presets.indexOfPreset(chosen);
     m_preset->setCurrentIndex(index < 0 ? 0 : index);
 }
@@ -154,8 +175,13 @@ void TabPropertiesDialog::setPickers(StylePickers pickers)
 void TabPropertiesDialog::managePresets()
 {
     settings::PresetList working = m_presets;
-    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("PRESETS_MANAGE")), presetNames(working), QString(),
-                              this);
+    QStringList shownNames;
+    QHash<QString, QString> storedNames;
+    for (const QString &name : presetNames(working)) {
+        shownNames << shownPresetName(m_texts, name);
+        storedNames.insert(shownNames.last(), name);
+    }
+    ListManagerDialog manager(m_texts, m_texts.text(QStringLiteral("PRESETS_MANAGE")), shownNames, QString(), this);
     manager.setAskForEntry([&](const QString &) -> std::optional<QString> {
         PresetPropertiesDialog editor(m_texts, presetNames(working), &manager);
         editor.setPickers(m_pickers);
@@ -166,7 +192,10 @@ void TabPropertiesDialog::managePresets()
     });
     if (m_runDialog(manager) != QDialog::Accepted)
         return;
-    m_presets = keptPresets(working, manager.entries());
+    QStringList kept;
+    for (const QString &shown : manager.entries())
+        kept << storedNames.value(shown, shown);
+    m_presets = keptPresets(working, kept);
     m_presetsChanged = true;
     fillPresets();
 }
@@ -183,7 +212,7 @@ void TabPropertiesDialog::accept()
     m_note.hasFont = style.hasFont;
     m_note.font = style.font;
     m_note.usePreset = m_usePreset->isChecked();
-    m_note.preset = m_preset->currentText();
+    m_note.preset = m_preset->currentData().toString();
     QDialog::accept();
 }
 

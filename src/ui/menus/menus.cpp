@@ -24,9 +24,6 @@ namespace tabulet::ui {
 
 namespace {
 
-// What the Plugins submenu shows until the plug-in host fills it; never translated.
-const QString kNoPluginsPlaceholder = QStringLiteral("No plugins installed");
-
 // Every action of the menu and its submenus with that item id.
 QList<QAction *> actionsWithId(const QMenu &menu, int id)
 {
@@ -157,7 +154,8 @@ void NoteMenus::addEntries(QMenu &menu, const std::vector<MenuEntry> &entries)
             break;
         case MenuEntry::Kind::Plugins: {
             QMenu *submenu = addSubmenu(menu, texts.text(textKey));
-            submenu->addAction(kNoPluginsPlaceholder)->setEnabled(false);
+            // What the submenu shows until the plug-in host fills it.
+            submenu->addAction(texts.text(QStringLiteral("PLUGINS_NONE")))->setEnabled(false);
             fillPluginsMenu(*submenu);
             break;
         }

@@ -1,5 +1,8 @@
 #include "ui/pluginhost/pluginmessageboxes.h"
 
+#include "lang/formattext.h"
+#include "lang/texttable.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -42,16 +45,12 @@ bool PluginMessageBoxes::askYesNo(const QString &caption, const QString &text)
 
 bool PluginMessageBoxes::askToStopScript(const QString &pluginName, int seconds)
 {
-    // Plug-in host texts are fixed English, like the host's other messages to plug-in users.
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Plugin not responding"),
-                    QStringLiteral("The plugin \"%1\" has been running for %2 seconds without returning.\n\n"
-                                   "Stop it? Notes you typed are kept either way.")
-                        .arg(pluginName)
-                        .arg(seconds),
+    QMessageBox box(QMessageBox::Warning, m_texts.text(QStringLiteral("PLUGIN_NOTRESPONDING")),
+                    lang::formatText(m_texts.text(QStringLiteral("PLUGIN_NOTRESPONDING_TEXT")), {pluginName, seconds}),
                     QMessageBox::NoButton);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *stop = box.addButton(QStringLiteral("Stop the plugin"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Let it run"), QMessageBox::RejectRole);
+    QPushButton *stop = box.addButton(m_texts.text(QStringLiteral("PLUGIN_STOP")), QMessageBox::AcceptRole);
+    box.addButton(m_texts.text(QStringLiteral("PLUGIN_LETRUN")), QMessageBox::RejectRole);
     box.setDefaultButton(stop);
     box.exec();
     return box.clickedButton() == stop;

@@ -48,7 +48,7 @@ const QString kDefaultTheme = QStringLiteral("default");
 
 MainWindow::MainWindow(ApplicationContext &context, QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), m_context(context),
-      m_prompts(std::make_unique<MessageBoxPrompts>(this, context.texts))
+      m_prompts(std::make_unique<MessageBoxPrompts>(this, context.texts)), m_pluginBoxes(context.texts)
 {
     setObjectName(QStringLiteral("noteWindow"));
     setMouseTracking(true);

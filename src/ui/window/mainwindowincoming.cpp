@@ -1,6 +1,7 @@
 // Notes that come over the network and notes sent from here.
 #include "ui/window/mainwindow.h"
 
+#include "lang/formattext.h"
 #include "net/listenerthread.h"
 #include "settings/notefiles.h"
 #include "ui/applicationcontext.h"
@@ -54,8 +55,9 @@ void MainWindow::importReceivedNote(const QString &receivedFile, const QString &
     // A note is added only with its file in place: a note without one would later share its
     // name with the next new note.
     if (fileName.isEmpty() || !QFile::rename(receivedFile, settings::noteFilePath(dataFolder, fileName))) {
-        m_prompts->tell(QStringLiteral("Error"),
-                        QStringLiteral("Error importing file\n%1").arg(QDir::toNativeSeparators(receivedFile)),
+        m_prompts->tell(m_context.texts.text(QStringLiteral("DIALOG_ERROR")),
+                        lang::formatText(m_context.texts.text(QStringLiteral("ERROR_IMPORTINGNOTE")),
+                                         {QDir::toNativeSeparators(receivedFile)}),
                         WindowPrompts::Icon::Error);
         return;
     }

@@ -112,14 +112,9 @@ void MainWindow::printCurrentNote()
                       onlySelection ? selection.selectionEnd() : -1);
     const QString caption = QApplication::applicationName();
     if (result.outcome == PrintResult::Outcome::Failed) {
-        m_prompts->tell(caption,
-                        QStringLiteral("There was a general printing error, please check printer is working "
-                                       "properly, connected, on line etc."),
-                        WindowPrompts::Icon::Warning);
+        m_prompts->tell(caption, m_context.texts.text(QStringLiteral("PRINT_FAILED")), WindowPrompts::Icon::Warning);
     } else if (result.outcome == PrintResult::Outcome::Printed && result.pageTooSmall) {
-        m_prompts->tell(caption,
-                        QStringLiteral("The page is too small for margins of one inch: the note was printed on "
-                                       "the whole printable area."),
+        m_prompts->tell(caption, m_context.texts.text(QStringLiteral("PRINT_PAGETOOSMALL")),
                         WindowPrompts::Icon::Warning);
     }
 }

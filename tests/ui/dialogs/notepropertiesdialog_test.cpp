@@ -259,5 +259,34 @@ TEST_F(NoteProperties, managePresets_addsThroughTheEditorAndDeletesOnlyOnItsOk)
     EXPECT_EQ(presetList->currentText(), QStringLiteral("Dawn")) << "the chosen preset stays chosen";
 }
 
+// The built-in presets show in the language; the configuration keeps their own names, also
+// after the manager has deleted one of them.
+TEST_F(NoteProperties, builtInPresets_showInTheLanguageAndKeepTheirNames)
+{
+    texts.loadLanguageText("PRESET_DAWN: Morgend\xc3\xa4mmerung\nPRESET_STANDARD: Normal\n");
+    TabPropertiesDialog dialog(texts, noteWithFile(10), presets, folder.path());
+    auto *presetList = child<QComboBox>(dialog, "preset");
+    const int dawn = presets.indexOfPreset(QStringLiteral("Dawn"));
+    EXPECT_EQ(presetList->itemText(dawn), QStringLiteral("Morgendämmerung"));
+    EXPECT_EQ(presetList->itemText(presets.indexOfPreset(QStringLiteral("Navy"))), QStringLiteral("Navy"))
+        << "a name the language file does not translate stays";
+    QStringList managed;
+    dialog.setRunDialog([&](QDialog &shown) {
+        auto *entries = child<QListWidget>(shown, "entries");
+        for (int row = 0; row < entries->count(); ++row)
+            managed << entries->item(row)->text();
+        entries->setCurrentRow(0);
+        child<QPushButton>(shown, "delete")->click();
+        return int(QDialog::Accepted);
+    });
+    dialog.managePresets();
+    EXPECT_EQ(managed.first(), QStringLiteral("Normal"));
+    EXPECT_EQ(dialog.presets().indexOfPreset(QStringLiteral("Standard")), -1);
+    EXPECT_EQ(dialog.presets().indexOfPreset(QStringLiteral("Dawn")), dawn - 1) << "stored by its own name";
+    presetList->setCurrentIndex(dawn - 1);
+    child<QPushButton>(dialog, "ok")->click();
+    EXPECT_EQ(dialog.note().preset, QStringLiteral("Dawn"));
+}
+
 } // namespace
 } // namespace tabulet::ui

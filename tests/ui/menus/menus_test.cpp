@@ -105,7 +105,8 @@ protected:
         context->texts.loadLanguageText("ID_NEWTAB: Neuer Tab\nID__RENAMETAB: Umbenennen\nTOOL_BOLD: Fett\n"
                                         "OPTIONPLUGINS: Erweiterungen\nTHEMES: Themen\nCHARACTER: Zeichen\n"
                                         "PARAGRAPH: Absatz\nALIGN: Ausrichtung\nSORT: Sortieren\n"
-                                        "GETMOREPLUGINS: Mehr Erweiterungen\nGETMORETHEMES: Mehr Themen\n");
+                                        "GETMOREPLUGINS: Mehr Erweiterungen\nGETMORETHEMES: Mehr Themen\n"
+                                        "PLUGINS_NONE: Keine Erweiterungen installiert\n");
         menus = std::make_unique<NoteMenus>(*context, host, std::make_unique<FakeKeyNames>());
     }
 
@@ -312,7 +313,7 @@ TEST_F(MenusTest, pluginsSubmenu_showsPlaceholderAndLinkUntilThePluginHostFillsI
     const QMenu *plugins = submenuTitled(*menu, QStringLiteral("Erweiterungen"));
     ASSERT_NE(plugins, nullptr);
     EXPECT_EQ(plugins->actions().size(), 3);
-    EXPECT_EQ(plugins->actions()[0]->text(), QStringLiteral("No plugins installed"));
+    EXPECT_EQ(plugins->actions()[0]->text(), QStringLiteral("Keine Erweiterungen installiert"));
     EXPECT_FALSE(plugins->actions()[0]->isEnabled());
     EXPECT_TRUE(plugins->actions()[1]->isSeparator());
     EXPECT_EQ(plugins->actions()[2]->text(), QStringLiteral("Mehr Erweiterungen"));

@@ -1,4 +1,5 @@
 #include "commands/commandtable.h"
+#include "lang/texttable.h"
 #include "plugins/hostfunctions.h"
 #include "plugins/pluginhost.h"
 #include "printers.h"
@@ -48,7 +49,8 @@ protected:
 
     settings::Settings settings;
     commands::CommandTable commands;
-    plugins::PluginHost host{settings, commands};
+    lang::TextTable texts;
+    plugins::PluginHost host{settings, commands, texts};
     ui::NoteEditor editor;
     ui::PluginEditorBridge bridge{editor};
     plugins::ScriptState state;

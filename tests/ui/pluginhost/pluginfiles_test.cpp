@@ -1,4 +1,5 @@
 #include "commands/commandtable.h"
+#include "lang/texttable.h"
 #include "plugins/pluginhost.h"
 #include "printers.h"
 #include "settings/settings.h"
@@ -75,7 +76,8 @@ protected:
     QTemporaryDir folder;
     settings::Settings settings;
     commands::CommandTable commands;
-    plugins::PluginHost host{settings, commands};
+    lang::TextTable texts;
+    plugins::PluginHost host{settings, commands, texts};
     ui::NoteEditor editor;
     lua_State *lua = nullptr;
 };

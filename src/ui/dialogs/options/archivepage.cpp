@@ -38,7 +38,7 @@ ArchivePage::ArchivePage(const OptionsWork &work, lang::TextTable &texts, Option
       m_every(new QLabel(texts.text(QStringLiteral("IDC_STATIC_ARCHIVE_EVERY")), this)),
       m_createInterval(new NumberField(days(work, "createarchiveinterval"), this)),
       m_everyDays(new QLabel(texts.text(QStringLiteral("IDC_STATIC_ARCHIVE_DAYS")), this)),
-      m_silent(new QCheckBox(QStringLiteral("Silent"), this)),
+      m_silent(new QCheckBox(texts.text(QStringLiteral("IDC_CHECK_SILENTARCHIVE")), this)),
       m_deleteOld(new QCheckBox(texts.text(QStringLiteral("IDC_CHECK_DELETEOLDARCHIVES")), this)),
       m_olderThan(new QLabel(texts.text(QStringLiteral("IDC_STATIC_ARCHIVE_OLDERTHAN")), this)),
       m_deleteInterval(new NumberField(days(work, "deletearchiveinterval"), this)),

@@ -1,5 +1,6 @@
 #include "ui/dialogs/options/fontchooser.h"
 
+#include "lang/formattext.h"
 #include "settings/settings.h"
 #include "settings/textnumber.h"
 #include "ui/dialogs/notestylecontrols.h"
@@ -29,9 +30,10 @@ void writeFontOption(settings::Settings &settings, const QString &prefix, const 
     settings.value(prefix + QStringLiteral("italics")) = flag(font.italic);
 }
 
-FontChooser::FontChooser(const settings::FontRecord &font, const QString &buttonText, const StylePickers &pickers,
-                         QWidget *parent)
-    : QWidget(parent), m_pickers(pickers), m_font(font), m_sample(new QLabel(this))
+FontChooser::FontChooser(const settings::FontRecord &font, const QString &buttonText, QString sampleFormat,
+                         const StylePickers &pickers, QWidget *parent)
+    : QWidget(parent), m_pickers(pickers), m_font(font), m_sampleFormat(std::move(sampleFormat)),
+      m_sample(new QLabel(this))
 {
     m_sample->setObjectName(QStringLiteral("fontSample"));
     m_sample->setFrameShape(QFrame::StyledPanel);
@@ -60,7 +62,7 @@ void FontChooser::showSample()
     QFont shown = toQFont(m_font);
     shown.setPointSize(std::clamp(m_font.size, 6, 14));
     m_sample->setFont(shown);
-    m_sample->setText(QStringLiteral("%1, %2 pt").arg(m_font.face).arg(m_font.size));
+    m_sample->setText(lang::formatText(m_sampleFormat, {m_font.face, m_font.size}));
 }
 
 } // namespace tabulet::ui

@@ -24,9 +24,9 @@ class FontChooser final : public QWidget
 {
     Q_OBJECT
 public:
-    // pickers must outlive the chooser.
-    FontChooser(const settings::FontRecord &font, const QString &buttonText, const StylePickers &pickers,
-                QWidget *parent = nullptr);
+    // sampleFormat writes the font's name and size ("%s, %d pt"); pickers must outlive the chooser.
+    FontChooser(const settings::FontRecord &font, const QString &buttonText, QString sampleFormat,
+                const StylePickers &pickers, QWidget *parent = nullptr);
 
     const settings::FontRecord &font() const { return m_font; }
 
@@ -36,6 +36,7 @@ private:
 
     const StylePickers &m_pickers;
     settings::FontRecord m_font;
+    QString m_sampleFormat;
     QLabel *m_sample;
 };
 

@@ -37,7 +37,8 @@ NotepadPage::NotepadPage(const OptionsWork &work, lang::TextTable &texts, const 
       m_modifiers(commands::modifiersOfActivationLetters(work.settings.value(QStringLiteral("activatemod")))),
       m_colourButton(new QPushButton(this)),
       m_font(new FontChooser(fontOption(work.settings, QStringLiteral("defaultfont")),
-                             texts.text(QStringLiteral("IDC_BUTTON_SELECT")), services.pickers, this)),
+                             texts.text(QStringLiteral("IDC_BUTTON_SELECT")), texts.text(QStringLiteral("FONT_SAMPLE")),
+                             services.pickers, this)),
       m_hotkey(new QLineEdit(this))
 {
     m_colourButton->setObjectName(QStringLiteral("backgroundColour"));

@@ -1,5 +1,6 @@
 #include "ui/dialogs/options/optionsservices.h"
 
+#include "lang/texttable.h"
 #include "ui/dialogs/enterhotkeydialog.h"
 #include "ui/dialogs/options/pluginpropertiesdialog.h"
 
@@ -30,8 +31,8 @@ OptionsServices OptionsServices::system(lang::TextTable &texts, const commands::
     services.askFolder = [](const QString &title, const QString &start, QWidget *parent) {
         return QFileDialog::getExistingDirectory(parent, title, start);
     };
-    services.warn = [](const QString &text, QWidget *parent) {
-        QMessageBox::warning(parent, QStringLiteral("Options"), text);
+    services.warn = [&texts](const QString &text, QWidget *parent) {
+        QMessageBox::warning(parent, texts.text(QStringLiteral("OPTIONS")), text);
     };
     return services;
 }

@@ -23,7 +23,7 @@ OptionsSheet::OptionsSheet(OptionsWork work, lang::TextTable &texts, const comma
                            const settings::FolderSet &folders, OptionsServices services, QWidget *parent)
     : QDialog(parent), m_work(std::move(work)), m_services(std::move(services)), m_pages(new QTabWidget(this))
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(texts.text(QStringLiteral("OPTIONS")));
     m_pageList = {
         new NotepadPage(m_work, texts, keyNames, m_services),
         new TabsPage(m_work, texts, m_services),

@@ -19,7 +19,8 @@ namespace tabulet::ui {
 TabsPage::TabsPage(const OptionsWork &work, lang::TextTable &texts, OptionsServices &services, QWidget *parent)
     : OptionsPage(parent), m_texts(texts), m_services(services),
       m_font(new FontChooser(fontOption(work.settings, QStringLiteral("tabfont")),
-                             texts.text(QStringLiteral("IDC_BUTTON_SELECT")), services.pickers, this)),
+                             texts.text(QStringLiteral("IDC_BUTTON_SELECT")), texts.text(QStringLiteral("FONT_SAMPLE")),
+                             services.pickers, this)),
       m_height(new NumberField(std::max(0, settings::leadingNumber(work.settings.value(QStringLiteral("tabheight")))),
                                this)),
       m_override(new QCheckBox(texts.text(QStringLiteral("IDC_OVERRIDESKINFONT")), this))

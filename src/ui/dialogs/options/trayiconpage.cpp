@@ -22,7 +22,7 @@ TrayIconPage::TrayIconPage(const OptionsWork &work, lang::TextTable &texts, QWid
 {
     m_list->setObjectName(QStringLiteral("trayIcons"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Icon")});
+    m_list->setHeaderLabels({texts.text(QStringLiteral("TRAYICON_PICTURE"))});
     m_list->setColumnWidth(0, kColumnWidth);
     m_list->setIconSize(QSize(kPictureSize, kPictureSize));
     for (int index = 0; index < kTrayPictureChoices; ++index) {
