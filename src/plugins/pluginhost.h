@@ -52,12 +52,9 @@ public:
     void setDialogs(PluginDialogs *dialogs) { m_dialogs = dialogs; }
     // The data folder of this run; "scriptdebug.log" is kept there.
     void setDataFolder(const QString &folder) { m_dataFolder = folder; }
-    // The code of the program's language ("de"), which scripts read to speak it.
-    void setLanguage(const QString &code) { m_language = code; }
-    const QString &language() const { return m_language; }
     void setClock(CallWatch::Clock clock) { m_watch.setClock(std::move(clock)); }
-    // The language the program's texts are in (its language file's code, "de"): dates that
-    // scripts ask for are written in its form.
+    // The language the program's texts are in (its language file's code, "de"): scripts read it
+    // to speak it, and dates they ask for are written in its form.
     void setLanguage(const QString &code) { m_language = code; }
     const QString &language() const { return m_language; }
 

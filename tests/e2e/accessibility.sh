@@ -40,7 +40,10 @@ walk_chosen_dialog() { # item languagefile
 # button, an item of the main, the editor and the tray menu, and the window's place on top (a
 # button and a menu item).
 check_language() { # languagefile notes newNote menuButton mainItem editorItem trayItem onTop
-    E2E_CONFIG_EXTRA='<commands><command name="Plugin: Count words" key="116" mod=""/></commands>' \
+    # The shipped plug-in names its entry in the program's language.
+    local count="Count words"
+    [ "$1" = deutsch.tabulang ] && count="Wörter zählen"
+    E2E_CONFIG_EXTRA="<commands><command name=\"Plugin: $count\" key=\"116\" mod=\"\"/></commands>" \
         e2e_write_config "$home" languagefile="$1" x=40 y=30 w=500 h=300 listenfornotes=1 port="$port" -- First Second
     printf '{\\rtf1\\ansi first words\\par}' >"$home/tab00001.rtf"
     printf '{\\rtf1\\ansi second words\\par}' >"$home/tab00002.rtf"

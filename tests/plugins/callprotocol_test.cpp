@@ -27,7 +27,7 @@ TEST_F(CallProtocol, failingTimerReportsEveryTickAndLeavesTheStackAsItWas)
     host.raiseEvent(PluginEvent::Timer);
     host.raiseEvent(PluginEvent::Timer);
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("Plugin error"));
+    EXPECT_EQ(dialogs.shown[0].caption, QStringLiteral("script error"));
     EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("The plugin function tick failed:\n")));
     EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("tick failed")));
     QFile log(folder.path() + QStringLiteral("/scriptdebug.log"));
