@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <map>
+#include <span>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -138,48 +139,64 @@ public:
     {
     }
 
+    // The writer walks the paragraphs twice: the document is read once, on the first walk.
     void visit(const std::function<void(const rtf::ParagraphView &)> &visitor) const override
     {
-        std::vector<rtf::RunView> runs;
-        std::deque<rtf::Picture> pictures;
-        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-            runs.clear();
-            pictures.clear();
-            // Fragments follow each other: counting their lengths finds each one's text without
-            // looking its position up.
-            int position = block.position();
-            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fragment = it.fragment();
-                const QTextCharFormat charFormat = m_formats.at(fragment.charFormatIndex()).toCharFormat();
-                const rtf::CharacterFormat &format = characterFormat(fragment.charFormatIndex(), charFormat);
-                const QStringView text = QStringView(m_text).mid(position, fragment.length());
-                position += fragment.length();
-                if (!charFormat.isImageFormat()) {
-                    runs.push_back({&format, {}, text, nullptr});
-                    continue;
-                }
-                // Equal neighbouring images share one fragment: one character each.
-                for (qsizetype i = 0; i < text.size(); ++i) {
-                    if (text[i] != QChar::ObjectReplacementCharacter) {
-                        runs.push_back({&format, {}, text.mid(i, 1), nullptr});
-                    } else if (std::optional<rtf::Picture> picture =
-                                   pictureOf(m_document, charFormat.toImageFormat())) {
-                        pictures.push_back(std::move(*picture));
-                        runs.push_back({&format, {}, {}, &pictures.back()});
-                    }
-                }
-            }
-            visitor({&paragraphFormat(block), &characterFormat(block.charFormatIndex(), block.charFormat()), runs});
-        }
+        if (m_paragraphs.empty())
+            read();
+        const std::span<const rtf::RunView> runs(m_runs);
+        for (const Paragraph &paragraph : m_paragraphs)
+            visitor({paragraph.format, paragraph.markFormat, runs.subspan(paragraph.firstRun, paragraph.runCount)});
     }
 
 private:
+    struct Paragraph
+    {
+        const rtf::ParagraphFormat *format;
+        const rtf::CharacterFormat *markFormat;
+        std::size_t firstRun;
+        std::size_t runCount;
+    };
+
+    void read() const
+    {
+        for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
+            const std::size_t firstRun = m_runs.size();
+            // A block's fragments follow each other: counting their lengths finds each one's text
+            // without looking its position up.
+            int fragmentPosition = block.position();
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const int formatIndex = fragment.charFormatIndex();
+                const rtf::CharacterFormat &format = characterFormat(formatIndex);
+                const QStringView text = QStringView(m_text).mid(fragmentPosition, fragment.length());
+                fragmentPosition += fragment.length();
+                if (!m_formats.at(formatIndex).isImageFormat()) {
+                    m_runs.push_back({&format, {}, text, nullptr});
+                    continue;
+                }
+                // Equal neighbouring images share one fragment: one character each.
+                const QTextImageFormat image = m_formats.at(formatIndex).toImageFormat();
+                for (qsizetype i = 0; i < text.size(); ++i) {
+                    if (text[i] != QChar::ObjectReplacementCharacter) {
+                        m_runs.push_back({&format, {}, text.mid(i, 1), nullptr});
+                    } else if (std::optional<rtf::Picture> picture = pictureOf(m_document, image)) {
+                        m_pictures.push_back(std::move(*picture));
+                        m_runs.push_back({&format, {}, {}, &m_pictures.back()});
+                    }
+                }
+            }
+            m_paragraphs.push_back({&paragraphFormat(block), &characterFormat(block.charFormatIndex()), firstRun,
+                                    m_runs.size() - firstRun});
+        }
+    }
+
     // Formats are converted once per format of the document, not once per fragment or block.
-    const rtf::CharacterFormat &characterFormat(int index, const QTextCharFormat &charFormat) const
+    const rtf::CharacterFormat &characterFormat(int index) const
     {
         auto found = m_characterFormats.find(index);
         if (found == m_characterFormats.end()) {
-            rtf::CharacterFormat format = toCharacterFormat(charFormat, m_defaultFont);
+            rtf::CharacterFormat format = toCharacterFormat(m_formats.at(index).toCharFormat(), m_defaultFont);
             if (format.fontFace.isEmpty() && m_faceless == Faceless::NamesTheDefaultFont)
                 format.fontFace = m_defaultFont.family();
             found = m_characterFormats.emplace(index, std::move(format)).first;
@@ -202,9 +219,12 @@ private:
     const QList<QTextFormat> m_formats;
     const QString m_text; // the document's characters, a fragment's at its position
     const Faceless m_faceless;
-    // Node-based, so that the formats stay where they are while the writer holds them.
+    // Node-based, so that the formats and pictures stay where they are while the writer holds them.
     mutable std::unordered_map<int, rtf::CharacterFormat> m_characterFormats;
     mutable std::map<std::pair<int, const QTextList *>, rtf::ParagraphFormat> m_paragraphFormats;
+    mutable std::deque<rtf::Picture> m_pictures;
+    mutable std::vector<rtf::RunView> m_runs;
+    mutable std::vector<Paragraph> m_paragraphs;
 };
 
 } // namespace
