@@ -2,13 +2,14 @@
 """Hands a command line to a running tabulet over its instance socket, written from the wire
 format alone, and prints the answer ("OK", or nothing when the connection was dropped).
 
-    instancepeer.py ARGUMENT...
-The socket is the abstract one of the running copy, found in /proc/net/unix.
+    INSTANCE_NAME=NAME instancepeer.py ARGUMENT...
+The socket is the abstract one named NAME.
 
-    instancepeer.py --name          prints that socket's name
+    instancepeer.py --name PID      prints the name of the instance socket the process listens on
     instancepeer.py --squat NAME
 listens under NAME as the program would, writes whatever a peer sends to its output and answers
 "OK" to every connection, until it is killed: another user's program that took the name first."""
+import os
 import socket
 import struct
 import sys
@@ -25,13 +26,23 @@ def handover(arguments, folder, token):
     return counted(payload)
 
 
-def instance_socket():
+def socket_of(pid):
+    """The instance socket the process listens on: many copies may run side by side."""
+    inodes = set()
+    for fd in os.listdir("/proc/%d/fd" % pid):
+        target = os.readlink("/proc/%d/fd/%s" % (pid, fd))
+        if target.startswith("socket:["):
+            inodes.add(target[len("socket:["):-1])
     with open("/proc/net/unix") as table:
         for line in table:
             fields = line.split()
-            if len(fields) >= 8 and fields[7].startswith("@CE3D4A8A-C8D7-41ea-96DB-CC442061F14D"):
+            if len(fields) >= 8 and fields[6] in inodes and fields[7].startswith("@CE3D4A8A-C8D7-41ea-96DB-CC442061F14D"):
                 return "\0" + fields[7][1:]
-    sys.exit("no running copy listens")
+    sys.exit("process %d listens on no instance socket" % pid)
+
+
+def instance_socket():
+    return "\0" + os.environ["INSTANCE_NAME"]
 
 
 def squat(name):
@@ -57,7 +68,7 @@ def squat(name):
 
 
 if sys.argv[1:2] == ["--name"]:
-    print(instance_socket()[1:])
+    print(socket_of(int(sys.argv[2]))[1:])
     sys.exit()
 if sys.argv[1:2] == ["--squat"]:
     squat(sys.argv[2])

@@ -63,6 +63,8 @@ second_start --toggle
 e2e_wait_for 10 sh -c "xdotool search --onlyvisible --pid $first | grep -q -x $window" || e2e_fail "--toggle did not show"
 
 # Written from the wire format: the own user is answered; another user is dropped unanswered.
+export INSTANCE_NAME
+INSTANCE_NAME=$(python3 "$peer" --name "$first")
 [ "$(python3 "$peer")" = OK ] || e2e_fail "the instance socket did not answer its own user"
 if [ "$(id -u)" = 0 ]; then
     rm -rf "$themes"
@@ -97,7 +99,7 @@ done
 [ ${#running[@]} = 1 ] || e2e_fail "${#running[@]} copies run on instead of one"
 E2E_TABULET_PID=${running[0]}
 e2e_wait_window "^Tabulet - alpha$" >/dev/null
-name=$(python3 "$peer" --name)
+name=$(python3 "$peer" --name "$E2E_TABULET_PID")
 e2e_stop_tabulet TERM
 
 if [ "$(id -u)" != 0 ]; then
