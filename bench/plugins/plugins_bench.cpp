@@ -1,5 +1,6 @@
 // Figures of the plug-in host: the cost of the call protocol, the idle timer, reading and
-// searching a large note from a script, and switching notes with file events registered.
+// searching a large note from a script. The user's switch between notes with plug-ins is in
+// pluginswitch_bench.cpp.
 #include "commands/commandtable.h"
 #include "lang/texttable.h"
 #include "notegenerator.h"
@@ -10,7 +11,6 @@
 #include "ui/pluginhost/plugineditorbridge.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -124,42 +124,6 @@ BENCHMARK_DEFINE_F(LargeNote, findMissingWord)(benchmark::State &state)
     run(state, "local found = tb.find('qwertzuiopmissing', {})");
 }
 BENCHMARK_REGISTER_F(LargeNote, findMissingWord)->Unit(benchmark::kMillisecond);
-
-// Switching between two 1 MB notes, as the tab switch loads them; argument 1: a plug-in with a
-// no-op callback for each of the seven file and selection events.
-void BM_switchLargeNotes(benchmark::State &state)
-{
-    QTemporaryDir folder;
-    const QString notes[] = {folder.path() + QStringLiteral("/tab00001.rtf"),
-                             folder.path() + QStringLiteral("/tab00002.rtf")};
-    for (int i = 0; i < 2; ++i) {
-        QFile note(notes[i]);
-        note.open(QIODevice::WriteOnly);
-        note.write(bench::generateNote(kNoteBytes + i));
-    }
-    QDir(folder.path()).mkpath(QStringLiteral("plugins"));
-    QFile script(folder.path() + QStringLiteral("/plugins/noop.lua"));
-    script.open(QIODevice::WriteOnly);
-    script.write("function versionInfo() tb:setPluginInfo('No-op', '1', '', '', '', '2.1.0') end\n"
-                 "function initPlugin() for _, register in ipairs({'registerSelectionChanged', 'registerPreLoad', "
-                 "'registerLoadBuffer', 'registerPostLoad', 'registerPreSave', 'registerSaveBuffer', "
-                 "'registerPostSave'}) do tb[register]('noop') end end\nfunction noop() end\n");
-    script.close();
-    Host host;
-    ui::NoteEditor editor;
-    ui::PluginEditorBridge bridge(editor);
-    if (state.range(0) == 1) {
-        host.host.setEditor(&bridge);
-        host.host.loadPlugins({folder.path() + QStringLiteral("/plugins")}, folder.path());
-        editor.setPluginHost(&host.host);
-    }
-    int shown = 0;
-    for (auto _ : state) {
-        editor.loadNoteFile(notes[shown]);
-        shown = 1 - shown;
-    }
-}
-BENCHMARK(BM_switchLargeNotes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
