@@ -1,5 +1,6 @@
 // Tabulet: a small, always-at-hand notepad of rich-text tabs. Started by the launcher (launch/),
 // which answers --help and --version and hands a later start over to the running copy.
+#include "app/afterfirstpaint.h"
 #include "app/commandline.h"
 #include "app/folders.h"
 #include "app/mainwindowpass.h"
@@ -64,7 +65,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tabulet"));
     QApplication::setApplicationVersion(QString::fromLatin1(launch::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.tabulet.Tabulet"));
-    QApplication::setWindowIcon(platform::programIcon());
+    // Looking the icon up in the desktop's icon theme and handing every size to the window
+    // manager costs the first window milliseconds: the icon follows once the window is shown.
+    app::AfterFirstPaint programIcon([] { QApplication::setWindowIcon(platform::programIcon()); });
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installAccessibility();
     app::TerminationWatcher termination;
@@ -81,7 +84,9 @@ int main(int argc, char *argv[])
         context.folders.dataFolder = QDir(commandLine.homeFolder).absolutePath();
         ensureFolderOrReport(context, context.folders.dataFolder);
     }
-    platform::registerFileTypes(context.folders.executablePath, applicationData);
+    // On a first start this writes the desktop's entries and waits for its database tools.
+    app::AfterFirstPaint fileTypes(
+        [&] { platform::registerFileTypes(context.folders.executablePath, applicationData); });
 
     // Every key of the program passes here first: shortcuts run before the editor sees them.
     ui::KeyboardFilter keyboard(context.settings, context.commands);

@@ -56,7 +56,8 @@ through_dialog() { # word open-key close-keys...
     xdotool type --delay 20 " $word"
 }
 
-has_icon "$window" || e2e_fail "the window has no icon"
+# The icon follows once the window has painted.
+e2e_wait_for 10 has_icon "$window" || e2e_fail "the window has no icon"
 has_state SKIP_TASKBAR || e2e_fail "the window is on the taskbar"
 
 # The pin: a click puts the window above others; everything else stays as it was.
