@@ -72,11 +72,10 @@ private:
     // once, and neighbouring runs of one format go in as one insertion of their shared text.
     void insertRuns(const std::vector<rtf::Run> &runs)
     {
-        qsizetype bytes = 0;
+        qsizetype room = 0;
         for (const rtf::Run &run : runs)
-            bytes += run.text.size();
-        // UTF-8 never takes fewer code units than UTF-16.
-        m_text.resize(bytes);
+            room += m_decoder.requiredSpace(run.text.size());
+        m_text.resize(room);
         QChar *const text = m_text.data();
         QChar *end = text;
         QChar *pending = text;
