@@ -66,10 +66,15 @@ private:
 // breaks anywhere in the end all the same. Only the layout changes, never the note's text.
 constexpr qsizetype kLongestWordWrappedAtItsEdge = 2000;
 
+QTextOption::WrapMode wrapModeFor(qsizetype longestUnbrokenRun)
+{
+    return longestUnbrokenRun > kLongestWordWrappedAtItsEdge ? QTextOption::WrapAnywhere
+                                                             : QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
 QTextOption::WrapMode wrapModeFor(QStringView text)
 {
-    return rtf::longestUnbrokenRun(text) > kLongestWordWrappedAtItsEdge ? QTextOption::WrapAnywhere
-                                                                        : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    return wrapModeFor(rtf::longestUnbrokenRun(text));
 }
 
 // QTextOption has no comparison; these are the parts that decide the layout.
@@ -188,7 +193,7 @@ void NoteEditor::showNote(const QByteArray &bytes)
     const bool blank = bytes.isEmpty() || bytes == QByteArrayView(settings::kNewNoteContent.data(),
                                                                   qsizetype(settings::kNewNoteContent.size()));
     const rtf::RichTextDocument model = blank ? rtf::RichTextDocument() : rtf::readRtf(bytes);
-    const QTextOption::WrapMode wrap = wrapModeFor(model.plainText());
+    const QTextOption::WrapMode wrap = wrapModeFor(rtf::longestUnbrokenRun(model));
     if (isVisible() || document()->parent() == m_keptNotes) {
         // Emptying a long note's laid-out document and filling it again lays it out piece by
         // piece; a document filled apart from the editor is laid out once, when it is shown.

@@ -5,6 +5,7 @@
 
 #include "rtf/rtfwriter.h"
 
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,6 +13,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <span>
 #include <unordered_map>
 #include <utility>
@@ -23,24 +25,23 @@ namespace {
 
 // The document would turn these into paragraphs or frames and so break the position count; the
 // model never holds them, but a damaged one must not shift every later position.
-QString withoutStructureCharacters(QString text)
+void replaceStructureCharacters(QChar *begin, QChar *end)
 {
-    for (QChar &c : text) {
-        switch (c.unicode()) {
+    for (QChar *c = begin; c != end; ++c) {
+        switch (c->unicode()) {
         case u'\n':
         case u'\r':
         case QChar::ParagraphSeparator:
-            c = QChar(QChar::LineSeparator);
+            *c = QChar(QChar::LineSeparator);
             break;
         case 0xfdd0: // the document's frame markers
         case 0xfdd1:
-            c = QChar(QChar::ReplacementCharacter);
+            *c = QChar(QChar::ReplacementCharacter);
             break;
         default:
             break;
         }
     }
-    return text;
 }
 
 class Inserter final
@@ -52,7 +53,7 @@ public:
     {
         bool first = true;
         for (const rtf::Paragraph &paragraph : richText.paragraphs) {
-            const QTextBlockFormat blockFormat = toBlockFormat(paragraph.format);
+            const QTextBlockFormat &blockFormat = this->blockFormat(paragraph.format);
             const QTextCharFormat markFormat = charFormat(paragraph.markFormat);
             if (!first) {
                 m_cursor.insertBlock(blockFormat, markFormat);
@@ -63,19 +64,49 @@ public:
                 joinList(paragraph.format);
             }
             first = false;
-            for (const rtf::Run &run : paragraph.runs)
-                insertRun(run);
+            insertRuns(paragraph.runs);
         }
     }
 
 private:
-    void insertRun(const rtf::Run &run)
+    // Each insertion costs the document a search of its fragments: a paragraph's text is decoded
+    // once, and neighbouring runs of one format go in as one insertion of their shared text.
+    void insertRuns(const std::vector<rtf::Run> &runs)
     {
-        if (run.picture) {
-            m_cursor.insertImage(addPicture(m_document, *run.picture, charFormat(run.format)));
-            return;
+        qsizetype room = 0;
+        for (const rtf::Run &run : runs)
+            room += m_decoder.requiredSpace(run.text.size());
+        m_text.resize(room);
+        QChar *const text = m_text.data();
+        QChar *end = text;
+        QChar *pending = text;
+        const rtf::CharacterFormat *pendingFormat = nullptr;
+        for (const rtf::Run &run : runs) {
+            if (pendingFormat && (run.picture || !(run.format == *pendingFormat))) {
+                insertText(pending, end, *pendingFormat);
+                pendingFormat = nullptr;
+            }
+            if (run.picture) {
+                m_cursor.insertImage(addPicture(m_document, *run.picture, charFormat(run.format)));
+                continue;
+            }
+            // Stateless: each run decodes as on its own, a broken sequence at its end included.
+            QChar *const runEnd = m_decoder.appendToBuffer(end, run.text);
+            replaceStructureCharacters(end, runEnd);
+            if (!pendingFormat) {
+                pending = end;
+                pendingFormat = &run.format;
+            }
+            end = runEnd;
         }
-        m_cursor.insertText(withoutStructureCharacters(QString::fromUtf8(run.text)), charFormat(run.format));
+        if (pendingFormat)
+            insertText(pending, end, *pendingFormat);
+    }
+
+    void insertText(const QChar *begin, const QChar *end, const rtf::CharacterFormat &format)
+    {
+        if (begin != end)
+            m_cursor.insertText(QString::fromRawData(begin, end - begin), charFormat(format));
     }
 
     // A note uses few formats, mostly in turns (plain, bold, plain): convert each only once while
@@ -94,6 +125,14 @@ private:
         m_nextSlot = (m_nextSlot + 1) % kRecentFormats;
         slot = {format, toCharFormat(format)};
         return slot.second;
+    }
+
+    // Paragraphs mostly follow others of their format.
+    const QTextBlockFormat &blockFormat(const rtf::ParagraphFormat &format)
+    {
+        if (!m_lastParagraphFormat || !(m_lastParagraphFormat->first == format))
+            m_lastParagraphFormat.emplace(format, toBlockFormat(format));
+        return m_lastParagraphFormat->second;
     }
 
     void joinList(const rtf::ParagraphFormat &format)
@@ -115,12 +154,16 @@ private:
 
     QTextCursor &m_cursor;
     QTextDocument &m_document;
+    QString m_text; // the paragraph's text, decoded
+    QStringDecoder m_decoder{QStringDecoder::Utf8,
+                             QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom};
     QTextList *m_list = nullptr;
     rtf::Numbering m_listNumbering = rtf::Numbering::None;
     int m_listStart = 1;
     static constexpr std::size_t kRecentFormats = 16;
     std::vector<std::pair<rtf::CharacterFormat, QTextCharFormat>> m_recentFormats;
     std::size_t m_nextSlot = 0;
+    std::optional<std::pair<rtf::ParagraphFormat, QTextBlockFormat>> m_lastParagraphFormat;
 };
 
 // What text without a face of its own says of its face.

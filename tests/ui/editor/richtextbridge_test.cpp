@@ -395,6 +395,72 @@ TEST(RichTextBridge, breaksInsideRunTextDoNotAddParagraphs)
     EXPECT_EQ(ui::richText(document).paragraphs.front().runs.front().text, "a\u2028b\u2028c\u2028d");
 }
 
+// Runs side by side go into the document together where their formats are equal; what they hold
+// stays as each run says on its own.
+struct NeighbourCase
+{
+    const char *name;
+    std::vector<rtf::Run> runs;
+    std::vector<rtf::Run> back; // the paragraph's runs read back from the document
+};
+
+class NeighbouringRuns : public testing::TestWithParam<NeighbourCase>
+{
+};
+
+TEST_P(NeighbouringRuns, keepTheirTextFormatsLinksAndPictures)
+{
+    RichTextDocument model;
+    model.paragraphs.front().runs = GetParam().runs;
+    model.paragraphs.front().markFormat = arial9();
+    model.paragraphs.push_back(Paragraph{{}, {rtf::Run{arial9(), "next", {}}}, arial9()});
+    QTextDocument document;
+    ui::setRichText(document, model);
+
+    RichTextDocument expected = model;
+    expected.paragraphs.front().runs = GetParam().back;
+    EXPECT_EQ(ui::richText(document), expected);
+    // Positions stay in step: one character of the document for each of the model's.
+    QString documentText = document.toRawText();
+    documentText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    EXPECT_EQ(documentText, expected.plainText());
+}
+
+CharacterFormat linked(const char *target)
+{
+    CharacterFormat format = arial9();
+    format.linkTarget = QString::fromLatin1(target);
+    return format;
+}
+
+const rtf::Picture kDot{rtf::PictureType::Png, encodedImage("PNG", 2, 2), 2, 2, 30, 30};
+
+const NeighbourCase kNeighbourCases[] = {
+    {"equalFormatsJoin", {{arial9(), "one ", {}}, {arial9(), "two", {}}}, {{arial9(), "one two", {}}}},
+    {"aLinkStaysApartFromEqualPlainText",
+     {{arial9(), "see ", {}}, {linked("https://a.example/"), "here", {}}, {arial9(), " now", {}}},
+     {{arial9(), "see ", {}}, {linked("https://a.example/"), "here", {}}, {arial9(), " now", {}}}},
+    {"twoLinksSideBySideStayTwo",
+     {{linked("https://a.example/"), "a", {}}, {linked("https://b.example/"), "b", {}}},
+     {{linked("https://a.example/"), "a", {}}, {linked("https://b.example/"), "b", {}}}},
+    {"aPictureStaysBetweenEqualText",
+     {{arial9(), "x", {}}, {arial9(), {}, kDot}, {arial9(), {}, kDot}, {arial9(), "y", {}}},
+     {{arial9(), "x", {}}, {arial9(), {}, kDot}, {arial9(), {}, kDot}, {arial9(), "y", {}}}},
+    {"emptyRunsBetweenEqualText",
+     {{arial9(), "a", {}}, {linked("https://a.example/"), "", {}}, {arial9(), "b", {}}},
+     {{arial9(), "ab", {}}}},
+    // A sequence broken at a run's end is not completed by the next run's bytes.
+    {"brokenSequencesDecodeRunByRun",
+     {{arial9(), "a\xe2\x82", {}}, {arial9(), "\xac\xef\xbb\xbf", {}}},
+     {{arial9(), QString::fromUtf8("a\xe2\x82").toUtf8() + QString::fromUtf8("\xac\xef\xbb\xbf").toUtf8(), {}}}},
+    {"breaksInJoinedRunsBecomeLineBreaks",
+     {{arial9(), "a\r", {}}, {arial9(), "\nb", {}}},
+     {{arial9(), "a\u2028\u2028b", {}}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Bridge, NeighbouringRuns, testing::ValuesIn(kNeighbourCases),
+                         [](const testing::TestParamInfo<NeighbourCase> &testCase) { return testCase.param.name; });
+
 TEST(RichTextBridge, unsetSizeWeightAndSlantComeFromTheDefaultFont)
 {
     QTextDocument document;
