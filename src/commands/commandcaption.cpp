@@ -1,5 +1,6 @@
 #include "commands/commandcaption.h"
 
+#include "lang/menucaption.h"
 #include "lang/texttable.h"
 
 #include <algorithm>
@@ -33,28 +34,11 @@ const char *nameKeyOf(const CommandDefinition &definition)
 
 QString plainCaption(const QString &menuText)
 {
-    QString caption;
-    caption.reserve(menuText.size());
-    for (qsizetype i = 0; i < menuText.size(); ++i) {
-        const QChar c = menuText.at(i);
-        if (c == u'\t' || c == u'#')
-            break;
-        if (c == u'&') {
-            // "&&" is a written "&"; a single one marks the next letter as the accelerator.
-            if (i + 1 < menuText.size() && menuText.at(i + 1) == u'&') {
-                caption += c;
-                ++i;
-            }
-            continue;
-        }
-        caption += c;
-    }
-    caption = caption.trimmed();
-    if (caption.endsWith(QStringLiteral("...")))
-        caption.chop(3);
-    else if (caption.endsWith(QChar(0x2026)))
-        caption.chop(1);
-    return caption.trimmed();
+    // The shortcut follows a tab, or "#" in language files.
+    qsizetype end = 0;
+    while (end < menuText.size() && menuText.at(end) != u'\t' && menuText.at(end) != u'#')
+        ++end;
+    return lang::captionOfMenuText(menuText.left(end));
 }
 
 QString commandCaption(const CommandDefinition &definition, lang::TextTable &texts)
