@@ -8,6 +8,7 @@
 // second after the action (later_cpu_ms). Compare two builds side by side with
 // notewindow_compare.sh.
 #include "benchdatafolder.h"
+#include "firstpaint.h"
 #include "ui/applicationcontext.h"
 #include "ui/editor/noteeditor.h"
 #include "ui/window/accessibility.h"
@@ -102,18 +103,7 @@ double threadCpuMs()
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-// Runs the events, sleeping while there are none, until the condition holds or time is up.
-template<typename Condition>
-void runEventsUntil(Condition done, int maxMs)
-{
-    // Wakes the loop now and then in case nothing else does.
-    QTimer wake;
-    wake.start(100);
-    QElapsedTimer deadline;
-    deadline.start();
-    while (!done() && !deadline.hasExpired(maxMs))
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
+using bench::runEventsUntil;
 
 // Notes the editor's paints: the end of the first one after an action is when the user sees it.
 class PaintWatch final : public QObject
