@@ -6,6 +6,7 @@
 #include "platform/qtkeynames.h"
 #include "plugins/pluginmenu.h"
 #include "pseudolanguage.h"
+#include "testfolders.h"
 #include "ui/applicationcontext.h"
 #include "ui/dialogs/newfiledialog.h"
 #include "ui/dialogs/options/keyboardpage.h"
@@ -141,17 +142,12 @@ protected:
         qtTranslation.apply(QString());
     }
 
+    // The note window's test folders, with plug-in folders of their own.
     static settings::FolderSet foldersIn(const QTemporaryDir &work)
     {
-        settings::FolderSet folders;
-        folders.dataFolder = work.filePath(QStringLiteral("data"));
-        folders.programFolder = QStringLiteral(TABULET_BINARY_DIR);
-        folders.themesFolder = work.filePath(QStringLiteral("themes"));
-        folders.languagesFolder = work.filePath(QStringLiteral("languages"));
+        settings::FolderSet folders = ui::foldersIn(work);
         folders.pluginsFolder = work.filePath(QStringLiteral("plugins"));
         folders.pluginConfigFolder = work.filePath(QStringLiteral("pluginconfig"));
-        folders.tempFolder = QDir::tempPath() + QLatin1Char('/');
-        QDir().mkpath(folders.dataFolder);
         return folders;
     }
 
