@@ -1,6 +1,7 @@
 #include "commands/commanddefinitions.h"
 #include "commands/commandtable.h"
 #include "lang/formattext.h"
+#include "lang/languagelocale.h"
 #include "plugins/hostapi.h"
 #include "plugins/hostarguments.h"
 #include "plugins/pluginhost.h"
@@ -210,8 +211,7 @@ int getDateText(lua_State *lua)
             args.argumentError(1, "time out of range");
         moment = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(seconds));
     }
-    const QString &language = args.host().language();
-    const QLocale locale = language.isEmpty() ? QLocale() : QLocale(language);
+    const QLocale locale = lang::languageLocale(args.host().language(), QLocale::system());
     args.push(locale.toString(moment.date(), QLocale::LongFormat) + u' ' +
               locale.toString(moment.time(), QLocale::ShortFormat));
     return 1;
