@@ -1,5 +1,6 @@
 #include "ui/dialogs/helppage.h"
 
+#include "commands/commandcaption.h"
 #include "commands/commandtable.h"
 #include "commands/shortcuttext.h"
 #include "lang/texttable.h"
@@ -58,9 +59,7 @@ QString shortcutRows(const commands::CommandTable &commands, lang::TextTable &te
         if (!definition.listed || *definition.textKey == '\0')
             continue;
         // Captions of menu items carry "&" accelerators and "..." that a table does not need.
-        QString caption = texts.text(QString::fromLatin1(definition.textKey)).remove(QLatin1Char('&'));
-        while (caption.endsWith(QLatin1Char('.')))
-            caption.chop(1);
+        const QString caption = commands::plainCaption(texts.text(QString::fromLatin1(definition.textKey)));
         const QString shortcut = commands::shortcutText(command.shortcut.key, command.shortcut.modifiers, keyNames);
         const QString keys =
             shortcut.isEmpty() ? QString() : QStringLiteral("<kbd>%1</kbd>").arg(shortcut.toHtmlEscaped());
